@@ -1,0 +1,32 @@
+#pragma once
+// The modal dialogues the core asks for. The desktop program answers them with
+// message boxes and file dialogs, the command-line program and the tests without
+// a window.
+#include <optional>
+#include <string>
+
+namespace marvoten {
+
+enum class MessageKind { Information, Warning, Error };
+
+struct FileChoiceRequest {
+    std::string startFolder;       // the process's current folder
+    std::string filter;            // "dat|*.dat"
+    std::string defaultExtension;  // "dat", appended to a name typed without one
+    bool promptOverwrite = false;  // saving: ask before replacing a file
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A Yes/No confirmation; true for Yes.
+    virtual bool confirm(const std::string& text) = 0;
+    virtual void message(MessageKind kind, const std::string& text) = 0;
+    // A file name, or nothing when the user cancelled.
+    virtual std::optional<std::string> chooseFileToOpen(const FileChoiceRequest& request) = 0;
+    virtual std::optional<std::string> chooseFileToSave(const FileChoiceRequest& request) = 0;
+    // Ask the desktop to open a finished document with the user's default program.
+    virtual void openDocument(const std::string& path) { (void)path; }
+};
+
+}  // namespace marvoten
