@@ -2,7 +2,7 @@
 # Installs the Debian packages a fresh machine lacks for building and testing.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils poppler-data fonts-ipafont-mincho)
 
 missing=()
 for p in "${packages[@]}"; do
