@@ -1,0 +1,197 @@
+#pragma once
+// The design-conditions editor ("設計条件") without its window: it owns the design
+// state, performs every user action with the editor's reactions (presets, options
+// that fill or clear their dependent fields, the seismic-coefficient tools, rebar
+// modes), reads and writes the design file, and tells its window through one
+// notification what to refresh.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/allowable_stresses.h"
+#include "model/design_conditions.h"
+#include "platform/dialogs.h"
+
+namespace marvoten {
+
+enum class Choice {
+    BackfillSoilType,
+    WallFrictionRatio,
+    BodyKind,
+    HasShearKey,
+    BackfillShape,
+    SurchargeZone,
+    LoadOnVirtualBack,
+    SurchargeTreatment,
+    StemPressureMethod,
+    SeismicCase,
+    SeismicLoadSet,
+    OutputColour,
+    OverturningMethod,
+    StemRebarMode,
+    ToeRebarMode,
+    HeelRebarMode,
+    KeyRebarMode,
+};
+
+enum class Option {
+    HasSurcharge,
+    HasSnow,
+    HasPassive,
+    HasWater,
+    HasWind,
+    HasCollision,
+    BuoyancyInSlab,
+    ConsiderZc,
+};
+
+enum class RebarMember { Stem, Toe, Heel, Key };
+
+// What the window has to refresh after one editor action; one notification per action.
+struct EditorChange {
+    enum Flag : unsigned {
+        Values = 1u << 0,             // texts, indexes, switches, enabled flags, colours
+        Picture = 1u << 1,            // the wall pictures are drawn again
+        Visibility = 1u << 2,         // shear-key tab, result page and menu entry; seismic page
+        Caption = 1u << 3,            // caption() and subjectName
+        RegionLists = 1u << 4,        // regionKeys(), municipalities()
+        AllowableStresses = 1u << 5,  // the allowable-stress table's choices or texts
+        ShowEditor = 1u << 6,         // bring the editor to the front
+        SelectSelfWeightPage = 1u << 7,  // select the load page "(1)自重"
+        HideResults = 1u << 8,        // hide the results window
+    };
+    unsigned flags = 0;
+    bool has(Flag f) const { return (flags & f) != 0; }
+};
+using EditorListener = std::function<void(const EditorChange&)>;
+
+// The confirmation before a run started from the editor, lines separated by CR.
+std::string calculationStartQuestion(const DesignConditions& d);
+// The note of the button "δ説明", lines separated by CR.
+extern const std::string wallFrictionNote;
+
+// Item count of a choice and its index in the record.
+int choiceItemCount(Choice c);
+int& choiceIndex(DesignConditions& d, Choice c);
+int choiceIndex(const DesignConditions& d, Choice c);
+Switch& optionSwitch(DesignConditions& d, Option o);
+RebarChoice& rebarChoice(DesignConditions& d, RebarMember m);
+
+class DesignConditionsEditor {
+public:
+    // The editor in its start-up state.
+    explicit DesignConditionsEditor(Dialogs& dialogs);
+
+    const DesignState& state() const { return state_; }
+    const DesignConditions& conditions() const { return state_.conditions; }
+    const std::string& caption() const { return caption_; }
+    void setListener(EditorListener listener) { listener_ = std::move(listener); }
+
+    // --- user actions --------------------------------------------------------------
+    // Choosing another item (0-based) of a choice, with the editor's reaction. The item
+    // already chosen and an index outside the item list change nothing.
+    void choose(Choice c, int item);
+    // Clicking an option switch into the given state.
+    void setOption(Option o, bool on);
+    // Typing into a number field; refused (false) while the field is disabled or its
+    // page is hidden. A new standard value or regional factor recomputes kh.
+    bool typeText(NumberField DesignConditions::*field, std::string text);
+    // Picking a pitch or diameter item of a rebar choice while its list is enabled.
+    void chooseRebarPitch(RebarMember m, int item);
+    void chooseRebarDiameter(RebarMember m, int item);
+
+    // Seismic page "(4)設計震度", usable only while it is shown. Grid coordinates count
+    // the header row and column as 0.
+    void clickStandardValueCell(int row, int column);
+    bool setGroundLayerCell(int row, int column, std::string text);
+    void clickGroundLayerCell(int row, int column);
+    void calculateGroundPeriod();  // "特性値（Tg）計算"
+    void clickRegionInitial(std::string_view initial);
+    void clickRegionKey(std::string_view key);
+    void clickMunicipality(std::string_view municipality);
+    const std::vector<std::string>& regionKeys() const { return regionKeys_; }
+    const std::vector<std::string>& municipalities() const { return municipalities_; }
+
+    // "計算開始": hides the results window and asks; true when the user answers Yes.
+    bool confirmCalculationStart();
+    // The checks before a run; true when the run must not start.
+    bool validate();
+    // A run: the checks, then `run` unless they refused; true when it ran. From the
+    // editor's button the confirmation comes first, and No ends it.
+    bool runIfValid(const std::function<void()>& run);
+    bool startCalculationFromEditor(const std::function<void()>& run);
+    void explainWallFriction();  // "δ説明"
+
+    // The allowable-stress table ("許容応力度"); its choice clicks go to the object.
+    AllowableStressWindow& allowableStressWindow() { return allowable_; }
+    const AllowableStressWindow& allowableStressWindow() const { return allowable_; }
+    void showAllowableStresses();
+    void transferAllowableStresses();  // "設計条件に転記"
+    void cancelAllowableStresses();    // "取　消"
+
+    // --- visibility that follows the design ----------------------------------------
+    bool shearKeyTabShown() const { return hasShearKey(); }
+    bool shearKeyResultPageShown() const { return hasShearKey(); }
+    bool shearKeyPreviewEntryShown() const { return hasShearKey(); }
+    bool shearKeyLabelsShown() const { return hasShearKey(); }
+    bool seismicPageShown() const { return conditions().seismicCase == 1; }
+    bool passiveLabelsShown() const { return conditions().hasPassive.on; }
+    bool waterLabelShown() const { return conditions().hasWater.on; }
+    bool windLabelShown() const { return conditions().hasWind.on; }
+    bool collisionLabelShown() const { return conditions().hasCollision.on; }
+
+    // --- design file ---------------------------------------------------------------
+    // The menu commands: a file dialog in the current folder, which then follows the
+    // chosen file; every outcome is reported through the dialogs.
+    void saveDesignFile();
+    void loadDesignFile();
+    // The same without a dialog; true when the file was written or read to its end.
+    bool saveDesignFileTo(const std::filesystem::path& path);
+    bool loadDesignFileFrom(const std::filesystem::path& path);
+    // Applies the bytes of a design file under the given subject name.
+    bool loadDesignBytes(std::string_view bytes, const std::string& subjectName);
+
+private:
+    // Collects the flags of one action and sends a single notification when the
+    // outermost action ends.
+    class Batch {
+    public:
+        explicit Batch(DesignConditionsEditor& e) : e_(e) { ++e_.batchDepth_; }
+        ~Batch() {
+            if (--e_.batchDepth_ > 0 || e_.pending_ == 0) return;
+            const EditorChange change{e_.pending_};
+            e_.pending_ = 0;
+            if (e_.listener_) e_.listener_(change);
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        DesignConditionsEditor& e_;
+    };
+    friend class DesignFileReader;
+
+    bool hasShearKey() const { return conditions().hasShearKey == 1; }
+    DesignConditions& d() { return state_.conditions; }
+    void mark(unsigned flags) { pending_ |= flags; }
+
+    void react(Choice c);
+    void reactToOption(Option o);
+    void setSurchargeOff();
+    void recomputeKh();
+    void setSubjectName(std::string name);
+
+    Dialogs& dialogs_;
+    DesignState state_;
+    std::string caption_ = "設計条件";
+    AllowableStressWindow allowable_;
+    std::vector<std::string> regionKeys_;
+    std::vector<std::string> municipalities_;
+    EditorListener listener_;
+    unsigned pending_ = 0;
+    int batchDepth_ = 0;
+};
+
+}  // namespace marvoten

@@ -1,0 +1,147 @@
+#include "model/validation.h"
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "platform/number_text.h"
+
+namespace marvoten {
+
+namespace messages {
+const std::string allowableStressSeismicInNormalRun =
+    "[常時計算時]に[許容応力度]が\r[地震時]になっています。\r\r確認して、訂正して下さい。";
+const std::string allowableStressNormalInSeismicRun =
+    "[地震時計算時]に[許容応力度]が\r[常時]になっています。\r\r確認して、訂正して下さい。";
+const std::string surchargeWithUnloadedPressure =
+    "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、\r\r[②載荷重]が[載荷重有り]になっています。"
+    "\r[②載荷重]を確認してください。\r\r計算は、このまま続行します。";
+const std::string embedDepthAboveBearingEmbedDepth =
+    "Df(根入地盤への根入れ深さ)が、Df'(支持地盤への根入れ深さ)より浅いです。\r確認して、訂正して下さい。";
+const std::string embedDepthAboveEffectiveDepth =
+    "Df(根入地盤への根入れ深さ)が、(3)その他の荷重のHo(有効根入長)より浅いです。\r確認して、訂正して下さい。";
+}  // namespace messages
+
+namespace {
+
+using Field = const NumberField DesignConditions::*;
+
+// One validation: reads fields as numbers on demand, reports a text that is not a
+// number once, and collects the verdict.
+class Validation {
+public:
+    Validation(const DesignConditions& d, Dialogs& dialogs) : d_(d), dialogs_(dialogs) {}
+
+    std::optional<double> number(Field f) {
+        for (const auto& [field, value] : values_)
+            if (field == f) return value;
+        std::optional<double> value;
+        try {
+            value = textToNumber((d_.*f).text, fieldLabel(f));
+        } catch (const ConversionError& e) {
+            dialogs_.message(MessageKind::Error, e.what());
+            refused_ = true;
+        }
+        values_.emplace_back(f, value);
+        return value;
+    }
+
+    void warnIf(bool condition, const std::string& text) {
+        if (condition) dialogs_.message(MessageKind::Warning, text);
+    }
+    void refuseIf(bool condition, const std::string& text) {
+        if (!condition) return;
+        dialogs_.message(MessageKind::Error, text);
+        refused_ = true;
+    }
+    bool refused() const { return refused_; }
+
+private:
+    const DesignConditions& d_;
+    Dialogs& dialogs_;
+    std::vector<std::pair<Field, std::optional<double>>> values_;
+    bool refused_ = false;
+};
+
+}  // namespace
+
+bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs) {
+    using D = DesignConditions;
+    Validation v(d, dialogs);
+    constexpr int kSlope = 1, kEmbankment = 2;
+    constexpr int kNormal = 0, kSeismic = 1;
+
+    if (auto c = v.number(&D::backfillCohesion))
+        v.warnIf(*c > 20, "粘着力が過大です。修正する事をお勧めします。");
+    if (auto cb = v.number(&D::adhesion))
+        v.warnIf(*cb > 20, "付着力が過大です。修正する事をお勧めします。");
+
+    if (d.hasShearKey == 1) {
+        if (auto x = v.number(&D::keyPosition)) v.refuseIf(*x < 0, "突起位置を再確認して下さい。");
+        if (auto w = v.number(&D::keyWidth)) v.refuseIf(*w < 10, "突起幅を再確認して下さい。");
+        if (auto h = v.number(&D::keyHeight)) v.refuseIf(*h < 10, "突起高を再確認して下さい。");
+    }
+    if (auto gc = v.number(&D::concreteUnitWeight))
+        v.refuseIf(*gc < 2, "コンクリート重量を再確認して下さい。");
+
+    if (d.backfillShape == kSlope) {
+        const auto n = v.number(&D::slopeRatio);
+        if (n) v.refuseIf(*n == 0, "法面勾配を設定して下さい。");
+        // A slope 1:n stands at arctan(1/n); the backfill cannot stand steeper than φ.
+        // A ratio of 0 has no angle and is already refused above.
+        const auto phi = v.number(&D::backfillPhi);
+        if (n && phi && *n != 0)
+            v.refuseIf(*phi * std::numbers::pi / 180 <= std::atan(1 / *n),
+                       "剪断抵抗角より法面勾配が大きいです。修正して下さい。");
+    }
+    if (d.backfillShape == kEmbankment) {
+        if (auto n = v.number(&D::slopeRatio)) v.refuseIf(*n == 0, "法面勾配を設定して下さい。");
+        if (auto h = v.number(&D::embankmentHeight)) v.refuseIf(*h == 0, "盛土高を設定して下さい。");
+    }
+
+    {
+        const auto front = v.number(&D::frontBatterWidth), crest = v.number(&D::crestWidth),
+                   toe = v.number(&D::toeWidth), base = v.number(&D::baseWidth);
+        if (front && crest && toe && base)
+            v.refuseIf(std::fabs(*front + *crest + *toe - *base) >= 1,
+                       "擁壁形状(幅)を再確認して下さい。");
+    }
+
+    v.refuseIf(d.seismicCase == kNormal && allowableStressLoadCase == kSeismic,
+               messages::allowableStressSeismicInNormalRun);
+    v.refuseIf(d.seismicCase == kSeismic && allowableStressLoadCase == kNormal,
+               messages::allowableStressNormalInSeismicRun);
+    v.warnIf(d.seismicCase == kSeismic && d.seismicLoadSet == 0 && d.hasSurcharge.on,
+             messages::surchargeWithUnloadedPressure);
+
+    const auto df = v.number(&D::embedDepth);
+    if (auto dfb = v.number(&D::bearingEmbedDepth); df && dfb)
+        v.refuseIf(*df < *dfb, messages::embedDepthAboveBearingEmbedDepth);
+
+    // Wall height in mm (stem + rise of the slab's top + base) against depths in m.
+    const auto wallHeight = [&v]() -> std::optional<double> {
+        const auto stem = v.number(&D::stemHeight), slab = v.number(&D::slabSlopeHeight),
+                   base = v.number(&D::baseThickness);
+        if (!stem || !slab || !base) return std::nullopt;
+        return *stem + *slab + *base;
+    };
+    if (d.hasPassive.on) {
+        const auto ho = v.number(&D::effectiveEmbedDepth);
+        if (df && ho) v.refuseIf(*df < *ho, messages::embedDepthAboveEffectiveDepth);
+        const auto slab = v.number(&D::slabSlopeHeight), base = v.number(&D::baseThickness);
+        if (slab && base && ho)
+            v.refuseIf(*slab + *base > 1000 * *ho, "有効根入長は底版厚以上にして下さい。");
+        if (const auto h = wallHeight(); h && ho)
+            v.refuseIf(*h < 1000 * *ho, "有効根入長は擁壁天端以下にして下さい。");
+    }
+    if (d.hasWater.on) {
+        const auto h1 = v.number(&D::waterDepth);
+        if (const auto h = wallHeight(); h && h1)
+            v.refuseIf(*h < 1000 * *h1, "地下水位は擁壁天端以下にして下さい。");
+    }
+    return v.refused();
+}
+
+}  // namespace marvoten
