@@ -1,0 +1,63 @@
+#pragma once
+// Load polygons: a key names a body ("W" wall, "T" toe slab, "K" heel slab, "TS"
+// front soil, "KS" back soil) and a purpose ("A" stability, "M" moment section,
+// "S" shear section; "FA", "FM", "FS" the submerged part). The key chooses a list
+// of wall points; area and centroid follow by the coordinate method (座標法).
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "calc/calculation_object.h"
+
+namespace marvoten {
+
+// 0 no water; 1 within the base thickness; 2 within the sloped top of the toe
+// slab; 3 up on the stem.
+int waterState(const TTeisu& t);
+
+// The 51 polygon types: closed lists of point indexes, listed clockwise.
+inline constexpr int polygonTypeCount = 51;
+const std::vector<int>& polygonTypeVertices(int type);
+
+// The type the key stands for with the current water level and sections; 0 (the
+// empty polygon) for a key that does not apply or is unknown.
+int polygonType(const TTeisu& t, std::string_view key);
+
+struct AreaCentroid {
+    double area = 0;
+    double x = 0;  // centroid; 0 when the area is not positive
+    double y = 0;
+};
+
+// Area and centroid of the closed polygon in the buffer.
+AreaCentroid polygonAreaCentroid(const PolygonBuffer& buffer);
+
+struct PolygonResult {
+    double area = 0;
+    double centroidX = 0;
+    double centroidY = 0;
+    // Corners without consecutive repeats; entry q closes the outline.
+    std::array<double, PolygonBuffer::capacity> xs{};
+    std::array<double, PolygonBuffer::capacity> ys{};
+    int q = 0;
+};
+
+// Fills the object's polygon buffer with the key's polygon and measures it.
+PolygonResult polygonProperties(TShape& s, std::string_view key);
+
+// The part of the stem above a horizontal section `depth` below the crest, in
+// coordinates of the section: X from the front face, Y up from the section.
+AreaCentroid stemSliceProperties(TShape& s, double depth);
+
+// Unit weight by selector: "rc" concrete, "rw" water, "rs" backfill soil, "r9" the
+// fixed 9 kN/m3 of soil buoyancy; 0 for another selector.
+double unitWeightOf(const TTeisu& t, std::string_view selector);
+
+struct SlabLoad {
+    double weight = 0;
+    double lever = 0;  // from the stem face: towards the toe for "T", the heel for "K"
+};
+SlabLoad slabLoadByKey(TShape& s, std::string_view key, std::string_view side,
+                       std::string_view selector);
+
+}  // namespace marvoten

@@ -1,0 +1,38 @@
+#include "calc/self_weight.h"
+
+#include "calc/load_polygons.h"
+
+namespace marvoten {
+
+void computeBodyWeight(TAntei& a) {
+    const PolygonResult body = polygonProperties(a, "W_A");
+    a.bodyWeight = body.area * a.concreteUnitWeight;
+    a.bodyInertia = a.bodyWeight * a.khInertia;
+    a.bodyCentroidX = body.centroidX;
+    a.bodyCentroidY = body.centroidY;
+    a.bodyMomentV = a.bodyWeight * a.bodyCentroidX;
+    a.bodyMomentH = a.bodyInertia * a.bodyCentroidY;
+}
+
+void computeFrontSoilWeight(TAntei& a) {
+    const PolygonResult soil = polygonProperties(a, "TS_A");
+    a.frontSoilWeight = soil.area * a.backfillUnitWeight;
+    a.frontSoilInertia = a.frontSoilWeight * a.khInertia;
+    a.frontSoilCentroidX = soil.centroidX;
+    a.frontSoilCentroidY = soil.centroidY;
+    a.soilSurchargeLoad = 0;
+    a.soilSurchargeLever = 0;
+}
+
+void computeBuoyancy(TAntei& a) {
+    const PolygonResult body = polygonProperties(a, "W_FA");
+    a.bodyBuoyancy = body.area * unitWeightOf(a, "rw");
+    a.bodyBuoyancyX = body.centroidX;
+    a.bodyBuoyancyMoment = a.bodyBuoyancy * a.bodyBuoyancyX;
+    const PolygonResult soil = polygonProperties(a, "TS_FA");
+    a.soilBuoyancy = soil.area * unitWeightOf(a, "r9");
+    a.soilBuoyancyX = soil.centroidX;
+    a.soilBuoyancyMoment = a.soilBuoyancy * a.soilBuoyancyX;
+}
+
+}  // namespace marvoten

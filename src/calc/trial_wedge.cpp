@@ -1,0 +1,263 @@
+#include "calc/trial_wedge.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "calc/load_polygons.h"
+#include "calc/other_loads.h"
+
+namespace marvoten {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr double coarseStep = 0.005;
+constexpr double fineStep = 0.00001;
+constexpr double searchEnd = pi / 2 - 0.005;     // last slip angle tried
+constexpr double noPressureEnd = pi / 2 - 0.01;  // a maximum beyond it is no pressure
+
+double safeDivide(double a, double b) {
+    return b != 0 ? a / b : 0.0;
+}
+
+int wedgeCaseAt(const TPa& p, const WedgeSetup& s, double omega) {
+    int c = 1;
+    if (s.shape == 2) c = 2;
+    if (s.shape == 3) {
+        c = s.breakAngle >= omega ? 3 : 2;
+        if (s.breakAngle < 0) c = 3;
+        if (s.embankmentHeight == 0) c = 1;
+    }
+    if (c == 1 && p.surchargeTreatment == 1) c = 0;
+    return c;
+}
+
+// Tension crack depth Zc under the loads q_w + w_s on the wedge top.
+double crackDepthUnder(const TPa& p, double h, double loads) {
+    const double gs = p.backfillUnitWeight;
+    const double z = std::tan(pi / 4 + p.backfillPhi / 2) * safeDivide(2 * p.backfillCohesion, gs) -
+                     safeDivide(loads, gs);
+    return std::min(h, std::max(0.0, z));
+}
+
+// Weight of the wedge cut at ω (case already set), W = Wd − Uv.
+void wedgeWeight(TPa& p, const WedgeSetup& s, double omega) {
+    const double h = s.h, He = s.embankmentHeight, alpha = s.alpha;
+    const double tanA = std::tan(alpha), tanW = std::tan(omega);
+    const double beta = p.slopeAngle;
+    const int c = p.wedgeCase;
+    const bool inertiaOnly = p.seismicCombination == 1;  // normal pressure: no loads on the wedge
+    p.slopeTopWidth = 0;
+    p.levelTopWidth = 0;
+    p.crackDepth = 0;
+    p.slipLength = 0;
+    p.wedgeUplift = p.backWaterThrust / tanW;
+
+    // The crack always takes the full surcharge q, also on a slope loaded with q_s.
+    double loads = 0;
+    if (!inertiaOnly && c != 0) loads = p.surcharge + (c == 2 ? p.snowOnSlope : p.snowOnFlat);
+    const double Zc = crackDepthUnder(p, h, loads);
+    double L = 0;
+    if (c == 2) {
+        L = (std::cos(alpha - beta) * h / std::cos(alpha) - std::cos(beta) * Zc) /
+            std::sin(omega - beta);
+    } else if (c == 3) {
+        L = (h + He - Zc) / std::sin(omega);
+    } else {
+        L = (h - Zc) / std::sin(omega);
+    }
+    p.crackDepth = Zc;
+    p.slipLength = L;
+
+    const WallPoint V1{-h * tanA, h};
+    const WallPoint V3{L * std::cos(omega), L * std::sin(omega) + Zc};
+    const WallPoint V4{L * std::cos(omega), L * std::sin(omega)};
+    WallPoint V2 = V1;
+    if (c == 3) {
+        p.slopeTopWidth = He / std::tan(beta);
+        p.levelTopWidth = (h + He - Zc) / tanW + tanA * h - p.slopeTopWidth;
+        V2 = {V3.x - p.levelTopWidth, h + He};
+    } else if (!inertiaOnly && (c == 0 || c == 1)) {
+        p.levelTopWidth = (tanA + 1 / tanW) * h - Zc / tanW;
+    } else if (!inertiaOnly && c == 2) {
+        p.slopeTopWidth = tanA * h + std::cos(omega) * L;
+    }
+
+    PolygonBuffer& b = p.polygonBuffer;
+    const WallPoint V[] = {{0, 0}, V1, V2, V3, V4, {0, 0}};
+    b.n = 5;
+    for (std::size_t k = 0; k < 6; ++k) {
+        b.x[k] = V[k].x;
+        b.y[k] = V[k].y;
+    }
+    const double soil = polygonAreaCentroid(b).area * p.backfillUnitWeight;
+    double Wd = soil;
+    if (!inertiaOnly) {
+        const double flat = (p.surcharge + p.snowOnFlat) * p.levelTopWidth;
+        const double slope = (p.surchargeOnSlope + p.snowOnSlope) * p.slopeTopWidth;
+        if (c == 1) Wd = soil + flat;
+        if (c == 2) Wd = soil + slope;
+        if (c == 3) Wd = soil + slope + flat;
+    }
+    p.wedgeWeightDry = Wd;
+    p.wedgeWeight = Wd - p.wedgeUplift;
+}
+
+void clearPressure(TPa& p) {
+    p.earthPressure = p.earthPressureH = p.earthPressureV = 0;
+    p.pressureCoeff = p.pressureCoeffH = p.pressureCoeffV = 0;
+    p.pressureHeight = p.wallFrictionAngle = p.slipAngle = 0;
+    p.slopeTopWidth = p.levelTopWidth = p.slipLength = 0;
+}
+
+// The thrust with the separately added surcharge, from the coefficient of a wedge
+// searched without it; h is the height without the crack reduction.
+double withSeparateSurcharge(const TPa& p, double P, double h) {
+    const double gs = p.backfillUnitWeight;
+    const double K = safeDivide(2 * P, h * h * gs);
+    const double Q = p.surcharge + p.snowOnFlat;
+    const double ad = p.backFaceAngle + p.wallFrictionAngle;
+    const double Ph = h * h * gs * std::cos(ad) * K / 2 + h * std::cos(ad) * K * Q;
+    const double Pv = h * h * gs * std::sin(ad) * K / 2 + h * std::sin(ad) * K * Q;
+    return std::sqrt(Ph * Ph + Pv * Pv);
+}
+
+}  // namespace
+
+WedgeSetup wedgeSetup(const TPa& p, int mode, int shape, double embankmentHeight, double h,
+                      double hRef) {
+    WedgeSetup s;
+    s.mode = mode;
+    s.shape = shape;
+    s.embankmentHeight = embankmentHeight;
+    s.h = h;
+    s.hRef = hRef;
+    s.alpha = (mode == wedgeModeStability || mode == wedgeModeStem) ? p.backFaceAngle : 0.0;
+    if (shape == 3) {
+        if (p.slopeAngle == 0) {
+            s.shape = 1;
+        } else {
+            const double l = embankmentHeight / std::tan(p.slopeAngle) - h * std::tan(s.alpha);
+            s.breakAngle = l != 0 ? std::atan((h + embankmentHeight) / l) : 0.0;
+        }
+    }
+    return s;
+}
+
+double wallFriction(const TPa& p, int /*mode*/) {
+    const double phi = p.backfillPhi;
+    if (p.seismicCombination == 2 || p.seismicCombination == 4) return phi / 2;
+    return p.wallFrictionRatio == 0 ? 2 * phi / 3 : phi / 2;
+}
+
+double wedgeThrust(TPa& p, const WedgeSetup& s, double omega) {
+    p.wedgeCase = wedgeCaseAt(p, s, omega);
+    // A slip line along the surface cuts no wedge.
+    const double rise = p.wedgeCase == 2 ? std::sin(omega - p.slopeAngle) : std::sin(omega);
+    if (!(rise > 0)) return 0.0;
+    const double delta = wallFriction(p, s.mode);
+    wedgeWeight(p, s, omega);
+    const double phi = p.backfillPhi, theta = p.seismicAngle;
+    const double driving = p.wedgeWeight / std::cos(theta) * std::sin(omega - phi + theta) -
+                           std::cos(phi) * p.backfillCohesion * p.slipLength;
+    return std::max(0.0, driving) / std::cos(omega - phi - s.alpha - delta);
+}
+
+void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, double hRef) {
+    const WedgeSetup s = wedgeSetup(p, mode, shape, embankmentHeight, h, hRef);
+    computeBackWater(p, h, hRef);
+    p.backWaterThrust = p.backWaterPressure;
+
+    double Pa = 0;
+    double omega = p.backfillPhi;
+    while (omega < searchEnd) {
+        const double P = wedgeThrust(p, s, omega);
+        if (Pa > P) {
+            omega -= coarseStep;
+            break;
+        }
+        Pa = std::max(P, Pa);
+        omega += coarseStep;
+    }
+    if (Pa == 0 || omega > noPressureEnd) {
+        clearPressure(p);
+        return;
+    }
+
+    // The fine pass looks only upwards from the coarse maximum.
+    Pa = 0;
+    bool fell = false;
+    while (omega < searchEnd) {
+        const double P = wedgeThrust(p, s, omega);
+        if (Pa > P) {
+            p.slipAngle = omega - fineStep;
+            fell = true;
+            break;
+        }
+        Pa = std::max(P, Pa);
+        omega += fineStep;
+    }
+    if (!fell) p.slipAngle = omega - fineStep;  // the last angle tried
+    Pa = wedgeThrust(p, s, p.slipAngle);
+
+    const double alpha = s.alpha, beta = p.slopeAngle, gs = p.backfillUnitWeight;
+    p.crackHeight = p.considerZc == 1
+                        ? std::cos(alpha) * std::cos(beta) / std::cos(alpha + beta) * p.crackDepth
+                        : 0.0;
+    const double delta = wallFriction(p, mode);
+    p.wallFrictionAngle = delta;
+    const double hd = h - p.crackHeight;
+    p.pressureCoeff = safeDivide(2 * Pa, hd * hd * gs);
+    p.pressureCoeffH = std::cos(alpha + delta) * p.pressureCoeff;
+    p.pressureCoeffV = std::sin(alpha + delta) * p.pressureCoeff;
+    const double Kh = p.pressureCoeffH, Kv = p.pressureCoeffV;
+    if (p.wedgeCase == 0) {
+        const double Q = p.surcharge + p.snowOnFlat;
+        const double A = hd * hd * Kh * gs / 2;
+        p.earthPressureH = A + Kh * Q * hd;
+        p.earthPressureV = hd * hd * Kv * gs / 2 + Kv * Q * hd;
+        Pa = std::sqrt(p.earthPressureH * p.earthPressureH + p.earthPressureV * p.earthPressureV);
+        p.pressureHeight = safeDivide(A * hd / 3 + hd * hd * Kh * Q / 2, p.earthPressureH);
+    } else {
+        p.earthPressureH = hd * hd * Kh * gs / 2;
+        p.earthPressureV = hd * hd * Kv * gs / 2;
+        p.pressureHeight = hd / 3;
+    }
+    p.earthPressure = Pa;
+    p.reportedWedgeWeight = p.wedgeWeight;
+    p.reportedWedgeWeightDry = p.wedgeWeightDry;
+    p.reportedWedgeUplift = p.wedgeUplift;
+}
+
+BackCalculatedPressure backCalculatedPressure(const TPa& p, double K, double h) {
+    const double hd = std::max(0.0, h - p.crackHeight);
+    const double f = hd * hd * p.backfillUnitWeight * K / 2;
+    double g = 0;
+    if (p.surchargeTreatment == 1 && p.backfillShape == 1)
+        g = hd * K * (p.surcharge + p.snowOnFlat);
+    if (p.surchargeTreatment == 1 && p.backfillShape == 2)
+        g = hd * K * (p.surcharge + p.snowOnSlope);
+    BackCalculatedPressure r;
+    r.P = f + g;
+    r.lever = r.P != 0 ? (hd * f / 3 + hd * g / 2) / r.P : 0.0;
+    return r;
+}
+
+SlipAngleCurve slipAngleCurve(TPa& p, int mode, int shape, double embankmentHeight, double h,
+                              double hRef) {
+    const TPa saved = p;
+    const WedgeSetup s = wedgeSetup(p, mode, shape, embankmentHeight, h, hRef);
+    auto thrustAt = [&](double omega) {
+        const double P = wedgeThrust(p, s, omega);
+        return p.wedgeCase == 0 ? withSeparateSurcharge(saved, P, h) : P;
+    };
+    SlipAngleCurve curve;
+    const double end = searchEnd + (s.alpha <= 0 ? s.alpha : 0.0);
+    for (double omega = saved.backfillPhi; omega < end; omega += 0.05)
+        curve.points.push_back({omega, thrustAt(omega)});
+    curve.critical = {saved.slipAngle, thrustAt(saved.slipAngle)};
+    p = saved;
+    return curve;
+}
+
+}  // namespace marvoten
