@@ -114,6 +114,8 @@ public:
     const std::string& tabCaption() const { return tabCaption_; }
 
     const std::string& title() const { return title_; }
+    // A run retitles the member figures ("図:つま先版地盤反力").
+    void setTitle(std::string title) { title_ = std::move(title); }
     Rgb titleColour() const { return titleColour_; }
     void setTitleColour(Rgb colour) { titleColour_ = colour; }
     TitleAlignment titleAlignment() const { return titleAlignment_; }

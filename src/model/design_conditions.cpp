@@ -70,7 +70,7 @@ const std::vector<NumberFieldInfo>& numberFields() {
         {"keyPosition", "突起 (1)位置(mm)", &D::keyPosition},
         {"keyWidth", "突起 (2)幅(mm)", &D::keyWidth},
         {"keyHeight", "突起 (3)高さ(mm)", &D::keyHeight},
-        {"slopeRatio", "法勾配=１：", &D::slopeRatio},
+        {"slopeRatio", "法勾配(１：n)", &D::slopeRatio},
         {"embankmentHeight", "盛土高(mm)", &D::embankmentHeight},
         {"surcharge", "載荷重 ｑ(kN/m2)", &D::surcharge},
         {"snowOnSlope", "雪荷重 法面部 SW(kN/m2)", &D::snowOnSlope},

@@ -10,6 +10,11 @@ void clearMemberSections(CalculationBook& book) {
     book.clearMemberDesign();
 }
 
+void setMemberFigureTitles(const DesignConditions& dc, CalculationBook& book) {
+    book.figure(FigureId::ToeReactionFigure).setTitle("図:つま先版地盤反力");
+    if (dc.hasShearKey == 1) book.figure(FigureId::KeyFigure).setTitle("図:突起地盤反力");
+}
+
 void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsView& view,
                     const RunStages& stages) {
     if (stages.refused && stages.refused(dc)) return;
@@ -20,6 +25,7 @@ void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsVi
 
     TAntei a;
     const SlipLineReach reach = computeStabilityLoads(a, dc);
+    setMemberFigureTitles(dc, book);
     if (stages.computeStability) stages.computeStability(a, dc);
 
     if (stages.writeConditionsPage) stages.writeConditionsPage(a, dc, book, reach.r1);

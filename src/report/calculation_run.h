@@ -38,6 +38,10 @@ struct RunStages {
 void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsView& view,
                     const RunStages& stages = {});
 
+// The titles the member figures take once the inputs are gathered: the toe slab's
+// reaction figure always, the key's only for a wall with a shear key.
+void setMemberFigureTitles(const DesignConditions& dc, CalculationBook& book);
+
 // The member sections emptied, for a wall whose ground reaction is incalculable.
 void clearMemberSections(CalculationBook& book);
 

@@ -220,5 +220,19 @@ TEST_F(CalculationRun, NoNaNReachesTheBook) {
     }
 }
 
+TEST_F(CalculationRun, MemberFigureTitlesFollowTheShearKey) {
+    D dc;
+    runCalculation(dc, book, view, stages());
+    EXPECT_EQ(book.figure(FigureId::ToeReactionFigure).title(), "図:つま先版地盤反力");
+    const std::string keyTitleWithoutKey = book.figure(FigureId::KeyFigure).title();
+    EXPECT_NE(keyTitleWithoutKey, "図:突起地盤反力");
+    dc.hasShearKey = 1;
+    dc.keyPosition.text = "800";
+    dc.keyWidth.text = "500";
+    dc.keyHeight.text = "400";
+    runCalculation(dc, book, view, stages());
+    EXPECT_EQ(book.figure(FigureId::KeyFigure).title(), "図:突起地盤反力");
+}
+
 }  // namespace
 }  // namespace marvoten
