@@ -1,0 +1,33 @@
+#pragma once
+// Ground reaction under the base and the sliding check: the resultant of the load
+// totals on the base, its eccentricity, the shape of the reaction (trapezoid, a
+// triangle at the toe or at the heel, or none when the resultant leaves the middle
+// two thirds), the effective width, the sliding safety with and without a shear
+// key, and the reaction at the member sections handed to the toe slab and key.
+#include <array>
+#include <string_view>
+
+#include "calc/calculation_object.h"
+#include "model/design_conditions.h"
+
+namespace marvoten {
+
+// The toe pieces of the slab design, in the order of toePieceWeight/-Lever: the
+// "S" pieces reach from the tip to the design section, the "M" pieces to the
+// stem face.
+inline constexpr std::array<std::string_view, 6> toePieceKeys{"T_S",  "T_M",   "T_FS",
+                                                              "T_FM", "TS_FS", "TS_FM"};
+
+// The passive earth pressure the checks take into account: Pp only while passive
+// pressure is switched on (Pp itself is computed either way).
+double passiveInChecks(const TAntei& a);
+
+// Reaction intensity (kN/m2) at the distance x from the toe.
+double reactionIntensity(const TAntei& a, double x);
+
+// The whole stability computation on the load totals, the bearing capacity
+// included. The required overturning safety factor is converted only with the
+// safety factor method (ConversionError for a text that is not a number).
+void computeStability(TAntei& a, const DesignConditions& dc);
+
+}  // namespace marvoten

@@ -1,0 +1,388 @@
+#include "report/stability_report.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+
+#include "book/line_format.h"
+#include "calc/ground_reaction.h"
+#include "calc/ultimate_bearing.h"
+#include "report/stability_figures.h"
+
+namespace marvoten {
+namespace {
+
+using Case = GroundReactionCase;
+constexpr double toDegrees = 180.0 / std::numbers::pi;
+
+constexpr std::array<const char*, 4> headingTexts{"1.滑動に対する安定", "2.転倒に対する安定",
+                                                  "3.支持力に対する安定", "4.鉛直支持力の照査"};
+
+std::string fv(std::string_view templ, double v) {
+    return formatValue(templ, v);
+}
+
+void add(TextSection& t, std::initializer_list<std::string> lines) {
+    for (const std::string& line : lines) t.addLine(line);
+}
+
+// The closing lines of a value the formulas cannot give.
+bool cannotCompute(TextSection& t, std::initializer_list<std::string> reason) {
+    add(t, reason);
+    t.addLine("  設計条件を変更して再計算して下さい。");
+    t.addLine("  判定：不可(計算不能)");
+    return false;
+}
+
+const char* const noVerticalLoadReason = "  全鉛直荷重(Vo)が0以下になりましたので";
+
+// The allowable eccentricity of the load case: B/6 normal, B/3 seismic.
+struct EccentricityLimit {
+    const char* zoneLine;
+    const char* widthLine;
+    const char* conditionLine;
+    double divisor;
+    const char* withinTemplate;
+    const char* withinVerdict;
+    const char* beyondTemplate;
+    const char* beyondVerdict;
+};
+
+constexpr EccentricityLimit normalLimit{
+    "  転倒に対する安定条件として、合力Rの作用点は常時は底版中央の",
+    "  底版幅1/3の範囲内になければならない。",
+    "  すなわち、偏心距離(e)は、式|e|≦B/6を満足しなければならない。",
+    6,
+    "  |e|≦B/6       =0.000m",
+    "  判定：OK(中央1/3以内)",
+    "  |e|>B/6        =0.000m",
+    "  判定：不可(中央1/3以外)"};
+
+constexpr EccentricityLimit seismicLimit{
+    "  転倒に対する安定条件として、合力Rの作用点は地震時は底版中央の",
+    "  底版幅2/3の範囲内になければならない。",
+    "  すなわち、偏心距離(e)は、式|e|≦B/3を満足しなければならない。",
+    3,
+    "  |e|≦B/3     =0.000m",
+    "  判定：OK(中央2/3以内)",
+    "  |e|>B/3      =0.000m",
+    "  判定：不可(中央2/3以外)"};
+
+bool eccentricityVerdict(const TAntei& a, TextSection& t) {
+    const EccentricityLimit& limit = a.seismicCase == 1 ? seismicLimit : normalLimit;
+    const double allowed = a.point(9).x / limit.divisor;
+    add(t, {"", limit.zoneLine, limit.widthLine, limit.conditionLine, ""});
+    const bool ok = std::abs(a.e) <= allowed;
+    t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, allowed));
+    t.addLine(ok ? limit.withinVerdict : limit.beyondVerdict);
+    return ok;
+}
+
+bool eccentricityMethod(const TAntei& a, TextSection& t) {
+    add(t, {"2.転倒に対する安定計算",
+            "  擁壁底面つま先から合力Rの作用点までの距離(d)は、次式で求める。", "", "      Mr - Mo",
+            a.noVerticalLoad ? std::string("  d=-----------                        =計算不能")
+                             : "  d=-----------                        =" + fv("0.000m", a.d),
+            "         Vo", "", "  ここに",
+            fv("    Mr(擁壁底面つま先回りの抵抗ﾓｰﾒﾝﾄ)  =#,0.00kNm", a.sumMr),
+            fv("    Mo(擁壁底面つま先回りの転倒ﾓｰﾒﾝﾄ)  =#,0.00kNm", a.sumMo),
+            fv("    Vo(擁壁底面における全鉛直荷重)     =#,0.00kN", a.sumV)});
+    if (a.noVerticalLoad)
+        return cannotCompute(t, {"", noVerticalLoadReason, "  合力Rの作用点が求まりません。"});
+    t.addLine("  合力Rの作用点の底版中央からの偏心距離(e)は、次式で求める。");
+    t.addLine("  e=B/2-d        =" + fv("0.000m;-0.000m", a.e));
+    return eccentricityVerdict(a, t);
+}
+
+bool safetyFactorMethod(const TAntei& a, TextSection& t) {
+    const double F = a.FmRequired;
+    const bool computable = a.sumMo != 0;
+    const double Fm = computable ? a.sumMr / a.sumMo : 0.0;
+    add(t,
+        {"2.転倒に対する安定計算", "  転倒に対する安全率(Fm)は、次式で求める。", "", "         Mr",
+         computable ? fv("  Fm=-----------                       =0.000", Fm)
+                    : std::string("  Fm=-----------                       =計算不能"),
+         "         Mo", "", "  ここに",
+         fv("    Mr(擁壁底版つま先回りの抵抗ﾓｰﾒﾝﾄ)  =0,0.00kNm", a.sumMr),
+         fv("    Mo(擁壁底版つま先回りの転倒ﾓｰﾒﾝﾄ)  =0,0.00kNm", a.sumMo), "",
+         fv("  転倒に対する安定条件として、0.0≦Fmを満足しなければならない。", F), ""});
+    if (!computable)
+        return cannotCompute(t, {"  転倒ﾓｰﾒﾝﾄ(Mo)が0のため、安全率が計算出来ません。"});
+    if (F > Fm) {
+        add(t, {fv("  0.0>Fm", F) + fv("(=0.000)", Fm), "  判定：不可(安全率不足)"});
+        return false;
+    }
+    add(t, {fv("  0.0≦Fm", F) + fv("(=0.000)", Fm), "  判定：OK(安全率を満たす)"});
+    return true;
+}
+
+void incalculableReactionLines(TextSection& t) {
+    add(t,
+        {"", "  偏心距離が[B/3]をオーバーしましたので", "  設計条件を変更して再計算して下さい。",
+         "", "  　地盤反力が計算出来ませんので、これ", "  以降の構造計算結果は使用できません。"});
+}
+
+void reactionFormula(const TAntei& a, TextSection& t) {
+    const double B = a.point(9).x;
+    const std::string VoLine = fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV);
+    const std::string dLine = fv("    d (つま先～合力作用位置間の距離) =0.000m", a.d);
+    switch (a.reactionCase) {
+        case Case::Trapezoid:
+            add(t, {"         Vo      6･e", "  q1,q2=---･(1±-----)", "         B        B",
+                    fv("    q1(つま先での地盤反力度)         =0.00kN/m2", a.q1),
+                    fv("    q2(かかとでの地盤反力度)         =0.00kN/m2", a.q2), "", "  ここに",
+                    VoLine, fv("    B (擁壁の底版幅)                 =0.000m", B),
+                    "    e (偏心距離)                     =" + fv("0.000m;-0.000m", a.e)});
+            break;
+        case Case::ToeTriangle:
+            add(t, {"      2･Vo", fv("  q=-------                          =0.00kN/m2", a.q1),
+                    "      3･d", "", "  ここに", VoLine, dLine});
+            break;
+        case Case::HeelTriangle:
+            add(t, {"      2･Vo", fv("  q=-------                          =0.00kN/m2", a.q2),
+                    "      3･d", "", "  ここに", VoLine, dLine,
+                    fv("    d (踵　　～合力作用位置間の距離) =0.000m", B - a.d)});
+            break;
+        case Case::Incalculable:
+            break;
+    }
+}
+
+bool allowableReactionCheck(const TAntei& a, TextSection& t) {
+    const double qa = a.allowableReaction;
+    add(t, {"", "  q1,q2は次式を満足しなければならない。",
+            "  q1,q2≦qa0(地盤の許容鉛直支持力度)=" + fv("0kN/m2", qa), ""});
+    const bool ok = !(a.q1 > qa || a.q2 > qa);
+    t.addLine(ok ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
+    t.addLine(
+        (a.q1 > qa ? "    q1(つま先での地盤反力度)＞qa0(=" : "    q1(つま先での地盤反力度)≦qa0(=") +
+        fv("0kN/m2)", qa));
+    t.addLine(
+        (a.q2 > qa ? "    q2(かかとでの地盤反力度)＞qa0(=" : "    q2(かかとでの地盤反力度)≦qa0(=") +
+        fv("0kN/m2)", qa));
+    return ok;
+}
+
+bool slidingVerdict(const TAntei& a, TextSection& t) {
+    t.addLine(fv("  安全率Fsは0.0を下回ってはならい。", a.FsRequired));
+    if (a.Fs >= a.FsRequired) {
+        t.addLine(fv("  判定：OK(Fs≧0.0)", a.FsRequired));
+        return true;
+    }
+    t.addLine(fv("  判定：不可(安全率不足)<0.0", a.FsRequired));
+    return false;
+}
+
+bool slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
+    const bool finite = a.sumH > 0;
+    add(t, {"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", ""});
+    if (withPp) {
+        add(t, {"      Vo･μ+Cb･Be+0.5･Pp",
+                finite ? fv("  Fs=--------------------                =0.00", a.Fs)
+                       : std::string("  Fs=--------------------                =∞"),
+                "            Ho"});
+    } else {
+        add(t, {"      Vo･μ+Cb･Be",
+                finite ? fv("  Fs=--------------                      =0.00", a.Fs)
+                       : std::string("  Fs=--------------                      =∞"),
+                "         Ho"});
+    }
+    add(t, {"", "  ここに", fv("    Vo (擁壁底面における全鉛直荷重)      =#,0.00kN", a.sumV),
+            fv("    Ho (擁壁底面における全水平荷重)      =0.00kN", a.sumH),
+            fv("    μ (擁壁底面と地盤の間の摩擦係数)    =0.00", a.frictionCoeff),
+            fv("    Cb (擁壁底面と地盤の間の付着力)      =0.00kN/m2", a.adhesion),
+            fv("    Be (有効載荷幅)                      =0.000m", a.Be),
+            "       (偏心距離>0なら、有効載荷幅=底版幅(B)-2×偏心距離(e))",
+            "       (偏心距離<0なら、有効載荷幅=底版幅(B)とする"});
+    if (withPp)
+        t.addLine(fv("    Pp (受働土圧)                        =0.00kN", passiveInChecks(a)));
+    t.addLine("");
+    return slidingVerdict(a, t);
+}
+
+bool slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
+    const bool computable = !a.keySlidingIncalculable;
+    add(t, {"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
+            !computable  ? std::string("  Fs=Hk/Ho                                =計算不能")
+            : a.sumH > 0 ? fv("  Fs=Hk/Ho                                =0.00", a.Fs)
+                         : std::string("  Fs=Hk/Ho                                =∞"),
+            "", "  ここに",
+            (withPp ? "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb+0.5･Pp="
+                    : "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb       =") +
+                fv("0.00kN", a.Hk),
+            "    Hk(擁壁底面と地盤間の剪断抵抗力)",
+            fv("    Ho(擁壁底面における全水平荷重)        =0.00kN", a.sumH),
+            fv("    Be(有効載荷幅)                        =0.000m", a.Be),
+            fv("    b1(擁壁底面前端～突起前面までの距離)  =0.000m", a.b1),
+            fv("    b2(有効載荷幅内の突起幅)              =0.000m", a.b2),
+            fv("    b3(突起背面～有効載荷幅後方までの距離)=0.000m", a.b3),
+            "    v1～v3(b1～b3に作用する鉛直荷重で,vi=bi/B'･Vo)",
+            "    Vo(擁壁底面における全鉛直荷重)        =" + fv("#,0.00", a.sumV) + "kN",
+            fv("    φ (基礎地盤の剪断抵抗角)           　=0度", a.bearingPhiDeg),
+            fv("    φb(擁壁底面と地盤との間の摩擦角)     =0度", a.baseFrictionAngle * toDegrees),
+            fv("    c  (基礎地盤の粘着力)                 =0.00kN/m2", a.bearingCohesion)});
+    if (withPp)
+        t.addLine(fv("    Pp (受働土圧)                         =0.00kN", passiveInChecks(a)));
+    if (!computable)
+        return cannotCompute(
+            t, {"  剪断抵抗力(Hk)と全水平荷重(Ho)がともに0のため、安全率が計算出来ません。"});
+    return slidingVerdict(a, t);
+}
+
+void unitWeightLines(const TAntei& a, TextSection& t) {
+    const std::string g1 =
+        fv("    γ1(支持地盤の土の単位重量)　　　　　　　　　=0.00kN/m3", a.bearingUnitWeight);
+    const std::string g2 =
+        fv("    γ2(根入れ地盤の土の単位重量)　　　　　　　　=0.00kN/m3", a.embedUnitWeight);
+    if (a.hasWater) {
+        add(t,
+            {g1 + fv("(水中単位重量:0.00kN/m3)", a.bearingUnitWeightEff),
+             g2 + fv("(水中単位重量:0.00kN/m3)", a.embedUnitWeightEff),
+             "       (ただし、地下水位以下では水中単位重量を用いる。単位重量は水深で加重計算。)"});
+    } else {
+        add(t, {g1, g2, "       (ただし、地下水位以下では水中単位重量を用いる。)"});
+    }
+}
+
+void ultimateBearingFormula(const TAntei& a, TextSection& t) {
+    add(t, {fv("  qu = α･κ･c･Nc･Sc+κ･q･Nq･Sq+1/2･γ1･β･Be･Nγ･Sγ=#,0.00kN/m2", a.qu), "", "  ここに",
+            fv("    qu (偏心傾斜を考慮した地盤の極限支持力度)　　=#,0.00kN/m2", a.qu)});
+    unitWeightLines(a, t);
+    add(t, {fv("    Df (基礎の有効根入れ深さ)　　　　　　　　　　=0.000m", a.embedDepth),
+            "    Df'(支持地盤あるいは支持地盤と同程度良質な地盤に根入れした深さ)=" +
+                fv("0.000m", a.bearingEmbedDepth),
+            fv("    c  (支持地盤の粘着力)　　　　　　　　　　　　=0.00kN/m2", a.bearingCohesion),
+            fv("    q  (上載荷重)　　　　　　　　　　　 =γ2･Df　=0.00kN/m2", a.ubOverburden),
+            fv("    Be (偏心を考慮した基礎の有効載荷幅)=B－2･eB　=0.000m", a.Be),
+            fv("    　B (基礎幅)　　　　　　　　　　　　　　　　 =0.000m", a.point(9).x),
+            "　　　eB(荷重の偏心量)　　　　　　　　　　　　　 =" + fv("0.000m", a.e),
+            "    α(基礎の形状係数=1+0.3･Be/L)　　　　　　　　=" + fv("0.00", a.ubAlpha),
+            "    β(基礎の形状係数=1-0.4･Be/L)　　　　　　　　=" + fv("0.00", a.ubBeta),
+            fv("    　Ｌ(ブロック長:伸縮目地間隔)　　　　　　　　=0.000m", a.bearingBlockLength),
+            "　　　　　　　　　　　　　　(Be/L>1の場合は,Be/L =1 とする)",
+            "    κ(根入れ効果に対する割増し係数=1+0.3･Df'/Be)=" + fv("0.000", a.ubKappa),
+            "    Nc,Nq,Nγ(荷重の傾斜を考慮した支持力係数)",
+            "      地盤の剪断抵抗角φおよび荷重の傾斜(tanθ)から求められる。",
+            fv("      Nc　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nc),
+            fv("      Nq　　　　　　　　　　　　　　　　　　　　 =0.0", a.Nq),
+            fv("      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", a.Ngamma),
+            fv("      φ(支持地盤の剪断抵抗角)　　　　　　　　　 =0.0度", a.bearingPhiDeg),
+            fv("      tanθ(荷重の傾斜) = HB／V　　　　　　　　　=0.000", a.tanTheta) +
+                fv("(=0.0度)", std::atan(a.tanTheta) * toDegrees),
+            fv("        HB(基礎底面に作用する水平力)　　　　　　 =0.00kN", a.sumH),
+            fv("        V (基礎底面に作用する鉛直力)　　　　　　 =#,0.00kN", a.sumV),
+            "    Sc,Sq,Sr(支持力係数の寸法効果に関する補正係数",
+            "      Sc =c'^λ　　　　　　　　　　　　　　　　  =" + fv("0.000", a.Sc),
+            "      Sq =q'^ｖ　　　　　　　　　　　　　　　　  =" + fv("0.000", a.Sq),
+            "      Sγ=B'^μ　　　　　　　　　　　　　　　　  =" + fv("0.000", a.Sgamma),
+            "      λ,ｖ,μ(寸法効果の程度を表す係数)= -1/3",
+            "      c'= c/10　　　　　　　　　　　　　　　　　 =" + fv("0.000", a.cStar) +
+                " (但し,1≦c'≦10)",
+            "      q'= q/10　　　　　　　　　　　　　　　　　 =" + fv("0.000", a.qStar) +
+                " (但し,1≦q'≦10)",
+            "      B'=Be/1　　　　　　　　　　　　　　　　　  =" + fv("0.000", a.BStar) +
+                " (但し,1≦B')",
+            ""});
+}
+
+}  // namespace
+
+void StabilityHeadings::set(StabilityCheck c, bool ok) {
+    const auto i = static_cast<std::size_t>(c);
+    headings[i].text = std::string(headingTexts[i]) + "( " + (ok ? "OK" : "NO") + " )";
+    headings[i].colour = ok ? colours::blue : colours::red;
+}
+
+bool writeOverturningText(const TAntei& a, TextSection& t) {
+    t.clear();
+    return a.overturningMethod == 1 ? safetyFactorMethod(a, t) : eccentricityMethod(a, t);
+}
+
+bool writeBearingText(const TAntei& a, TextSection& t) {
+    t.clear();
+    add(t, {"3.支持地盤の支持力に対する安定", "  地盤反力度(q)は、次式で求める。", ""});
+    if (a.noVerticalLoad) {
+        add(t, {"  q              =計算不能",
+                fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
+                fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x), "",
+                noVerticalLoadReason});
+        add(t,
+            {"  設計条件を変更して再計算して下さい。", "", "  　地盤反力が計算出来ませんので、これ",
+             "  以降の構造計算結果は使用できません。", "  判定：不可(計算不能)"});
+        return false;
+    }
+    if (a.reactionCase == Case::Incalculable) {
+        add(t, {"  q              =計算不能",
+                fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
+                fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x),
+                "    e (偏心距離)                     =" + fv("0.000m;-0.000m", a.e)});
+        incalculableReactionLines(t);
+        t.addLine("  判定：不可(偏心距離オーバー)");
+        return false;
+    }
+    reactionFormula(a, t);
+    return allowableReactionCheck(a, t);
+}
+
+bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
+    t.clear();
+    add(t, {"4.鉛直支持力の照査", "", "  極限支持力の計算"});
+    if (a.ultimateBearingIncalculable) {
+        add(t,
+            {"  極限支持力度(qu)は、次式で求める。", "", "  qu             =計算不能", "",
+             "  ここに", fv("    Vo(基礎底面に作用する鉛直力)　　　　　　　　=#,0.00kN/m", a.sumV),
+             fv("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be), ""});
+        return cannotCompute(
+            t, {a.sumV <= 0 ? noVerticalLoadReason : "  有効載荷幅(Be)が0以下になりましたので",
+                "  極限支持力が計算出来ません。"});
+    }
+    add(t, {"  極限支持力度(qu)は、次式で求める。", ""});
+    ultimateBearingFormula(a, t);
+    const double n = a.bearingSafetyFactor;
+    add(t, {"  鉛直地盤反力度は、次式を満足しなければならない。", "", "     Vo           qu",
+            "    ---- ≦ qa = ----", "     Be            n", "", "  ここに",
+            fv("    Vo(基礎底面に作用する鉛直力)　　　　　　　　=#,0.00kN/m", a.sumV),
+            fv("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be),
+            fv("    Vo/Be　　　　　　　　　　　　　　　　　　　 =0.00kN/m2", a.meanBasePressure),
+            fv("    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=0.00kN/m2", a.qu / n),
+            fv("    　qu(地盤の極限支持力度)　　　　　　　　　　=#,0.00kN/m2", a.qu),
+            a.seismicCase == 1 ? fv("    　n (安全率:地震時)　　　　　　　　　　　　 =0", n)
+                               : fv("    　n (安全率:常時)　　　　　　　　　　　　　 =0", n),
+            ""});
+    const bool ok = ultimateBearingPasses(a);
+    t.addLine(ok ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
+    return ok;
+}
+
+bool writeSlidingText(const TAntei& a, TextSection& t) {
+    t.clear();
+    if (a.noVerticalLoad) {
+        add(t,
+            {"1.滑動に対する安定", "", noVerticalLoadReason,
+             "  設計条件を変更して再計算して下さい。", "", "  　地盤反力が計算出来ませんので、滑動",
+             "  に対する安定計算ができません。", "  判定：不可(計算不能)"});
+        return false;
+    }
+    if (a.reactionCase == Case::Incalculable) {
+        add(t, {"1.滑動に対する安定", "", "  偏心距離が[B/3]をオーバーしましたので",
+                "  設計条件を変更して再計算して下さい。", "",
+                "  　地盤反力が計算出来ませんので、滑動", "  に対する安定計算ができません。"});
+        return false;
+    }
+    const bool withPp = a.hasPassive || passiveInChecks(a) > 0;
+    return a.hasShearKey ? slidingWithKey(a, t, withPp) : slidingWithoutKey(a, t, withPp);
+}
+
+void writeStabilityReport(const TAntei& a, const DesignConditions& dc, CalculationBook& book,
+                          StabilityHeadings& headings) {
+    headings.set(StabilityCheck::Overturning,
+                 writeOverturningText(a, book.text(TextId::OverturningText)));
+    headings.set(StabilityCheck::Bearing, writeBearingText(a, book.text(TextId::BearingText)));
+    headings.set(StabilityCheck::UltimateBearing,
+                 writeUltimateBearingText(a, book.text(TextId::UltimateBearingText)));
+    headings.set(StabilityCheck::Sliding, writeSlidingText(a, book.text(TextId::SlidingText)));
+    writeGroundReactionFigure(a, dc, book);
+    writeLoadSummary(a, dc, book);
+}
+
+}  // namespace marvoten
