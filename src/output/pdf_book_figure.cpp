@@ -1,0 +1,143 @@
+#include "output/pdf_book_figure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "output/pdf_book_blocks.h"
+
+namespace marvoten {
+namespace {
+
+constexpr double kNarrowestRange = 1e-10;
+
+struct PagePoint {
+    double x = 0;
+    double y = 0;
+    bool drawable() const { return std::isfinite(x) && std::isfinite(y); }
+};
+
+// Page coordinates of the figure's data within the frame L, T, R, B.
+class FigureMapping {
+public:
+    FigureMapping(const FigureSection& figure, PdfFigureMode mode, double L, double T, double R,
+                  double B)
+        : h_(pdfAxisRange(figure, true)),
+          v_(pdfAxisRange(figure, false)),
+          mode_(mode),
+          L_(L),
+          T_(T),
+          B_(B),
+          width_(R - L),
+          height_(T - B) {}
+
+    PagePoint operator()(const FigurePoint& p) const {
+        const double px = L_ + (p.x - h_.minimum) * width_ / (h_.maximum - h_.minimum);
+        const double dy = (p.y - v_.minimum) * height_ / (v_.maximum - v_.minimum);
+        return {px, mode_ == PdfFigureMode::Upwards ? B_ + dy : T_ - dy};
+    }
+
+private:
+    PdfAxisRange h_;
+    PdfAxisRange v_;
+    PdfFigureMode mode_;
+    double L_, T_, B_, width_, height_;
+};
+
+TPDFColor pdfColour(Rgb rgb) { return TPDFColor{rgb.r, rgb.g, rgb.b}; }
+
+bool drawnLabel(const std::string& label) { return !label.empty() && label != " "; }
+
+void drawPolyline(TPDFContents& c, const std::vector<PagePoint>& points) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const PagePoint& a = points[i - 1];
+        const PagePoint& b = points[i];
+        if (a.drawable() && b.drawable()) c.DrawLine(a.x, a.y, b.x, b.y);
+    }
+}
+
+// The first label sits 2 points above its point. A later label that would run into
+// its neighbour's (the two points closer than half the label's width) is lifted by
+// 8 points, unless the label drawn before it was lifted already: alternating keeps
+// a dense row of labels readable without climbing out of the figure.
+void drawLabels(TPDFContents& c, const FigureSeries& series, const std::vector<PagePoint>& at) {
+    bool raised = false;
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        const std::string& label = series.points()[i].label;
+        if (!drawnLabel(label) || !at[i].drawable()) continue;
+        const double width = pdfTextWidth(c, label);
+        double lift = 2;
+        if (i > 0) {
+            const PagePoint& prev = at[i - 1];
+            const double distance = std::hypot(at[i].x - prev.x, at[i].y - prev.y);
+            const bool crowded = at[i].x != prev.x && 2 * distance < width;
+            lift = crowded && !raised ? 8 : 1;
+            raised = lift == 8;
+        }
+        pdfText(c, label, at[i].x - width / 2, at[i].y + lift);
+    }
+}
+
+}  // namespace
+
+PdfAxisRange pdfAxisRange(const FigureSection& figure, bool horizontal) {
+    const FigureAxis& axis = horizontal ? figure.horizontalAxis() : figure.verticalAxis();
+    PdfAxisRange range{axis.minimum, axis.maximum};
+    if (axis.automatic) {
+        bool any = false;
+        for (const FigureSeries& series : figure.allSeries()) {
+            for (const FigurePoint& p : series.points()) {
+                const double v = horizontal ? p.x : p.y;
+                if (!std::isfinite(v)) continue;
+                range.minimum = any ? std::min(range.minimum, v) : v;
+                range.maximum = any ? std::max(range.maximum, v) : v;
+                any = true;
+            }
+        }
+        if (!any) range = {};
+    }
+    if (!(range.maximum - range.minimum >= kNarrowestRange))
+        range.maximum = range.minimum + kNarrowestRange;
+    return range;
+}
+
+void pdfFigure(TPDFContents& c, PdfFigureMode mode, const FigureSection& figure, double dx,
+               double dy, double width, double height) {
+    const double L = kPdfFrameLeft + dx;
+    const double T = kPdfFrameTop - dy;
+    const double R = L + width;
+    const double B = T - height;
+
+    c.fontSize = 8;
+    c.lineWidth = 0.75;
+    pdfText(c, figure.title(), L, T + 3);
+    const std::string& hTitle = figure.horizontalAxis().title;
+    pdfText(c, hTitle, (L + R) / 2 - pdfTextWidth(c, hTitle) / 2, B - 10);
+    pdfText(c, figure.verticalAxis().title, R + 2, (B + T) / 2);
+
+    c.strokeColor = TPDFColor{};
+    c.DrawRect(true, L, T, R, B);
+
+    c.lineWidth = 0.2;
+    const FigureMapping map(figure, mode, L, T, R, B);
+    std::vector<std::vector<PagePoint>> mapped;
+    for (const FigureSeries& series : figure.allSeries()) {
+        std::vector<PagePoint> points;
+        if (series.pointCount() >= 2)
+            for (const FigurePoint& p : series.points()) points.push_back(map(p));
+        if (!points.empty()) {
+            c.strokeColor = pdfColour(series.colour());
+            drawPolyline(c, points);
+        }
+        mapped.push_back(std::move(points));
+    }
+    for (std::size_t s = 0; s < mapped.size(); ++s) {
+        const FigureSeries& series = figure.allSeries()[s];
+        if (series.labelsShown() && !mapped[s].empty()) drawLabels(c, series, mapped[s]);
+    }
+
+    c.RestoreState();
+}
+
+}  // namespace marvoten
