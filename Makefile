@@ -22,7 +22,9 @@ asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 run: build
-	./$(BUILD)/src/app/marvoten-book
+	./$(BUILD)/src/app/marvoten-cli run --default --out out/
+	@echo "written to out/:"
+	@ls -1 out/
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,174 @@
+#include "cli.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "output/figure_files.h"
+#include "output/pdf_book.h"
+#include "output/text_output.h"
+#include "session.h"
+
+namespace marvoten {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "使い方:\n"
+    "  marvoten-cli run DESIGN.dat [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
+    "  marvoten-cli run --default [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
+    "      設計条件ファイル(または初期値)で計算し、指定の出力を DIR (既定: 現在のフォルダ) に書きます。\n"
+    "      出力の指定がなければ、すべての出力を書きます。\n"
+    "  marvoten-cli save-default FILE.dat\n"
+    "      初期値の設計条件ファイルを書きます。\n"
+    "  marvoten-cli --help\n"
+    "終了コード: 0 計算・出力完了, 2 計算前チェックで中止, 1 エラー\n";
+
+// Every confirmation is answered Yes; information goes to standard output,
+// warnings and errors to standard error.
+class ConsoleDialogs : public Dialogs {
+public:
+    ConsoleDialogs(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    bool confirm(const std::string&) override { return true; }
+    void message(MessageKind kind, const std::string& text) override {
+        (kind == MessageKind::Information ? out_ : err_) << lines(text) << "\n";
+    }
+    std::optional<std::string> chooseFileToOpen(const FileChoiceRequest&) override { return {}; }
+    std::optional<std::string> chooseFileToSave(const FileChoiceRequest&) override { return {}; }
+
+private:
+    // Message boxes break lines at CR; a console wants LF.
+    static std::string lines(std::string text) {
+        for (auto& c : text)
+            if (c == '\r') c = '\n';
+        return text;
+    }
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+struct Output {
+    const char* flag;
+    std::function<bool(Session&, const fs::path&)> write;
+};
+
+const std::vector<Output>& outputs() {
+    static const std::vector<Output> all{
+        {"--txt",
+         [](Session& s, const fs::path& dir) {
+             return writeTextOutput(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs, dir);
+         }},
+        {"--pdf",
+         [](Session& s, const fs::path& dir) {
+             return writePdfBook(s.book, s.editor.state().subjectName,
+                                 s.editor.conditions().hasShearKey == 1, s.dialogs, dir);
+         }},
+        {"--wmf",
+         [](Session& s, const fs::path& dir) {
+             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs, dir,
+                                      FigureFileFormat::Metafile);
+         }},
+        {"--svg",
+         [](Session& s, const fs::path& dir) {
+             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs, dir,
+                                      FigureFileFormat::Svg);
+         }},
+    };
+    return all;
+}
+
+struct RunRequest {
+    std::optional<std::string> designFile;  // none: the start values
+    fs::path outFolder = ".";
+    std::vector<const Output*> chosen;
+};
+
+// Parses "run" arguments; an error message when they are not of its form.
+std::optional<std::string> parseRun(const std::vector<std::string>& args, RunRequest& r) {
+    bool useDefault = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--default") {
+            useDefault = true;
+        } else if (a == "--out") {
+            if (++i == args.size()) return "--out の後にフォルダを指定して下さい。";
+            r.outFolder = args[i];
+        } else if (a.rfind("--", 0) == 0) {
+            const Output* found = nullptr;
+            for (const auto& o : outputs())
+                if (a == o.flag) found = &o;
+            if (!found) return "不明なオプションです: " + a;
+            r.chosen.push_back(found);
+        } else if (!r.designFile) {
+            r.designFile = a;
+        } else {
+            return "設計条件ファイルは一つだけ指定して下さい: " + a;
+        }
+    }
+    if (useDefault == r.designFile.has_value())
+        return "設計条件ファイルか --default のどちらかを指定して下さい。";
+    if (r.chosen.empty())
+        for (const auto& o : outputs()) r.chosen.push_back(&o);
+    return std::nullopt;
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    RunRequest request;
+    if (auto problem = parseRun(args, request)) {
+        err << *problem << "\n" << kUsage;
+        return 1;
+    }
+    ConsoleDialogs dialogs(out, err);
+    Session session(dialogs);
+    if (request.designFile) {
+        // Relative output folders are taken from where the program was started,
+        // before the loaded file's folder becomes the current one.
+        request.outFolder = fs::absolute(request.outFolder);
+        if (!session.editor.loadDesignFileFrom(*request.designFile)) return 1;
+    }
+    switch (runCalculationCommand(session)) {
+        case RunOutcome::Refused: return 2;
+        case RunOutcome::Stopped: return 1;
+        case RunOutcome::Completed: break;
+    }
+    std::error_code ec;
+    fs::create_directories(request.outFolder, ec);
+    if (ec) {
+        err << "出力フォルダ「" << request.outFolder.string() << "」を作成できません：" << ec.message()
+            << "\n";
+        return 1;
+    }
+    for (const Output* o : request.chosen)
+        if (!o->write(session, request.outFolder)) return 1;
+    return 0;
+}
+
+int saveDefault(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) {
+        err << "保存するファイル名を一つ指定して下さい。\n" << kUsage;
+        return 1;
+    }
+    ConsoleDialogs dialogs(out, err);
+    DesignConditionsEditor editor(dialogs);
+    return editor.saveDesignFileTo(args[1]) ? 0 : 1;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return 1;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << kUsage;
+        return 0;
+    }
+    if (args[0] == "run") return run(args, out, err);
+    if (args[0] == "save-default") return saveDefault(args, out, err);
+    err << "不明なコマンドです: " << args[0] << "\n" << kUsage;
+    return 1;
+}
+
+}  // namespace marvoten

@@ -1,0 +1,34 @@
+#pragma once
+// One design session as the program holds it from start to end: the editor with
+// the current design conditions, the one calculation book, the results window's
+// state, and the verdict headings and printed page labels a run leaves behind.
+#include "book/calculation_book.h"
+#include "book/results_view.h"
+#include "model/design_conditions_editor.h"
+#include "platform/dialogs.h"
+#include "report/printed_layout.h"
+#include "report/stability_report.h"
+
+namespace marvoten {
+
+struct Session {
+    explicit Session(Dialogs& dialogs);
+
+    Dialogs& dialogs;
+    DesignConditionsEditor editor;
+    CalculationBook book;
+    ResultsView view{book};
+    StabilityHeadings headings;
+    PrintedPageLabels pageLabels;
+};
+
+enum class RunOutcome {
+    Completed,  // the book holds the run's results (verdicts "不可"/"NO" included)
+    Refused,    // validation refused the run; the book is untouched
+    Stopped,    // a design text is not a number; the message was shown
+};
+
+// The menu command "1.計算開始": validation, then the whole run into the book.
+RunOutcome runCalculationCommand(Session& session);
+
+}  // namespace marvoten

@@ -1,0 +1,145 @@
+#include "app/cli.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "model/design_conditions.h"
+#include "model/design_file.h"
+#include "platform/encoding.h"
+#include "platform/safe_file.h"
+#include "support/test_support.h"
+
+namespace marvoten {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliResult cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    int status = runCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class Cli : public ::testing::Test {
+protected:
+    testing::TempFolder tmp;
+    fs::path startFolder = fs::current_path();
+    // Loading a design file makes its folder the current one.
+    void TearDown() override { fs::current_path(startFolder); }
+
+    fs::path out() const { return tmp.path() / "out"; }
+    fs::path designWith(const std::string& name, void (*change)(DesignConditions&)) {
+        DesignConditions d;
+        change(d);
+        fs::path p = tmp.path() / name;
+        writeDesignFile(p, d);
+        return p;
+    }
+};
+
+TEST_F(Cli, DesignFileOfTheStartValuesGivesTheSameTextAsTheDefault) {
+    const fs::path dat = tmp.path() / "start.dat";
+    ASSERT_EQ(cli({"save-default", dat.string()}).status, 0);
+    ASSERT_EQ(cli({"run", "--default", "--txt", "--out", (out() / "a").string()}).status, 0);
+    CliResult loaded = cli({"run", dat.string(), "--txt", "--out", (out() / "b").string()});
+    ASSERT_EQ(loaded.status, 0) << loaded.err;
+    std::string a = readFileBytes(out() / "a" / "擁壁.txt");
+    std::string b = readFileBytes(out() / "b" / "擁壁.txt");
+    // Only the subject name differs: the loaded file's name stands after "件　名：".
+    const std::string subject = toCp932("件　名：start");
+    const size_t at = b.find(subject);
+    ASSERT_NE(at, std::string::npos);
+    b.replace(at, subject.size(), toCp932("件　名："));
+    EXPECT_EQ(a, b);
+}
+
+TEST_F(Cli, WritesOnlyTheChosenOutputsAndEveryOutputWithoutAFlag) {
+    ASSERT_EQ(cli({"run", "--default", "--txt", "--out", (out() / "txt").string()}).status, 0);
+    EXPECT_TRUE(fs::exists(out() / "txt" / "擁壁.txt"));
+    EXPECT_FALSE(fs::exists(out() / "txt" / "擁壁計算結果.pdf"));
+    CliResult all = cli({"run", "--default", "--out", (out() / "all").string()});
+    ASSERT_EQ(all.status, 0) << all.err;
+    for (const char* name : {"擁壁.txt", "擁壁計算結果.pdf", "図：擁壁外形図.wmf", "図：擁壁外形図.svg"})
+        EXPECT_TRUE(fs::exists(out() / "all" / name)) << name;
+    EXPECT_NE(all.out.find("テキスト出力終わりました。"), std::string::npos);
+}
+
+TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
+    const fs::path random = tmp.path() / "random.dat";
+    std::string bytes;
+    for (int i = 0; i < 3000; ++i) bytes.push_back(static_cast<char>((i * 7919 + 13) % 251));
+    writeFileSafely(random, bytes);
+    const fs::path abc = designWith("abc.dat", [](DesignConditions& d) { d.backfillPhi.text = "abc"; });
+    const fs::path wide = designWith("wide.dat", [](DesignConditions& d) { d.baseWidth.text = "5000"; });
+
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+        const char* message;  // in standard error
+    };
+    const std::vector<Case> cases{
+        {"missing design file", {"run", (tmp.path() / "none.dat").string()}, 1, "none.dat"},
+        {"random bytes", {"run", random.string()}, 1, "設計条件ファイルを読込めません"},
+        {"field holding abc", {"run", abc.string()}, 1, "'abc' は数値ではありません"},
+        {"validation refusal", {"run", wide.string()}, 2, "擁壁形状(幅)を再確認して下さい。"},
+        {"unknown flag", {"run", "--default", "--doc"}, 1, "不明なオプションです: --doc"},
+        {"no design", {"run"}, 1, "--default"},
+        {"unknown command", {"draw"}, 1, "不明なコマンドです: draw"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--txt", "--out", out().string()});
+        CliResult r = cli(args);
+        EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
+        EXPECT_FALSE(fs::exists(out() / "擁壁.txt")) << c.what;
+        fs::current_path(startFolder);
+    }
+}
+
+TEST_F(Cli, ReadOnlyOutputFolderKeepsTheEarlierFile) {
+    ASSERT_EQ(cli({"run", "--default", "--txt", "--out", out().string()}).status, 0);
+    const fs::path txt = out() / "擁壁.txt";
+    writeFileSafely(txt, "earlier");
+    fs::permissions(out(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read |
+                               fs::perms::others_exec);
+    fs::permissions(tmp.path(), fs::perms::others_exec | fs::perms::group_exec,
+                    fs::perm_options::add);
+    // root ignores folder permissions: the run happens as "nobody" in a child.
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
+        std::ostringstream o, e;
+        int status = runCli({"run", "--default", "--txt", "--out", out().string()}, o, e);
+        ::_exit(status == 1 && e.str().find("Permission denied") != std::string::npos ? 0 : 8);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFileBytes(txt), "earlier");
+    fs::permissions(out(), fs::perms::owner_all);
+}
+
+TEST_F(Cli, HelpListsTheCommands) {
+    CliResult r = cli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* command : {"run DESIGN.dat", "run --default", "save-default FILE.dat"})
+        EXPECT_NE(r.out.find(command), std::string::npos) << command;
+}
+
+}  // namespace
+}  // namespace marvoten
