@@ -4,7 +4,9 @@
 #include "platform/number_text.h"
 #include "report/calculation_run.h"
 #include "report/conditions_page.h"
+#include "report/key_report.h"
 #include "report/stability_figures.h"
+#include "report/stem_report.h"
 
 namespace marvoten {
 
@@ -31,6 +33,11 @@ RunStages runStages(Session& s, bool& refused) {
     stages.writeLoadDiagram = [](const TAntei& a, const DesignConditions& dc, CalculationBook& book,
                                  double r2, double H, double r1) {
         drawLoadDiagram(a, dc, book, r2, H, r1);
+    };
+    // The stem design hands the toe slab and the shear key their turn once the
+    // whole-wall loads are restored.
+    stages.designStem = [](TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+        designStemAndSlabs(a, dc, book, designSlabs);
     };
     return stages;
 }

@@ -1,0 +1,36 @@
+#include "calc/anchorage.h"
+
+#include <algorithm>
+
+namespace marvoten {
+
+double anchorageLength(double L1, double L2, std::int32_t phi) {
+    return std::max(L2, L1 + 35.0 * phi / 1000);
+}
+
+Anchorage anchorageSearch(double Hs, double As, std::int32_t phi, double sigmaSa,
+                          const AnchorageSectionAt& sectionAt) {
+    Anchorage r;
+    double y = Hs;
+    while (y > 0.1) {
+        const AnchorageSection s = sectionAt(y);
+        if (!r.foundL1 && As / 2 > s.requiredArea) {
+            r.L1 = Hs - y;
+            r.foundL1 = true;
+        }
+        if (!r.foundL2 && s.sigmaS && sigmaSa / 2 > *s.sigmaS) {
+            r.L2 = Hs - y;
+            r.foundL2 = true;
+        }
+        if (r.foundL1 && r.foundL2) break;
+        y = y - 0.01;
+    }
+    r.Lo = anchorageLength(r.L1, r.L2, phi);
+    return r;
+}
+
+std::int32_t sectionPitch(double Hs, double Lo, double y, std::int32_t p0) {
+    return Hs - Lo > y ? 2 * p0 : p0;
+}
+
+}  // namespace marvoten
