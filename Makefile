@@ -2,7 +2,7 @@ JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: deps configure build test asan run clean
+.PHONY: deps configure build test asan run bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -25,6 +25,9 @@ run: build
 	./$(BUILD)/src/app/marvoten-cli run --default --out out/
 	@echo "written to out/:"
 	@ls -1 out/
+
+bench: build
+	./$(BUILD)/bench/marvoten-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

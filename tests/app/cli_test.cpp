@@ -97,13 +97,17 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
         {"no design", {"run"}, 1, "--default"},
         {"unknown command", {"draw"}, 1, "不明なコマンドです: draw"},
     };
+    // The text output of an earlier good run stands in the output folder throughout.
+    fs::create_directories(out());
+    writeFileSafely(out() / "擁壁.txt", "earlier");
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--txt", "--out", out().string()});
         CliResult r = cli(args);
         EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
-        EXPECT_FALSE(fs::exists(out() / "擁壁.txt")) << c.what;
+        EXPECT_EQ(readFileBytes(out() / "擁壁.txt"), "earlier") << c.what;
+        EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 1) << c.what;
         fs::current_path(startFolder);
     }
 }
