@@ -259,6 +259,7 @@ void DesignConditionsEditor::reactToOption(Option o) {
         on ? enable(a, onA) : disable(a, "0.0");
         on ? enable(b, onB) : disable(b, "0.0");
     };
+    s.captionColour = on ? clMaroon : clBlack;
     switch (o) {
         case Option::HasSurcharge:
             on ? enable(k.surcharge, "10.0") : disable(k.surcharge, "0.0");
@@ -271,12 +272,12 @@ void DesignConditionsEditor::reactToOption(Option o) {
             both(k.waterDepth, "0.5", k.waterUnitWeight, "9.8");
             k.buoyancyInSlab.on = on;
             k.buoyancyInSlab.enabled = on;
+            k.buoyancyInSlab.captionColour = on ? clMaroon : clBlack;
             break;
         case Option::HasWind: both(k.windPressure, "1.0", k.barrierHeight, "1.0"); break;
         case Option::HasCollision: both(k.collisionLoad, "30", k.collisionHeight, "0.6"); break;
         default: return;  // buoyancyInSlab and considerZc change nothing else
     }
-    s.captionColour = on ? clMaroon : clBlack;
     mark(EditorChange::Picture);
 }
 

@@ -87,14 +87,18 @@ TEST_F(Editor, WaterSwitchesBuoyancyInTheSlabWithIt) {
     editor.setOption(Option::HasWater, true);
     EXPECT_TRUE(d().buoyancyInSlab.on);
     EXPECT_TRUE(d().buoyancyInSlab.enabled);
+    EXPECT_EQ(d().buoyancyInSlab.captionColour, clMaroon) << "an option that is on";
     editor.setOption(Option::BuoyancyInSlab, false);
+    EXPECT_EQ(d().buoyancyInSlab.captionColour, clBlack);
     changes.clear();
     editor.setOption(Option::BuoyancyInSlab, true);
+    EXPECT_EQ(d().buoyancyInSlab.captionColour, clMaroon);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_FALSE(changes[0].has(EditorChange::Picture)) << "the slab buoyancy does not redraw";
     editor.setOption(Option::HasWater, false);
     EXPECT_FALSE(d().buoyancyInSlab.on);
     EXPECT_FALSE(d().buoyancyInSlab.enabled);
+    EXPECT_EQ(d().buoyancyInSlab.captionColour, clBlack);
 }
 
 TEST_F(Editor, SoilTypeLoadsItsPresetsOverTypedValues) {
