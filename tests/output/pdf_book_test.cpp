@@ -196,13 +196,18 @@ TEST_F(PdfBook, BlocksAndFiguresAtTheirPlacesOnThePage) {
     for (const auto& r : drawn[7].rects)
         found |= r.clip && r.x1 == 65 && r.y1 == 767 && r.x2 == 515 && r.y2 == 317;
     EXPECT_TRUE(found);
-    // The anchorage figures are drawn downwards: series 1 starts at height 0 on the
-    // top edge of each frame (L1 at dy 250, L2 at dy 550).
-    std::vector<double> starts;
-    for (const auto& l : drawn[10].lines)
-        if (l.width == 0.2 && l.x1 == 325) starts.push_back(l.y1);
-    EXPECT_NE(std::find(starts.begin(), starts.end(), 567.0), starts.end());
-    EXPECT_NE(std::find(starts.begin(), starts.end(), 267.0), starts.end());
+    // The anchorage figures are drawn downwards: in each frame (L1 at dy 250, L2 at
+    // dy 550, 300 high) the wall outline of series 1 has its base (height 0) near the
+    // top edge, above its crest, where the outline starts.
+    for (double top : {567.0, 267.0}) {
+        std::vector<double> ys;
+        for (const auto& l : drawn[10].lines)
+            if (l.width == 0.2 && l.y1 <= top && l.y1 > top - 300) ys.push_back(l.y1);
+        ASSERT_FALSE(ys.empty()) << top;
+        const double base = *std::max_element(ys.begin(), ys.end());
+        EXPECT_GT(base, top - 20) << top;
+        EXPECT_GT(base, ys.front() + 100) << top;
+    }
 }
 
 TEST_F(PdfBook, SubjectNameShiftJisCannotHoldIsShownWithQuestionMarks) {
