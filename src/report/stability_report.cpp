@@ -369,7 +369,10 @@ bool writeSlidingText(const TAntei& a, TextSection& t) {
                 "  　地盤反力が計算出来ませんので、滑動", "  に対する安定計算ができません。"});
         return false;
     }
-    const bool withPp = a.hasPassive || passiveInChecks(a) > 0;
+    // The formula carries 0.5･Pp exactly when the resistance includes it. With the
+    // passive option off, a Pp from cohesion alone is listed among the loads but
+    // does not resist sliding; a formula showing it would not give the printed Fs.
+    const bool withPp = a.hasPassive;
     return a.hasShearKey ? slidingWithKey(a, t, withPp) : slidingWithoutKey(a, t, withPp);
 }
 

@@ -242,6 +242,19 @@ TEST(SlidingText, PassiveSwitchedOnShowsPpEvenWhenZero) {
     EXPECT_EQ(t.back(), "  判定：不可(安全率不足)<1.5");
 }
 
+TEST(SlidingText, PassivePressureFromCohesionWithTheOptionOffStaysOutOfTheFormula) {
+    // Listed among the loads, not part of the resistance: the formula must give the Fs it prints.
+    const DesignConditions dc = sixMetreWall();
+    TAntei a = loaded(dc, 2.0, 60);
+    a.passivePressure = 30;
+    computeStability(a, dc);
+    const Report r(a, dc);
+    const Lines& t = r[TextId::SlidingText];
+    EXPECT_EQ(t[3], "      Vo･μ+Cb･Be");
+    EXPECT_EQ(t[4], "  Fs=--------------                      =1.20");  // 72/60, without 0.5·30
+    EXPECT_FALSE(has(t, "    Pp (受働土圧)                        =30.00kN"));
+}
+
 TEST(SlidingText, NoHorizontalLoadShowsInfinity) {
     const DesignConditions dc = sixMetreWall();
     const Report r(stable(dc, 2.0, 0), dc);
