@@ -1,0 +1,121 @@
+// The whole text output "擁壁.txt" of two designs against golden files that were
+// read line by line against the book's templates and checked by hand calculation.
+// The golden files are kept as UTF-8 with LF so that a change shows as a readable
+// diff; the CP932 and CR LF form of the written file is checked here separately.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/cli.h"
+#include "model/design_conditions_editor.h"
+#include "platform/encoding.h"
+#include "platform/safe_file.h"
+#include "support/test_support.h"
+
+namespace marvoten {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> splitLines(const std::string& text, const std::string& end) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t at = text.find(end, start);
+        if (at == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, at - start));
+        start = at + end.size();
+    }
+    return lines;
+}
+
+// A line diff by longest common subsequence: "-" golden only, "+" written only,
+// each with its line number in its own file.
+std::string lineDiff(const std::vector<std::string>& golden, const std::vector<std::string>& written) {
+    const size_t n = golden.size(), m = written.size();
+    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
+    for (size_t i = n; i-- > 0;)
+        for (size_t j = m; j-- > 0;)
+            common[i][j] = golden[i] == written[j] ? common[i + 1][j + 1] + 1
+                                                   : std::max(common[i + 1][j], common[i][j + 1]);
+    std::ostringstream diff;
+    int shown = 0;
+    size_t i = 0, j = 0;
+    while ((i < n || j < m) && shown < 80) {
+        if (i < n && j < m && golden[i] == written[j]) {
+            ++i, ++j;
+        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
+            diff << "+" << j + 1 << ": " << written[j] << "\n";
+            ++j, ++shown;
+        } else {
+            diff << "-" << i + 1 << ": " << golden[i] << "\n";
+            ++i, ++shown;
+        }
+    }
+    return diff.str();
+}
+
+void startValues(DesignConditionsEditor&) {}
+
+void keyWaterAndSeismic(DesignConditionsEditor& e) {
+    e.choose(Choice::HasShearKey, 1);   // 800 / 500 / 400 mm
+    e.setOption(Option::HasWater, true);  // H1 0.5 m, γw 9.8, buoyancy in the slab
+    e.choose(Choice::SeismicCase, 1);   // kh 0.12, seismic earth pressure + inertia
+    e.showAllowableStresses();
+    e.allowableStressWindow().chooseLoadCase(1);
+    e.transferAllowableStresses();
+}
+
+struct GoldenCase {
+    const char* design;  // the design file's name, which the book shows as the subject
+    const char* golden;
+    void (*enter)(DesignConditionsEditor&);
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.golden; }
+
+class GoldenText : public ::testing::TestWithParam<GoldenCase> {
+protected:
+    testing::TempFolder tmp;
+    fs::path startFolder = fs::current_path();
+    void TearDown() override { fs::current_path(startFolder); }
+};
+
+TEST_P(GoldenText, WholeFileMatchesTheReviewedGoldenFile) {
+    const GoldenCase& c = GetParam();
+    testing::FakeDialogs dialogs;
+    DesignConditionsEditor editor(dialogs);
+    c.enter(editor);
+    const fs::path design = tmp.path() / c.design;
+    ASSERT_TRUE(editor.saveDesignFileTo(design));
+
+    std::ostringstream out, err;
+    ASSERT_EQ(runCli({"run", design.string(), "--txt", "--out", (tmp.path() / "out").string()}, out, err), 0)
+        << err.str();
+    const std::string bytes = readFileBytes(tmp.path() / "out" / "擁壁.txt");
+
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    for (const std::string& line : splitLines(bytes, "\r\n"))
+        ASSERT_EQ(line.find_first_of("\r\n"), std::string::npos) << "a line break that is not CR LF";
+    std::string text;
+    ASSERT_NO_THROW(text = fromCp932(bytes));
+
+    const std::string golden = readFileBytes(fs::path(MARVOTEN_GOLDEN_DIR) / c.golden);
+    const auto expected = splitLines(golden, "\n");
+    const auto written = splitLines(text, "\r\n");
+    EXPECT_TRUE(written == expected) << c.golden << " differs:\n" << lineDiff(expected, written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, GoldenText,
+    ::testing::Values(GoldenCase{"start.dat", "start_values.txt", startValues},
+                      GoldenCase{"key_water_seismic.dat", "key_water_seismic.txt", keyWaterAndSeismic}),
+    [](const auto& info) { return std::string(info.param.golden).substr(0, std::string(info.param.golden).find('.')); });
+
+}  // namespace
+}  // namespace marvoten
