@@ -227,32 +227,41 @@ TEST(SlidingText, WithoutKeyAndWithoutPassivePressure) {
     expectHeading(r, StabilityCheck::Sliding, "1.滑動に対する安定( OK )", true);
 }
 
-TEST(SlidingText, PassiveSwitchedOnShowsPpEvenWhenZero) {
-    DesignConditions dc = sixMetreWall();
-    dc.hasPassive.on = true;
-    TAntei a = loaded(dc, 2.0, 60);
-    a.passivePressure = 0;
-    computeStability(a, dc);
-    const Report r(a, dc);
-    const Lines& t = r[TextId::SlidingText];
-    EXPECT_EQ(t[3], "      Vo･μ+Cb･Be+0.5･Pp");
-    EXPECT_EQ(t[4], "  Fs=--------------------                =1.20");  // 72/60
-    EXPECT_EQ(t[5], "            Ho");
-    EXPECT_TRUE(has(t, "    Pp (受働土圧)                        =0.00kN"));
-    EXPECT_EQ(t.back(), "  判定：不可(安全率不足)<1.5");
-}
-
-TEST(SlidingText, PassivePressureFromCohesionWithTheOptionOffStaysOutOfTheFormula) {
-    // Listed among the loads, not part of the resistance: the formula must give the Fs it prints.
-    const DesignConditions dc = sixMetreWall();
-    TAntei a = loaded(dc, 2.0, 60);
-    a.passivePressure = 30;
-    computeStability(a, dc);
-    const Report r(a, dc);
-    const Lines& t = r[TextId::SlidingText];
-    EXPECT_EQ(t[3], "      Vo･μ+Cb･Be");
-    EXPECT_EQ(t[4], "  Fs=--------------                      =1.20");  // 72/60, without 0.5·30
-    EXPECT_FALSE(has(t, "    Pp (受働土圧)                        =30.00kN"));
+// The formula carries 0.5･Pp exactly when the resistance includes it: with the
+// option on even for Pp = 0, and never for a Pp from cohesion alone with the option
+// off, which is listed among the loads but does not resist sliding.
+TEST(SlidingText, FormulaShowsPpExactlyWhenTheResistanceIncludesIt) {
+    struct Case {
+        bool passiveOn;
+        double Pp;
+        Lines formula;
+        const char* ppLine;  // nullptr: no Pp line
+    };
+    const std::vector<Case> cases{
+        {true, 0,
+         {"      Vo･μ+Cb･Be+0.5･Pp", "  Fs=--------------------                =1.20", "            Ho"},
+         "    Pp (受働土圧)                        =0.00kN"},
+        {false, 30,
+         {"      Vo･μ+Cb･Be", "  Fs=--------------                      =1.20", "         Ho"},
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        DesignConditions dc = sixMetreWall();
+        dc.hasPassive.on = c.passiveOn;
+        TAntei a = loaded(dc, 2.0, 60);
+        a.passivePressure = c.Pp;
+        computeStability(a, dc);
+        const Report r(a, dc);
+        const Lines& t = r[TextId::SlidingText];
+        ASSERT_GE(t.size(), 6u);
+        EXPECT_EQ(Lines(t.begin() + 3, t.begin() + 6), c.formula) << c.passiveOn;  // Fs = 72/60
+        const bool anyPpLine = std::any_of(t.begin(), t.end(), [](const std::string& l) {
+            return l.find("Pp (受働土圧)") != std::string::npos;
+        });
+        EXPECT_EQ(anyPpLine, c.ppLine != nullptr) << c.passiveOn;
+        if (c.ppLine) EXPECT_TRUE(has(t, c.ppLine));
+        EXPECT_EQ(t.back(), "  判定：不可(安全率不足)<1.5");
+    }
 }
 
 TEST(SlidingText, NoHorizontalLoadShowsInfinity) {
