@@ -1,6 +1,7 @@
 #pragma once
 // A text section of the book: one or two blocks of report lines.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ class TextBlock {
 public:
     void clear() { lines_.clear(); }
     void addLine(std::string text) { lines_.push_back(std::move(text)); }
+    void addLines(std::initializer_list<std::string> lines) { lines_.insert(lines_.end(), lines); }
     // Replaces line i of lines already written (std::out_of_range otherwise).
     void setLine(std::size_t i, std::string text);
 
@@ -44,6 +46,7 @@ public:
     // The upper block's operations, for the one-block sections.
     void clear() { upper().clear(); }
     void addLine(std::string text) { upper().addLine(std::move(text)); }
+    void addLines(std::initializer_list<std::string> lines) { upper().addLines(lines); }
     void setLine(std::size_t i, std::string text) { upper().setLine(i, std::move(text)); }
     std::size_t lineCount() const { return upper().lineCount(); }
     const std::string& line(std::size_t i) const { return upper().line(i); }

@@ -16,10 +16,6 @@ std::string fv(std::string_view templ, double v) {
     return formatValue(templ, v);
 }
 
-void add(TextBlock& b, std::initializer_list<std::string> lines) {
-    for (const std::string& line : lines) b.addLine(line);
-}
-
 double mm(double metres) {
     return metres * 1000;
 }
@@ -27,7 +23,7 @@ double mm(double metres) {
 void soils(const TAntei& a, const DesignConditions& dc, TextBlock& b) {
     static const char* const soilLines[] = {"  土質：砂、砂礫", "  土質：砂質土", "  土質：粘性土"};
     const double phi = a.backfillPhi * toDegrees;
-    add(b, {"1.裏込土の諸量",
+    b.addLines({"1.裏込土の諸量",
             soilLines[dc.backfillSoilType == 1   ? 1
                       : dc.backfillSoilType == 2 ? 2
                                                  : 0],
@@ -57,7 +53,7 @@ void soils(const TAntei& a, const DesignConditions& dc, TextBlock& b) {
 
 void outline(const TAntei& a, const DesignConditions& dc, TextBlock& b) {
     const auto P = [&a](int i) { return a.point(i); };
-    add(b, {"4.荷重", " (1)自重",
+    b.addLines({"4.荷重", " (1)自重",
             dc.bodyKind == 1 ? "  ①躯体             ：既製品" : "　①躯体             ：場所打ち",
             fv("  ②ｺﾝｸﾘｰﾄの単位重量(γc)=0.00kN/m3", a.concreteUnitWeight),
             "  ③擁壁形状(単位mm)  : 図参照", " 　 1)擁壁のタイプ    =逆Ｌ型擁壁",
@@ -82,10 +78,10 @@ void backfillAndSurcharge(const TAntei& a, const DesignConditions& dc, TextBlock
     b.addLine(" (2)背面土形状、載荷重、土圧");
     switch (a.backfillShape) {
         case 2:
-            add(b, {"  ①背面土形状:法面", fv("　  法勾配            =1：0.0", a.slopeRatio)});
+            b.addLines({"  ①背面土形状:法面", fv("　  法勾配            =1：0.0", a.slopeRatio)});
             break;
         case 3:
-            add(b, {"  ①背面土形状:盛土", fv("　  1)法勾配          =1：0.0", a.slopeRatio),
+            b.addLines({"  ①背面土形状:盛土", fv("　  1)法勾配          =1：0.0", a.slopeRatio),
                     fv("　  2)盛土高          =0,0mm", mm(a.embankmentHeight))});
             break;
         default:
@@ -93,7 +89,7 @@ void backfillAndSurcharge(const TAntei& a, const DesignConditions& dc, TextBlock
             break;
     }
     const std::string& zone = items::surchargeZone.at(dc.surchargeZone == 1 ? 1 : 0);
-    add(b, {"　②載荷重", fv("　  1)載荷重強度      =0.00kN/m2", a.surcharge),
+    b.addLines({"　②載荷重", fv("　  1)載荷重強度      =0.00kN/m2", a.surcharge),
             a.surcharge <= 0 ? std::string("　  2)載荷位置        =載荷重なし")
                              : "　  2)載荷位置        =" + zone,
             "　③雪荷重", fv("　  1)平坦部          =0.00kN/m2", a.snowOnFlat),
@@ -132,7 +128,7 @@ void seismicAndOtherLoads(const TAntei& a, const DesignConditions& dc, TextBlock
                         fv("0.00kN/m2", a.windPressure)
                   : std::string("　③風荷重    :なし"));
     if (dc.hasCollision.on) {
-        add(b, {"　④衝突荷重", fv("　  作用高(H3)　      =0.000m", a.collisionHeight),
+        b.addLines({"　④衝突荷重", fv("　  作用高(H3)　      =0.000m", a.collisionHeight),
                 fv("　  衝突荷重(P)       =0.00kN", a.collisionLoad),
                 fv("　  擁壁長(L)　       =0.000m", a.blockLength)});
     } else {
@@ -141,7 +137,7 @@ void seismicAndOtherLoads(const TAntei& a, const DesignConditions& dc, TextBlock
 }
 
 void allowableStressesAndCover(const TAntei& a, TextBlock& b) {
-    add(b, {"5.許容応力度", " (1)ｺﾝｸﾘｰﾄ", fv("　①設計強度  (σck)  =0.00N/mm2", a.sigmaCk),
+    b.addLines({"5.許容応力度", " (1)ｺﾝｸﾘｰﾄ", fv("　①設計強度  (σck)  =0.00N/mm2", a.sigmaCk),
             fv("　②圧縮応力度(σca)  =0.00N/mm2", a.sigmaCa),
             fv("　③引張応力度(σcat) =0.00N/mm2", a.sigmaCat),
             fv("　④剪断応力度(τa1)  =0.00N/mm2", a.tauA1), "", "6.鉄筋かぶり",
@@ -155,7 +151,7 @@ void writeContents(const TAntei&, const DesignConditions& dc, const std::string&
                    TextSection& text) {
     TextBlock& b = text.upper();
     b.clear();
-    add(b, {"件　名：" + subjectName,
+    b.addLines({"件　名：" + subjectName,
             "",
             "　　　　逆Ｌ型擁壁計算書　目次",
             "",
@@ -193,7 +189,7 @@ void writeContents(const TAntei&, const DesignConditions& dc, const std::string&
             "Ⅳ-2.構造計算:底版",
             "",
             "     1.つま先版　　  　        ・・・・P11"});
-    if (dc.hasShearKey == 1) add(b, {"", "     2.突起                    ・・・・P12"});
+    if (dc.hasShearKey == 1) b.addLines({"", "     2.突起                    ・・・・P12"});
 }
 
 void writeConditions(const TAntei& a, const DesignConditions& dc, TextSection& text) {

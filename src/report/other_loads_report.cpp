@@ -1,12 +1,26 @@
 #include "report/other_loads_report.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "book/line_format.h"
 
 namespace marvoten {
 namespace {
+
+std::string fv(std::string_view templ, double v) {
+    return formatValue(templ, v);
+}
+
+// A load that acts gets its block of lines; one that does not, its "：なし" line.
+void optionalBlock(TextSection& t, bool acts, const char* absent, std::initializer_list<std::string> lines) {
+    if (acts)
+        t.addLines(lines);
+    else
+        t.addLine(absent);
+}
 
 void passiveBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
     if (!(dc.hasPassive.on || a.passivePressure > 0)) {
@@ -15,95 +29,63 @@ void passiveBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
     }
     t.addLine("①受働土圧(Pp)");
     if (a.hasWater != 1) {
-        t.addLine("        γ･Ho^2");
-        t.addLine(formatValue("  Pp=Kp･--------+2･C√Kp=0.00kN", a.passivePressure));
-        t.addLine("           2");
-        t.addLine("  ここに");
-        t.addLine(formatValue("    γ(土の単位重量)  =0.00kN/m3", a.embedUnitWeight));
-        t.addLine(formatValue("    Ho(有効根入長)    =0.000m", a.passiveDepth));
+        t.addLines({"        γ･Ho^2", fv("  Pp=Kp･--------+2･C√Kp=0.00kN", a.passivePressure), "           2",
+                    "  ここに", fv("    γ(土の単位重量)  =0.00kN/m3", a.embedUnitWeight),
+                    fv("    Ho(有効根入長)    =0.000m", a.passiveDepth)});
     } else {
-        t.addLine(formatValue("  Pp=Kp･Σγ･H+2･C√Kp=0.00kN", a.passivePressure));
-        t.addLine("  ここに");
-        t.addLine(formatValue("    γ (土の単位重量) =0.00kN/m3", a.embedUnitWeight));
-        t.addLine(formatValue("    γw(土の水中重量) =0.00kN/m3", a.embedUnitWeight - 9.0));
-        t.addLine(formatValue("    H1 (γ の層厚)    =0.000m", a.passiveDryDepth));
-        t.addLine(formatValue("    H2 (γwの層厚)    =0.000m", a.passiveWetDepth));
+        t.addLines({fv("  Pp=Kp･Σγ･H+2･C√Kp=0.00kN", a.passivePressure), "  ここに",
+                    fv("    γ (土の単位重量) =0.00kN/m3", a.embedUnitWeight),
+                    fv("    γw(土の水中重量) =0.00kN/m3", a.embedUnitWeight - 9.0),
+                    fv("    H1 (γ の層厚)    =0.000m", a.passiveDryDepth),
+                    fv("    H2 (γwの層厚)    =0.000m", a.passiveWetDepth)});
     }
-    t.addLine(formatValue("    C  (土の粘着力)   =0.00kN/m2", a.embedCohesion));
+    t.addLine(fv("    C  (土の粘着力)   =0.00kN/m2", a.embedCohesion));
     if (a.seismicCombination == 2 || a.seismicCombination == 4) {
-        t.addLine("           [cos(φ-θ)]^2");
-        t.addLine(formatValue(" Kp=------------------------------=0.00", a.passiveCoeff));
-        t.addLine("       2        sinφ･sin(φ-θ)      ");
-        t.addLine("    cos(θ)[1-√----------------]^2");
-        t.addLine("                   cos(-θ)");
+        t.addLines({"           [cos(φ-θ)]^2", fv(" Kp=------------------------------=0.00", a.passiveCoeff),
+                    "       2        sinφ･sin(φ-θ)      ", "    cos(θ)[1-√----------------]^2",
+                    "                   cos(-θ)"});
     } else {
-        t.addLine("         1+sinφ");
-        t.addLine(formatValue("    Kp=-----------    =0.00", a.passiveCoeff));
-        t.addLine("         1-sinφ");
+        t.addLines({"         1+sinφ", fv("    Kp=-----------    =0.00", a.passiveCoeff), "         1-sinφ"});
     }
 }
 
 void waterBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
-    if (!dc.hasWater.on) {
-        t.addLine("②水圧        ：なし ");
-        return;
-    }
-    t.addLine("②水圧");
-    t.addLine("           γw･Hw^2");
-    t.addLine(formatValue("  Pw(水圧)=---------  =0.00kN", a.backWaterPressure));
-    t.addLine("               2");
-    t.addLine(formatValue("  M(ﾓｰﾒﾝﾄ)=Pw･Hp      =0.00kNm", a.backWaterMoment));
-    t.addLine("  ここに");
-    t.addLine(formatValue("    γw(単位重量)     =0.00kN/m3", a.waterUnitWeight));
-    t.addLine(formatValue("    Hw(水深)          =0.000m", a.waterDepth));
-    t.addLine(formatValue("    Hp(作用点)        =0.000m", a.backWaterLever));
+    optionalBlock(t, dc.hasWater.on, "②水圧        ：なし ",
+                  {"②水圧", "           γw･Hw^2", fv("  Pw(水圧)=---------  =0.00kN", a.backWaterPressure),
+                   "               2", fv("  M(ﾓｰﾒﾝﾄ)=Pw･Hp      =0.00kNm", a.backWaterMoment), "  ここに",
+                   fv("    γw(単位重量)     =0.00kN/m3", a.waterUnitWeight),
+                   fv("    Hw(水深)          =0.000m", a.waterDepth),
+                   fv("    Hp(作用点)        =0.000m", a.backWaterLever)});
 }
 
 void windBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
-    if (!dc.hasWind.on) {
-        t.addLine("③風荷重      ：なし ");
-        return;
-    }
-    t.addLine("③風荷重");
-    t.addLine(formatValue("  Pf(風荷重)=H･P      =0.00kN", a.windForce));
-    t.addLine(formatValue("  M(ﾓｰﾒﾝﾄ)  =Pf･Hp    =0.00kNm", a.windMoment));
-    t.addLine("  ここに");
-    t.addLine(formatValue("    P(荷重強度)       =0.00kN/m2", a.windPressure));
-    t.addLine(formatValue("    H(遮音壁高)       =0.000m", a.barrierHeight));
-    t.addLine(formatValue("    Hp(作用点)        =0.000m", a.windLever));
+    optionalBlock(t, dc.hasWind.on, "③風荷重      ：なし ",
+                  {"③風荷重", fv("  Pf(風荷重)=H･P      =0.00kN", a.windForce),
+                   fv("  M(ﾓｰﾒﾝﾄ)  =Pf･Hp    =0.00kNm", a.windMoment), "  ここに",
+                   fv("    P(荷重強度)       =0.00kN/m2", a.windPressure),
+                   fv("    H(遮音壁高)       =0.000m", a.barrierHeight),
+                   fv("    Hp(作用点)        =0.000m", a.windLever)});
 }
 
 void collisionBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
-    if (!dc.hasCollision.on) {
-        t.addLine("④衝突荷重    ：なし ");
-        return;
-    }
-    t.addLine("④衝突荷重");
-    t.addLine(formatValue("  Pf(衝突荷重)=P/L    =0.00kN", a.collisionForce));
-    t.addLine(formatValue("  M (ﾓｰﾒﾝﾄ)   =Pf･Hp  =0.00kNm", a.collisionMoment));
-    t.addLine("  ここに");
-    t.addLine(formatValue("    P (衝突荷重)      =0.00kN", a.collisionLoad));
-    t.addLine(formatValue("    L (擁壁長)        =0.000m", a.blockLength));
-    t.addLine(formatValue("    Hp(作用点)        =0.000m", a.collisionLever));
+    optionalBlock(t, dc.hasCollision.on, "④衝突荷重    ：なし ",
+                  {"④衝突荷重", fv("  Pf(衝突荷重)=P/L    =0.00kN", a.collisionForce),
+                   fv("  M (ﾓｰﾒﾝﾄ)   =Pf･Hp  =0.00kNm", a.collisionMoment), "  ここに",
+                   fv("    P (衝突荷重)      =0.00kN", a.collisionLoad),
+                   fv("    L (擁壁長)        =0.000m", a.blockLength),
+                   fv("    Hp(作用点)        =0.000m", a.collisionLever)});
 }
 
 void buoyancyBlock(const TAntei& a, TextSection& t) {
-    if (a.hasWater != 1) {
-        t.addLine("⑤浮力        ：なし ");
-        return;
-    }
-    t.addLine("⑤浮力");
-    t.addLine("  擁壁の浮力");
-    t.addLine(formatValue("    Pv(浮力)          =0.00kN", a.bodyBuoyancy));
-    t.addLine(formatValue("    x (作用位置)      =0.000m", a.bodyBuoyancyX));
-    t.addLine(formatValue("    M (ﾓｰﾒﾝﾄ)=Pv･x    =0.00kNm", a.bodyBuoyancyMoment));
-    t.addLine("  前面土の浮力");
-    t.addLine(formatValue("    Pv(浮力)          =0.00kN", a.soilBuoyancy));
-    t.addLine(formatValue("    x (作用位置)      =0.000m", a.soilBuoyancyX));
-    t.addLine(formatValue("    M (ﾓｰﾒﾝﾄ)=Pv･x    =0.00kNm", a.soilBuoyancyMoment));
-    t.addLine(formatValue("  ΣPv(浮力 合計)     =0.00kN", a.bodyBuoyancy + a.soilBuoyancy));
-    t.addLine(
-        formatValue("  ΣM (ﾓｰﾒﾝﾄ合計)     =0.00kNm", a.bodyBuoyancyMoment + a.soilBuoyancyMoment));
+    optionalBlock(
+        t, a.hasWater == 1, "⑤浮力        ：なし ",
+        {"⑤浮力", "  擁壁の浮力", fv("    Pv(浮力)          =0.00kN", a.bodyBuoyancy),
+         fv("    x (作用位置)      =0.000m", a.bodyBuoyancyX),
+         fv("    M (ﾓｰﾒﾝﾄ)=Pv･x    =0.00kNm", a.bodyBuoyancyMoment), "  前面土の浮力",
+         fv("    Pv(浮力)          =0.00kN", a.soilBuoyancy), fv("    x (作用位置)      =0.000m", a.soilBuoyancyX),
+         fv("    M (ﾓｰﾒﾝﾄ)=Pv･x    =0.00kNm", a.soilBuoyancyMoment),
+         fv("  ΣPv(浮力 合計)     =0.00kN", a.bodyBuoyancy + a.soilBuoyancy),
+         fv("  ΣM (ﾓｰﾒﾝﾄ合計)     =0.00kNm", a.bodyBuoyancyMoment + a.soilBuoyancyMoment)});
 }
 
 // A cell that does not apply.

@@ -22,13 +22,9 @@ std::string fv(std::string_view templ, double v) {
     return formatValue(templ, v);
 }
 
-void add(TextSection& t, std::initializer_list<std::string> lines) {
-    for (const std::string& line : lines) t.addLine(line);
-}
-
 // The closing lines of a value the formulas cannot give.
 bool cannotCompute(TextSection& t, std::initializer_list<std::string> reason) {
-    add(t, reason);
+    t.addLines(reason);
     t.addLine("  設計条件を変更して再計算して下さい。");
     t.addLine("  判定：不可(計算不能)");
     return false;
@@ -71,7 +67,7 @@ constexpr EccentricityLimit seismicLimit{
 bool eccentricityVerdict(const TAntei& a, TextSection& t) {
     const EccentricityLimit& limit = a.seismicCase == 1 ? seismicLimit : normalLimit;
     const double allowed = a.point(9).x / limit.divisor;
-    add(t, {"", limit.zoneLine, limit.widthLine, limit.conditionLine, ""});
+    t.addLines({"", limit.zoneLine, limit.widthLine, limit.conditionLine, ""});
     const bool ok = std::abs(a.e) <= allowed;
     t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, allowed));
     t.addLine(ok ? limit.withinVerdict : limit.beyondVerdict);
@@ -79,7 +75,7 @@ bool eccentricityVerdict(const TAntei& a, TextSection& t) {
 }
 
 bool eccentricityMethod(const TAntei& a, TextSection& t) {
-    add(t, {"2.転倒に対する安定計算",
+    t.addLines({"2.転倒に対する安定計算",
             "  擁壁底面つま先から合力Rの作用点までの距離(d)は、次式で求める。", "", "      Mr - Mo",
             a.noVerticalLoad ? std::string("  d=-----------                        =計算不能")
                              : "  d=-----------                        =" + fv("0.000m", a.d),
@@ -98,7 +94,7 @@ bool safetyFactorMethod(const TAntei& a, TextSection& t) {
     const double F = a.FmRequired;
     const bool computable = a.sumMo != 0;
     const double Fm = computable ? a.sumMr / a.sumMo : 0.0;
-    add(t,
+    t.addLines(
         {"2.転倒に対する安定計算", "  転倒に対する安全率(Fm)は、次式で求める。", "", "         Mr",
          computable ? fv("  Fm=-----------                       =0.000", Fm)
                     : std::string("  Fm=-----------                       =計算不能"),
@@ -109,15 +105,15 @@ bool safetyFactorMethod(const TAntei& a, TextSection& t) {
     if (!computable)
         return cannotCompute(t, {"  転倒ﾓｰﾒﾝﾄ(Mo)が0のため、安全率が計算出来ません。"});
     if (F > Fm) {
-        add(t, {fv("  0.0>Fm", F) + fv("(=0.000)", Fm), "  判定：不可(安全率不足)"});
+        t.addLines({fv("  0.0>Fm", F) + fv("(=0.000)", Fm), "  判定：不可(安全率不足)"});
         return false;
     }
-    add(t, {fv("  0.0≦Fm", F) + fv("(=0.000)", Fm), "  判定：OK(安全率を満たす)"});
+    t.addLines({fv("  0.0≦Fm", F) + fv("(=0.000)", Fm), "  判定：OK(安全率を満たす)"});
     return true;
 }
 
 void incalculableReactionLines(TextSection& t) {
-    add(t,
+    t.addLines(
         {"", "  偏心距離が[B/3]をオーバーしましたので", "  設計条件を変更して再計算して下さい。",
          "", "  　地盤反力が計算出来ませんので、これ", "  以降の構造計算結果は使用できません。"});
 }
@@ -128,18 +124,18 @@ void reactionFormula(const TAntei& a, TextSection& t) {
     const std::string dLine = fv("    d (つま先～合力作用位置間の距離) =0.000m", a.d);
     switch (a.reactionCase) {
         case Case::Trapezoid:
-            add(t, {"         Vo      6･e", "  q1,q2=---･(1±-----)", "         B        B",
+            t.addLines({"         Vo      6･e", "  q1,q2=---･(1±-----)", "         B        B",
                     fv("    q1(つま先での地盤反力度)         =0.00kN/m2", a.q1),
                     fv("    q2(かかとでの地盤反力度)         =0.00kN/m2", a.q2), "", "  ここに",
                     VoLine, fv("    B (擁壁の底版幅)                 =0.000m", B),
                     "    e (偏心距離)                     =" + fv("0.000m;-0.000m", a.e)});
             break;
         case Case::ToeTriangle:
-            add(t, {"      2･Vo", fv("  q=-------                          =0.00kN/m2", a.q1),
+            t.addLines({"      2･Vo", fv("  q=-------                          =0.00kN/m2", a.q1),
                     "      3･d", "", "  ここに", VoLine, dLine});
             break;
         case Case::HeelTriangle:
-            add(t, {"      2･Vo", fv("  q=-------                          =0.00kN/m2", a.q2),
+            t.addLines({"      2･Vo", fv("  q=-------                          =0.00kN/m2", a.q2),
                     "      3･d", "", "  ここに", VoLine, dLine,
                     fv("    d (踵　　～合力作用位置間の距離) =0.000m", B - a.d)});
             break;
@@ -150,7 +146,7 @@ void reactionFormula(const TAntei& a, TextSection& t) {
 
 bool allowableReactionCheck(const TAntei& a, TextSection& t) {
     const double qa = a.allowableReaction;
-    add(t, {"", "  q1,q2は次式を満足しなければならない。",
+    t.addLines({"", "  q1,q2は次式を満足しなければならない。",
             "  q1,q2≦qa0(地盤の許容鉛直支持力度)=" + fv("0kN/m2", qa), ""});
     const bool ok = !(a.q1 > qa || a.q2 > qa);
     t.addLine(ok ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
@@ -175,19 +171,19 @@ bool slidingVerdict(const TAntei& a, TextSection& t) {
 
 bool slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
     const bool finite = a.sumH > 0;
-    add(t, {"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", ""});
+    t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", ""});
     if (withPp) {
-        add(t, {"      Vo･μ+Cb･Be+0.5･Pp",
+        t.addLines({"      Vo･μ+Cb･Be+0.5･Pp",
                 finite ? fv("  Fs=--------------------                =0.00", a.Fs)
                        : std::string("  Fs=--------------------                =∞"),
                 "            Ho"});
     } else {
-        add(t, {"      Vo･μ+Cb･Be",
+        t.addLines({"      Vo･μ+Cb･Be",
                 finite ? fv("  Fs=--------------                      =0.00", a.Fs)
                        : std::string("  Fs=--------------                      =∞"),
                 "         Ho"});
     }
-    add(t, {"", "  ここに", fv("    Vo (擁壁底面における全鉛直荷重)      =#,0.00kN", a.sumV),
+    t.addLines({"", "  ここに", fv("    Vo (擁壁底面における全鉛直荷重)      =#,0.00kN", a.sumV),
             fv("    Ho (擁壁底面における全水平荷重)      =0.00kN", a.sumH),
             fv("    μ (擁壁底面と地盤の間の摩擦係数)    =0.00", a.frictionCoeff),
             fv("    Cb (擁壁底面と地盤の間の付着力)      =0.00kN/m2", a.adhesion),
@@ -202,7 +198,7 @@ bool slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
 
 bool slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
     const bool computable = !a.keySlidingIncalculable;
-    add(t, {"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
+    t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
             !computable  ? std::string("  Fs=Hk/Ho                                =計算不能")
             : a.sumH > 0 ? fv("  Fs=Hk/Ho                                =0.00", a.Fs)
                          : std::string("  Fs=Hk/Ho                                =∞"),
@@ -235,20 +231,20 @@ void unitWeightLines(const TAntei& a, TextSection& t) {
     const std::string g2 =
         fv("    γ2(根入れ地盤の土の単位重量)　　　　　　　　=0.00kN/m3", a.embedUnitWeight);
     if (a.hasWater) {
-        add(t,
+        t.addLines(
             {g1 + fv("(水中単位重量:0.00kN/m3)", a.bearingUnitWeightEff),
              g2 + fv("(水中単位重量:0.00kN/m3)", a.embedUnitWeightEff),
              "       (ただし、地下水位以下では水中単位重量を用いる。単位重量は水深で加重計算。)"});
     } else {
-        add(t, {g1, g2, "       (ただし、地下水位以下では水中単位重量を用いる。)"});
+        t.addLines({g1, g2, "       (ただし、地下水位以下では水中単位重量を用いる。)"});
     }
 }
 
 void ultimateBearingFormula(const TAntei& a, TextSection& t) {
-    add(t, {fv("  qu = α･κ･c･Nc･Sc+κ･q･Nq･Sq+1/2･γ1･β･Be･Nγ･Sγ=#,0.00kN/m2", a.qu), "", "  ここに",
+    t.addLines({fv("  qu = α･κ･c･Nc･Sc+κ･q･Nq･Sq+1/2･γ1･β･Be･Nγ･Sγ=#,0.00kN/m2", a.qu), "", "  ここに",
             fv("    qu (偏心傾斜を考慮した地盤の極限支持力度)　　=#,0.00kN/m2", a.qu)});
     unitWeightLines(a, t);
-    add(t, {fv("    Df (基礎の有効根入れ深さ)　　　　　　　　　　=0.000m", a.embedDepth),
+    t.addLines({fv("    Df (基礎の有効根入れ深さ)　　　　　　　　　　=0.000m", a.embedDepth),
             "    Df'(支持地盤あるいは支持地盤と同程度良質な地盤に根入れした深さ)=" +
                 fv("0.000m", a.bearingEmbedDepth),
             fv("    c  (支持地盤の粘着力)　　　　　　　　　　　　=0.00kN/m2", a.bearingCohesion),
@@ -300,19 +296,19 @@ bool writeOverturningText(const TAntei& a, TextSection& t) {
 
 bool writeBearingText(const TAntei& a, TextSection& t) {
     t.clear();
-    add(t, {"3.支持地盤の支持力に対する安定", "  地盤反力度(q)は、次式で求める。", ""});
+    t.addLines({"3.支持地盤の支持力に対する安定", "  地盤反力度(q)は、次式で求める。", ""});
     if (a.noVerticalLoad) {
-        add(t, {"  q              =計算不能",
+        t.addLines({"  q              =計算不能",
                 fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
                 fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x), "",
                 noVerticalLoadReason});
-        add(t,
+        t.addLines(
             {"  設計条件を変更して再計算して下さい。", "", "  　地盤反力が計算出来ませんので、これ",
              "  以降の構造計算結果は使用できません。", "  判定：不可(計算不能)"});
         return false;
     }
     if (a.reactionCase == Case::Incalculable) {
-        add(t, {"  q              =計算不能",
+        t.addLines({"  q              =計算不能",
                 fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
                 fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x),
                 "    e (偏心距離)                     =" + fv("0.000m;-0.000m", a.e)});
@@ -326,9 +322,9 @@ bool writeBearingText(const TAntei& a, TextSection& t) {
 
 bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
     t.clear();
-    add(t, {"4.鉛直支持力の照査", "", "  極限支持力の計算"});
+    t.addLines({"4.鉛直支持力の照査", "", "  極限支持力の計算"});
     if (a.ultimateBearingIncalculable) {
-        add(t,
+        t.addLines(
             {"  極限支持力度(qu)は、次式で求める。", "", "  qu             =計算不能", "",
              "  ここに", fv("    Vo(基礎底面に作用する鉛直力)　　　　　　　　=#,0.00kN/m", a.sumV),
              fv("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be), ""});
@@ -336,10 +332,10 @@ bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
             t, {a.sumV <= 0 ? noVerticalLoadReason : "  有効載荷幅(Be)が0以下になりましたので",
                 "  極限支持力が計算出来ません。"});
     }
-    add(t, {"  極限支持力度(qu)は、次式で求める。", ""});
+    t.addLines({"  極限支持力度(qu)は、次式で求める。", ""});
     ultimateBearingFormula(a, t);
     const double n = a.bearingSafetyFactor;
-    add(t, {"  鉛直地盤反力度は、次式を満足しなければならない。", "", "     Vo           qu",
+    t.addLines({"  鉛直地盤反力度は、次式を満足しなければならない。", "", "     Vo           qu",
             "    ---- ≦ qa = ----", "     Be            n", "", "  ここに",
             fv("    Vo(基礎底面に作用する鉛直力)　　　　　　　　=#,0.00kN/m", a.sumV),
             fv("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be),
@@ -357,14 +353,14 @@ bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
 bool writeSlidingText(const TAntei& a, TextSection& t) {
     t.clear();
     if (a.noVerticalLoad) {
-        add(t,
+        t.addLines(
             {"1.滑動に対する安定", "", noVerticalLoadReason,
              "  設計条件を変更して再計算して下さい。", "", "  　地盤反力が計算出来ませんので、滑動",
              "  に対する安定計算ができません。", "  判定：不可(計算不能)"});
         return false;
     }
     if (a.reactionCase == Case::Incalculable) {
-        add(t, {"1.滑動に対する安定", "", "  偏心距離が[B/3]をオーバーしましたので",
+        t.addLines({"1.滑動に対する安定", "", "  偏心距離が[B/3]をオーバーしましたので",
                 "  設計条件を変更して再計算して下さい。", "",
                 "  　地盤反力が計算出来ませんので、滑動", "  に対する安定計算ができません。"});
         return false;

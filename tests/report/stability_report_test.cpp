@@ -259,7 +259,9 @@ TEST(SlidingText, FormulaShowsPpExactlyWhenTheResistanceIncludesIt) {
             return l.find("Pp (受働土圧)") != std::string::npos;
         });
         EXPECT_EQ(anyPpLine, c.ppLine != nullptr) << c.passiveOn;
-        if (c.ppLine) EXPECT_TRUE(has(t, c.ppLine));
+        if (c.ppLine) {
+            EXPECT_TRUE(has(t, c.ppLine));
+        }
         EXPECT_EQ(t.back(), "  判定：不可(安全率不足)<1.5");
     }
 }
