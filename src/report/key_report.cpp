@@ -158,14 +158,7 @@ MemberStressCells stressCells(const KeyDesign& k, const TAntei& a) {
 // down its front face, along its bottom and up its back face.
 void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection& table,
                  FigureSection& f) {
-    f.series(1).setColour(colours::black);
-    f.series(3).setColour(colours::black);
-    f.series(2).setColour(dc.outputColour == 1 ? colours::black : colours::purple);
-    f.clearSeries();
-    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, -1, a.point(9).x + 0.5);
-    f.series(1).keepInsertionOrder();
-    addWallOutline(f.series(1), a);
-    drawReactionDiagram(f.series(2), a, ReactionDiagramMode::ShearKey);
+    drawMemberReactionFrame(a, dc, f, -1, ReactionDiagramMode::ShearKey);
     const double c = a.coverSlab;
     const double front = a.point(13).x + c, back = a.point(11).x - c;
     const double top = a.point(1).y - c, bottom = a.point(12).y + c;

@@ -157,6 +157,18 @@ SurfaceLine surfaceLine(const TTeisu& t, const DesignConditions& dc, SurfaceKind
     return line;
 }
 
+void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f, double left,
+                             ReactionDiagramMode mode) {
+    f.series(1).setColour(colours::black);
+    f.series(3).setColour(colours::black);
+    f.series(2).setColour(colourOutput(dc) ? colours::purple : colours::black);
+    f.clearSeries();
+    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, left, a.point(9).x + 0.5);
+    f.series(1).keepInsertionOrder();
+    addWallOutline(f.series(1), a);
+    drawReactionDiagram(f.series(2), a, mode);
+}
+
 void writeGroundReactionFigure(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::GroundReactionFigure);
     f.series(1).setColour(colours::black);

@@ -23,6 +23,13 @@ enum class ReactionDiagramMode {
 // base; nothing for an incalculable reaction.
 void drawReactionDiagram(FigureSeries& series, const TAntei& a, ReactionDiagramMode mode);
 
+// The frame a member's reaction figure starts from: the wall outline in series 1
+// and the reaction diagram in series 2 (purple, black in monochrome), series 3 in
+// black for the member's bar; the vertical axis from below the largest reaction to
+// above the crest, the horizontal from `left` to beyond the heel.
+void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f, double left,
+                             ReactionDiagramMode mode);
+
 // Every entry of the distinct vertex list of the wall body "W_A", the closing
 // entry included, with empty labels.
 void addWallOutline(FigureSeries& series, const TShape& s);

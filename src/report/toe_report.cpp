@@ -247,14 +247,7 @@ MemberStressCells stressCells(const ToeDesign& t, const TAntei& a) {
 // base, labelled with the bars and the compression stress.
 void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection& stresses,
                  FigureSection& f) {
-    f.series(1).setColour(colours::black);
-    f.series(3).setColour(colours::black);
-    f.series(2).setColour(dc.outputColour == 1 ? colours::black : colours::purple);
-    f.clearSeries();
-    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, -0.5, a.point(9).x + 0.5);
-    f.series(1).keepInsertionOrder();
-    addWallOutline(f.series(1), a);
-    drawReactionDiagram(f.series(2), a, ReactionDiagramMode::ToeSlab);
+    drawMemberReactionFrame(a, dc, f, -0.5, ReactionDiagramMode::ToeSlab);
     const double B = a.point(9).x, c = a.coverSlab;
     FigureSeries& bar = f.series(3);
     bar.addPoint(a.coverStem, c, " ");
