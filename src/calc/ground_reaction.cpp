@@ -185,7 +185,9 @@ void toePieces(TAntei& a) {
     }
 }
 
-void sectionReactions(TAntei& a) {
+}  // namespace
+
+void computeSectionReactions(TAntei& a) {
     a.qt = reactionIntensity(a, a.point(14).x);
     a.qf = reactionIntensity(a, a.point(3).x);
     a.qb = reactionIntensity(a, a.point(6).x);
@@ -194,8 +196,6 @@ void sectionReactions(TAntei& a) {
     toeReactionBlocks(a);
     toePieces(a);
 }
-
-}  // namespace
 
 double passiveInChecks(const TAntei& a) {
     return a.hasPassive ? a.passivePressure : 0.0;
@@ -226,7 +226,7 @@ void computeStability(TAntei& a, const DesignConditions& dc) {
     caseFactors(a);
     computeUltimateBearing(a, dc);
     sliding(a);
-    sectionReactions(a);
+    computeSectionReactions(a);
 }
 
 }  // namespace marvoten

@@ -25,6 +25,11 @@ double passiveInChecks(const TAntei& a);
 // Reaction intensity (kN/m2) at the distance x from the toe.
 double reactionIntensity(const TAntei& a, double x);
 
+// The reaction at the member sections (toe tip and design sections, stem faces,
+// key faces) and the toe pieces' weights, from the reaction the stability
+// computation found.
+void computeSectionReactions(TAntei& a);
+
 // The whole stability computation on the load totals, the bearing capacity
 // included. The required overturning safety factor is converted only with the
 // safety factor method (ConversionError for a text that is not a number).

@@ -97,12 +97,9 @@ StemDesign designStem(TAntei& a, const DesignConditions& dc) {
     return r;
 }
 
-void restoreWholeWall(TAntei& a, const DesignConditions& dc) {
+void restoreWholeWall(TAntei& a) {
     computeActivePressure(a);
-    // The reactions at the member sections come from the load totals, which the
-    // stem design leaves as they were; this recomputes them with the rest of the
-    // stability quantities, unchanged.
-    computeStability(a, dc);
+    computeSectionReactions(a);
 }
 
 }  // namespace marvoten

@@ -71,6 +71,6 @@ StemDesign designStem(TAntei& a, const DesignConditions& dc);
 
 // The whole-wall earth pressure and the reactions at the member sections again,
 // for the slab designs that follow the stem.
-void restoreWholeWall(TAntei& a, const DesignConditions& dc);
+void restoreWholeWall(TAntei& a);
 
 }  // namespace marvoten

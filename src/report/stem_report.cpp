@@ -321,7 +321,7 @@ void designStemAndSlabs(TAntei& a, const DesignConditions& dc, CalculationBook& 
     writeAnchorageText(a, s, book);
     writeStemTables(s, book);
     drawAnchorageFigures(a, dc, s, book);
-    restoreWholeWall(a, dc);
+    restoreWholeWall(a);
     if (slabs) slabs(a, dc, book, s.M0);
     drawStemStressFigure(a, book);
 }
