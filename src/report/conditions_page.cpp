@@ -112,7 +112,8 @@ void seismicAndOtherLoads(const TAntei& a, const DesignConditions& dc, TextBlock
         b.addLine(" (3)設計震度:設計水平震度(Kh)=0.0");
     }
     b.addLine(" (4)その他の荷重");
-    b.addLine(!dc.hasPassive.on && passiveInChecks(a) <= 0
+    // A passive pressure from cohesion alone is listed even with the option off.
+    b.addLine(!dc.hasPassive.on && a.passivePressure <= 0
                   ? std::string("　①受働土圧  :なし")
                   : fv("　①受働土圧[有効根入深(Ho)]=0.000m", a.effectiveEmbedDepth));
     if (dc.hasWater.on) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/ground_reaction.h"
-#include "calc/input_gathering.h"
+#include "calc/stability_loads.h"
 
 namespace marvoten {
 namespace {
@@ -17,7 +17,7 @@ using Lines = std::vector<std::string>;
 // page reads from the calculation object.
 TAntei gathered(const DesignConditions& dc) {
     TAntei a;
-    gatherInputs(a, dc);
+    computeStabilityLoads(a, dc);
     computeStability(a, dc);
     return a;
 }
@@ -313,6 +313,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"PassiveOnWithZeroEmbedment",
                  [](DesignConditions& d) { d.effectiveEmbedDepth.text = "0.0"; }, 53,
                  "　①受働土圧[有効根入深(Ho)]=0.000m"},
+        LineCase{"PassiveOffWithAPressureFromCohesion",
+                 [](DesignConditions& d) {
+                     d.hasPassive.on = false, d.effectiveEmbedDepth.text = "0.0", d.embedCohesion.text = "5.0";
+                 },
+                 53, "　①受働土圧[有効根入深(Ho)]=0.000m"},
         LineCase{"WaterWithoutBuoyancyInTheSlab",
                  [](DesignConditions& d) {
                      d.hasWater.on = true, d.waterDepth.text = "0.5",
