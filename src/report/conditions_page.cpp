@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "book/line_format.h"
-#include "calc/ground_reaction.h"
 #include "report/wall_shape_figure.h"
 
 namespace marvoten {
