@@ -198,7 +198,9 @@ void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, 
         omega += fineStep;
     }
     if (!fell) p.slipAngle = omega - fineStep;  // the last angle tried
-    Pa = wedgeThrust(p, s, p.slipAngle);
+    // The thrust, and the wedge weights the book prints, of the trial that ended
+    // the search: one fine step past the critical angle.
+    Pa = wedgeThrust(p, s, omega);
 
     const double alpha = s.alpha, beta = p.slopeAngle, gs = p.backfillUnitWeight;
     p.crackHeight = p.considerZc == 1

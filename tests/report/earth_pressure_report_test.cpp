@@ -119,7 +119,8 @@ TEST(SlipAngleCurve, DrawnFromPhiWithTheCriticalAngleMarked) {
     EXPECT_TRUE(near(std::stod(marker[0].label), w->a.slipAngle / deg, 0.005));
     EXPECT_EQ(marker[0].label.substr(marker[0].label.size() - 3), "度");
     EXPECT_EQ(marker[0].label.find('.'), marker[0].label.size() - 6);  // two decimals
-    EXPECT_TRUE(near(marker[1].y, w->a.earthPressure, 1e-9));
+    // The marker's thrust at ω; Pa is that of the last trial, one fine step further.
+    EXPECT_TRUE(near(marker[1].y, w->a.earthPressure, 1e-4));
     EXPECT_DOUBLE_EQ(f.verticalAxis().maximum, 1.1 * w->a.earthPressure);
     // Running it twice leaves no stale points.
     EXPECT_EQ(f.series(1).pointCount(), curve.size());

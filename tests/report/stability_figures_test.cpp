@@ -253,32 +253,33 @@ TEST(LoadDiagram, StartValuesOutlineSlipLineAndReaction) {
     // the 10 kN/m2 surcharge in the wedge weight (W ∝ cot ω, so it leaves ω alone):
     // P(ω) = W·sin(ω − φ)/cos(ω − φ − δ) peaks at 58.94°. The coarse pass in steps of
     // 0.005 rad from φ peaks at φ + 84·0.005 = 59.06°, just above it, and the fine
-    // pass searches upwards only, so the slip angle stays there.
+    // pass searches upwards only, so the slip angle stays there. Pa and the slip
+    // length are those of the last trial, one fine step (0.00001 rad) further.
     const double omega = 35 * std::numbers::pi / 180 + 84 * 0.005;
-    const double Ls = 8.0 / std::sin(omega);
+    const double Ls = 8.0 / std::sin(omega + 0.00001);
     const FigureSeries& slip = run.series(3);
     ASSERT_EQ(slip.pointCount(), 2u);
     EXPECT_EQ(slip.points()[0].label, "ω=59.06度");
     EXPECT_TRUE(near(slip.points()[0].x, 4.042, 1e-12));
-    EXPECT_TRUE(near(slip.points()[1].x, 4.042 + Ls * std::cos(omega), 1e-6));
-    EXPECT_TRUE(near(slip.points()[1].y, 8.0, 1e-9));
+    EXPECT_TRUE(near(slip.points()[1].x, 4.042 + Ls * std::cos(omega), 1e-9));
+    EXPECT_TRUE(near(slip.points()[1].y, Ls * std::sin(omega), 1e-9));
 
     // Loads by hand: body 6.6419 m2 × 24.5 at x̄ = 2.964515; front soil 5.9656 m2 × 20
-    // at x̄ = 1.722410; Pa = 175.9719 at ω above, Ph = Pa·cos δ = 161.5802 at h/3,
-    // Pv = Pa·sin δ = 69.6989 at B. Vo = 351.7375, Mr = 969.6324, Mo = 430.8806,
-    // d = 1.531687, e = 0.489313 < B/6: q1 = 150.23, q2 = 23.81 kN/m2.
+    // at x̄ = 1.722410; Pa = 175.971850 at ω + 0.00001, Ph = Pa·cos δ at h/3,
+    // Pv = Pa·sin δ at B. Vo = 351.737439, Mr = 969.632330, Mo = 430.880499,
+    // d = 1.531687, e = 0.489313 < B/6: q1 = 150.227407, q2 = 23.813879 kN/m2.
     const TAntei& a = run.a;
     ASSERT_EQ(a.reactionCase, GroundReactionCase::Trapezoid);
-    EXPECT_TRUE(near(a.q1, 150.2274269, 1e-5));
-    EXPECT_TRUE(near(a.q2, 23.8138646, 1e-5));
+    EXPECT_TRUE(near(a.q1, 150.2274073, 1e-6));
+    EXPECT_TRUE(near(a.q2, 23.8138788, 1e-6));
     expectPoints(run.series(2), {{0, 0, " "},
-                                 {0, -1.502274269, "150.23kN/m2"},
-                                 {4.042, -0.238138646, "23.81kN/m2"},
+                                 {0, -1.502274073, "150.23kN/m2"},
+                                 {4.042, -0.238138788, "23.81kN/m2"},
                                  {4.042, 0, " "}});
     // The resultant drawn from d at (Ho, Vo)/1000.
-    expectPoints(run.series(10), {{1.331687364, 0.2, ""},
-                                  {1.531687364, 0, ""},
-                                  {1.531687364 + 0.161580213, 0.351737450, ""}});
+    expectPoints(run.series(10), {{1.331687479, 0.2, ""},
+                                  {1.531687479, 0, ""},
+                                  {1.531687479 + 0.161580187, 0.351737439, ""}});
     // The middle-third marks and the front ground at Ho' = 2.5 m reaching the stem
     // face at 3.5 + 1.6·0.142/7.1 = 3.532 m.
     expectPoints(run.series(8), {{4.042 / 3, 0, " "}, {4.042 / 3, 0.2, " "}});
