@@ -70,6 +70,58 @@ void keyWaterAndSeismic(DesignConditionsEditor& e) {
     e.transferAllowableStresses();
 }
 
+using D = DesignConditions;
+
+void embankmentWindAndCollision(DesignConditionsEditor& e) {
+    e.choose(Choice::BodyKind, 1);           // precast
+    e.choose(Choice::WallFrictionRatio, 1);  // δ = φ/2
+    e.typeText(&D::backfillCohesion, "5.0");
+    e.typeText(&D::bearingCohesion, "10.0");
+    e.choose(Choice::BackfillShape, 2);  // embankment 1:1.5, 1.0 m high
+    e.typeText(&D::slopeRatio, "1.5");
+    e.typeText(&D::embankmentHeight, "1000");
+    e.typeText(&D::toeWidth, "4500");
+    e.typeText(&D::baseWidth, "5042");
+    e.choose(Choice::SurchargeZone, 1);  // on the whole surface
+    e.setOption(Option::HasSnow, true);
+    e.choose(Choice::SurchargeTreatment, 1);  // computed separately and added
+    e.choose(Choice::StemPressureMethod, 0);  // the wedge at every stem section
+    e.setOption(Option::HasPassive, false);
+    e.setOption(Option::HasWind, true);
+    e.typeText(&D::barrierHeight, "2.0");
+    e.setOption(Option::HasCollision, true);
+    e.choose(Choice::StemRebarMode, 1);
+    e.chooseRebarPitch(RebarMember::Stem, 9);  // 250mm
+    e.choose(Choice::ToeRebarMode, 2);
+    e.chooseRebarDiameter(RebarMember::Toe, 7);  // 25mm
+}
+
+void slopeSeismicSmallWall(DesignConditionsEditor& e) {
+    e.typeText(&D::stemHeight, "5000");
+    e.typeText(&D::baseThickness, "600");
+    e.typeText(&D::slabSlopeHeight, "100");
+    e.typeText(&D::toeWidth, "2200");
+    e.typeText(&D::frontBatterWidth, "250");
+    e.typeText(&D::crestWidth, "350");
+    e.typeText(&D::baseWidth, "2800");
+    e.choose(Choice::HasShearKey, 1);
+    e.typeText(&D::keyPosition, "1000");
+    e.typeText(&D::keyWidth, "400");
+    e.choose(Choice::BackfillShape, 1);  // slope 1:1.8
+    e.typeText(&D::slopeRatio, "1.8");
+    e.setOption(Option::HasSurcharge, false);
+    e.setOption(Option::HasWater, true);
+    e.typeText(&D::waterDepth, "1.2");
+    e.setOption(Option::BuoyancyInSlab, false);
+    e.choose(Choice::SeismicCase, 1);
+    e.choose(Choice::SeismicLoadSet, 0);  // normal earth pressure + inertia
+    e.typeText(&D::khStandard, "0.16");
+    e.typeText(&D::regionFactor, "0.85");  // kh 0.14
+    e.showAllowableStresses();
+    e.allowableStressWindow().chooseLoadCase(1);
+    e.transferAllowableStresses();
+}
+
 struct GoldenCase {
     const char* design;  // the design file's name, which the book shows as the subject
     const char* golden;
@@ -114,7 +166,11 @@ TEST_P(GoldenText, WholeFileMatchesTheReviewedGoldenFile) {
 INSTANTIATE_TEST_SUITE_P(
     Designs, GoldenText,
     ::testing::Values(GoldenCase{"start.dat", "start_values.txt", startValues},
-                      GoldenCase{"key_water_seismic.dat", "key_water_seismic.txt", keyWaterAndSeismic}),
+                      GoldenCase{"key_water_seismic.dat", "key_water_seismic.txt", keyWaterAndSeismic},
+                      GoldenCase{"embankment_wind_collision.dat", "embankment_wind_collision.txt",
+                                 embankmentWindAndCollision},
+                      GoldenCase{"slope_seismic_small_wall.dat", "slope_seismic_small_wall.txt",
+                                 slopeSeismicSmallWall}),
     [](const auto& info) { return std::string(info.param.golden).substr(0, std::string(info.param.golden).find('.')); });
 
 }  // namespace
