@@ -144,8 +144,21 @@ RebarChoice& rebarChoice(DesignConditions& d, RebarMember m) {
 
 DesignConditionsEditor::DesignConditionsEditor(Dialogs& dialogs) : dialogs_(dialogs) {}
 
+// A choice the window does not offer at the moment: the virtual back face and the
+// heel slab are never shown, the seismic load set is disabled in the normal case
+// and the key's bars are shown only with a key.
+bool DesignConditionsEditor::choiceOffered(Choice c) const {
+    switch (c) {
+        case Choice::LoadOnVirtualBack:
+        case Choice::HeelRebarMode: return false;
+        case Choice::SeismicLoadSet: return conditions().seismicLoadSetEnabled;
+        case Choice::KeyRebarMode: return hasShearKey();
+        default: return true;
+    }
+}
+
 void DesignConditionsEditor::choose(Choice c, int item) {
-    if (item < 0 || item >= choiceItemCount(c) || item == choiceIndex(d(), c)) return;
+    if (!choiceOffered(c) || item < 0 || item >= choiceItemCount(c) || item == choiceIndex(d(), c)) return;
     Batch batch(*this);
     choiceIndex(d(), c) = item;
     mark(EditorChange::Values);
@@ -356,6 +369,9 @@ void DesignConditionsEditor::clickGroundLayerCell(int row, int column) {
 void DesignConditionsEditor::calculateGroundPeriod() {
     if (!seismicPageShown()) return;
     Batch batch(*this);
+    // The previous result goes first: a grid that cannot be computed shows none.
+    d().groundPeriod.clear();
+    mark(EditorChange::Values);
     struct Used {
         float H, N;
         bool clay;
@@ -385,8 +401,6 @@ void DesignConditionsEditor::calculateGroundPeriod() {
         dialogs_.message(MessageKind::Error, e.what());
         return;
     }
-    d().groundPeriod.clear();
-    mark(EditorChange::Values);
     if (used.empty()) return;
     float sumHByVs = 0.0f;
     for (const Used& u : used) {

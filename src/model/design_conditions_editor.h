@@ -91,7 +91,8 @@ public:
 
     // --- user actions --------------------------------------------------------------
     // Choosing another item (0-based) of a choice, with the editor's reaction. The item
-    // already chosen and an index outside the item list change nothing.
+    // already chosen, an index outside the item list and a choice the window does not
+    // offer at the moment change nothing.
     void choose(Choice c, int item);
     // Clicking an option switch into the given state.
     void setOption(Option o, bool on);
@@ -174,6 +175,7 @@ private:
     friend class DesignFileReader;
 
     bool hasShearKey() const { return conditions().hasShearKey == 1; }
+    bool choiceOffered(Choice c) const;
     DesignConditions& d() { return state_.conditions; }
     void mark(unsigned flags) { pending_ |= flags; }
 
