@@ -55,7 +55,6 @@ std::string cp932Printable(std::string_view utf8) {
 }
 
 void pdfText(TPDFContents& c, std::string_view text, double x, double y) {
-    if (text.empty()) return;
     try {
         c.TextOut(text, x, y);
     } catch (const EncodingError&) {
@@ -138,7 +137,6 @@ void pdfTable(TPDFContents& c, double dx, double dy, double size, const TableSec
         const double w = table.columnWidth(col);
         for (int r = 0; r < R; ++r) {
             const std::string& cell = table.cell(col, r);
-            if (cell.empty()) continue;
             pdfText(c, cell, left + w / 2 - pdfTextWidth(c, cell) / 2, Y0 - (r + 1) * h + 3);
         }
         left += w;

@@ -42,12 +42,14 @@ TEST(Cp932Printable, KeepsWhatShiftJisHoldsAndMarksTheRest) {
     for (const Case& c : cases) EXPECT_EQ(cp932Printable(c.text), c.expected) << c.text;
 }
 
-TEST_F(PdfBlocks, TextShiftJisCannotHoldIsDrawnWithQuestionMarksAndEmptyTextNotAtAll) {
+TEST_F(PdfBlocks, TextShiftJisCannotHoldIsDrawnWithQuestionMarksAndEmptyTextAsAnEmptyTextObject) {
     pdfText(canvas(), "件　名：擁壁😀", 10, 20);
     pdfText(canvas(), "", 10, 40);
     auto page = drawing();
-    ASSERT_EQ(page.texts.size(), 1u);
+    ASSERT_EQ(page.texts.size(), 2u);
     EXPECT_EQ(page.texts[0].text, "件　名：擁壁?");
+    EXPECT_EQ(page.texts[1].text, "");
+    EXPECT_EQ(page.texts[1].y, 40);  // positioned like any text
     // Full-width 1 em, half-width 0.479 em.
     canvas().fontSize = 10;
     EXPECT_TRUE(near(pdfTextWidth(canvas(), "擁壁😀"), 2 * 10 + 4.79, 1e-9));
@@ -90,13 +92,15 @@ TEST_F(PdfBlocks, ListBlockLinesAtTheLinePitchOfTheirSize) {
     block.addLine("  土の単位重量(γs)   =19.00kN/m3");
     pdfListBlock(canvas(), 20, 40, block, 9);
     auto page = drawing();
-    ASSERT_EQ(page.texts.size(), 2u) << "the empty line takes its row but draws nothing";
+    ASSERT_EQ(page.texts.size(), 3u) << "every line is a text object, the empty one too";
     EXPECT_EQ(page.texts[0].text, "1.裏込土の諸量");
     EXPECT_EQ(page.texts[0].x, 65);
     EXPECT_EQ(page.texts[0].y, 777);  // 817 - 40
     EXPECT_EQ(page.texts[0].size, 9);
-    EXPECT_EQ(page.texts[1].text, "  土の単位重量(γs)   =19.00kN/m3");
-    EXPECT_EQ(page.texts[1].y, 755);  // two rows of 11 points lower
+    EXPECT_EQ(page.texts[1].text, "");
+    EXPECT_EQ(page.texts[1].y, 766);
+    EXPECT_EQ(page.texts[2].text, "  土の単位重量(γs)   =19.00kN/m3");
+    EXPECT_EQ(page.texts[2].y, 755);  // two rows of 11 points lower
 }
 
 // CeTable at (300, 570): X0 = 345, Y0 = 247, columns 30,30,30,30,30,35 (W = 185),
