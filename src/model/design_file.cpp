@@ -391,19 +391,37 @@ bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes, const std::
         return false;
     }
 
-    Batch batch(*this);
-    setSubjectName(subjectName);
-    mark(EditorChange::SelectSelfWeightPage);
-    try {
-        DesignFileReader(*this, lines).apply();
-    } catch (const DesignFileError& e) {
-        dialogs_.message(MessageKind::Error, e.what());
+    std::string problem;
+    {
+        // The window shows what was read before any message box.
+        Batch batch(*this);
+        setSubjectName(subjectName);
+        mark(EditorChange::SelectSelfWeightPage);
+        try {
+            DesignFileReader(*this, lines).apply();
+            mark(EditorChange::Visibility | EditorChange::Picture);
+        } catch (const DesignFileError& e) {
+            problem = e.what();
+        }
+    }
+    if (!problem.empty()) {
+        dialogs_.message(MessageKind::Error, problem);
         return false;
     }
-    mark(EditorChange::Visibility | EditorChange::Picture);
     dialogs_.message(MessageKind::Information, "設計条件を読込みました。");
     return true;
 }
+
+namespace {
+
+// The file name without folder and extension, as the subject of the design: the
+// extension is everything from the last "." of the name, so ".dat" leaves nothing.
+std::string subjectNameOf(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    return name.substr(0, name.rfind('.'));
+}
+
+}  // namespace
 
 bool DesignConditionsEditor::loadDesignFileFrom(const std::filesystem::path& path) {
     std::string bytes;
@@ -413,7 +431,7 @@ bool DesignConditionsEditor::loadDesignFileFrom(const std::filesystem::path& pat
         dialogs_.message(MessageKind::Error, e.what());
         return false;
     }
-    return loadDesignBytes(bytes, path.stem().string());
+    return loadDesignBytes(bytes, subjectNameOf(path));
 }
 
 bool DesignConditionsEditor::saveDesignFileTo(const std::filesystem::path& path) {
@@ -426,8 +444,10 @@ bool DesignConditionsEditor::saveDesignFileTo(const std::filesystem::path& path)
         dialogs_.message(MessageKind::Error, e.what());
         return false;
     }
-    Batch batch(*this);
-    setSubjectName(path.stem().string());
+    {
+        Batch batch(*this);
+        setSubjectName(subjectNameOf(path));
+    }
     dialogs_.message(MessageKind::Information, "設計条件を保存しました。");
     return true;
 }

@@ -69,6 +69,9 @@ void writeFileSafely(const std::filesystem::path& target, std::string_view bytes
 }
 
 std::string readFileBytes(const std::filesystem::path& source) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(source, ec))
+        throw FileReadError("ファイル「" + source.string() + "」を開けません：" + std::strerror(EISDIR));
     std::ifstream in(source, std::ios::binary);
     if (!in) {
         int err = errno;

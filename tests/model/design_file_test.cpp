@@ -274,14 +274,37 @@ TEST_F(DesignFile, LoadingSetsTextsWithoutTheirChangeHandlers) {
     EXPECT_EQ(dialogs.messages[0].text, "設計条件を読込みました。");
 }
 
-TEST_F(DesignFile, OneNotificationForALoad) {
+// One notification, and it comes before the closing message box, so that the window
+// shows the loaded design while the message is up.
+TEST_F(DesignFile, OneNotificationForALoadBeforeItsMessage) {
     std::vector<EditorChange> changes;
-    editor.setListener([&](const EditorChange& c) { changes.push_back(c); });
+    std::size_t messagesAtNotification = 99;
+    editor.setListener([&](const EditorChange& c) {
+        changes.push_back(c);
+        messagesAtNotification = dialogs.messages.size();
+    });
     ASSERT_TRUE(load(startupLines()));
     ASSERT_EQ(changes.size(), 1u);
     for (auto f : {EditorChange::Values, EditorChange::Caption, EditorChange::Visibility,
                    EditorChange::Picture, EditorChange::SelectSelfWeightPage, EditorChange::ShowEditor})
         EXPECT_TRUE(changes[0].has(f)) << f;
+    EXPECT_EQ(messagesAtNotification, 0u);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    changes.clear();
+    ASSERT_TRUE(editor.saveDesignFileTo(folder.path() / "saved.dat"));
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(changes[0].has(EditorChange::Caption));
+    EXPECT_EQ(messagesAtNotification, 1u) << "the caption changes before 設計条件を保存しました。";
+}
+
+TEST_F(DesignFile, SubjectNameIsTheFileNameWithoutItsExtension) {
+    const std::vector<std::pair<const char*, const char*>> cases{
+        {"擁壁A.dat", "擁壁A"}, {"a.b.dat", "a.b"}, {".dat", ""}, {"x.", "x"}, {"plain", "plain"}};
+    for (const auto& [file, subject] : cases) {
+        ASSERT_TRUE(editor.saveDesignFileTo(folder.path() / file)) << file;
+        EXPECT_EQ(editor.state().subjectName, subject) << file;
+    }
 }
 
 TEST_F(DesignFile, AnUnreadableLineStopsTheLoadThere) {
@@ -423,13 +446,17 @@ TEST_F(DesignFileCommands, CancelAndFailuresChangeNothing) {
     EXPECT_EQ(std::filesystem::current_path(), home);
 
     EXPECT_FALSE(editor.loadDesignFileFrom(folder.path() / "missing.dat"));
+    std::filesystem::create_directory(folder.path() / "folder.dat");
+    EXPECT_FALSE(editor.loadDesignFileFrom(folder.path() / "folder.dat"));
     EXPECT_FALSE(editor.saveDesignFileTo(folder.path() / "no-folder" / "x.dat"));
     editor.typeText(&D::stemHeight, "6000\xF0\x9F\x98\x80");  // a character Shift-JIS cannot hold
     EXPECT_FALSE(editor.saveDesignFileTo(folder.path() / "x.dat"));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.dat"));
-    ASSERT_EQ(dialogs.messages.size(), 3u);
+    ASSERT_EQ(dialogs.messages.size(), 4u);
     for (const auto& m : dialogs.messages) EXPECT_EQ(m.kind, MessageKind::Error);
-    EXPECT_NE(dialogs.messages[2].text.find("設計条件を保存できません。"), std::string::npos);
+    EXPECT_NE(dialogs.messages[1].text.find("Is a directory"), std::string::npos)
+        << "a folder is a file that cannot be opened: " << dialogs.messages[1].text;
+    EXPECT_NE(dialogs.messages[3].text.find("設計条件を保存できません。"), std::string::npos);
     EXPECT_EQ(editor.caption(), "設計条件");
     EXPECT_TRUE(editor.state().subjectName.empty());
 }
