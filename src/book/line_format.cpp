@@ -136,14 +136,9 @@ std::vector<std::string_view> splitSections(std::string_view templ) {
     return sections;
 }
 
-struct Formatted {
-    std::string text;
-    bool roundedToZero = false;
-};
-
-Formatted formatIn(std::string_view section, double magnitude, bool withMinus) {
+std::string formatIn(std::string_view section, double magnitude, bool withMinus) {
     const Pattern p = findPattern(section);
-    if (!p.found) return {std::string(section), false};
+    if (!p.found) return std::string(section);
     std::string number;
     bool zero = false;
     if (std::isfinite(magnitude)) {
@@ -158,7 +153,7 @@ Formatted formatIn(std::string_view section, double magnitude, bool withMinus) {
     if (withMinus && !zero) text += '-';
     text += number;
     text += section.substr(p.end);
-    return {std::move(text), zero};
+    return text;
 }
 
 }  // namespace
@@ -167,18 +162,12 @@ std::string formatValue(std::string_view templ, double value) {
     const auto sections = splitSections(templ);
     const bool negative = value < 0;
     const bool hasZeroSection = sections.size() >= 3 && !sections[2].empty();
-    if (value == 0 && hasZeroSection) return formatIn(sections[2], 0.0, false).text;
-    // A negative value that shows as zero is printed as zero: without a "-" of
-    // its own and without the negative section's "-".
-    if (negative && sections.size() >= 2 && !sections[1].empty()) {
-        Formatted f = formatIn(sections[1], -value, false);
-        if (!f.roundedToZero) return std::move(f.text);
-        if (hasZeroSection) return formatIn(sections[2], 0.0, false).text;
-        return formatIn(sections[0], -value, false).text;
-    }
-    Formatted f = formatIn(sections[0], std::fabs(value), negative);
-    if (negative && f.roundedToZero && hasZeroSection) return formatIn(sections[2], 0.0, false).text;
-    return std::move(f.text);
+    if (value == 0 && hasZeroSection) return formatIn(sections[2], 0.0, false);
+    // A negative value takes the negative section, which carries its own "-".
+    if (negative && sections.size() >= 2 && !sections[1].empty())
+        return formatIn(sections[1], -value, false);
+    // Under the first section a negative value that shows as zero drops its "-".
+    return formatIn(sections[0], std::fabs(value), negative);
 }
 
 std::string padRight(std::string_view text, std::size_t width) {

@@ -48,11 +48,9 @@ BarCombination orNoBars(const std::optional<BarCombination>& found) {
 }
 
 // Table row of a pitch or diameter list entry. Both "-" (position 0) and the first real entry
-// select row 0; a text not in the list keeps the editor's start position "-".
-int tableRow(const std::vector<std::string>& items, const std::string& text) {
-    auto it = std::find(items.begin(), items.end(), text);
-    int position = it == items.end() ? 0 : static_cast<int>(it - items.begin());
-    return std::max(position - 1, 0);
+// select row 0; a text not in the list keeps the position last selected in the editor.
+int tableRow(const std::vector<std::string>& items, const std::string& text, int lastSelected) {
+    return std::max(listPosition(items, text, lastSelected) - 1, 0);
 }
 
 }  // namespace
@@ -102,8 +100,8 @@ BarSelection chooseMemberBars(const RebarChoice& choice, double t, double cover,
                               double sigmaSa) {
     double d = (t - cover) * 1000;
     RequiredBarArea required = requiredBarArea(sigmaSa, M * 1000000, d);
-    int pitchRow = tableRow(items::rebarPitch, choice.pitch.text);
-    int diameterRow = tableRow(items::rebarDiameter, choice.diameter.text);
+    int pitchRow = tableRow(items::rebarPitch, choice.pitch.text, choice.pitchPosition);
+    int diameterRow = tableRow(items::rebarDiameter, choice.diameter.text, choice.diameterPosition);
 
     BarCombination bars;
     switch (choice.mode) {

@@ -1,5 +1,7 @@
 #include "model/design_conditions.h"
 
+#include <algorithm>
+
 namespace marvoten {
 
 namespace items {
@@ -103,6 +105,11 @@ std::string fieldLabel(const NumberField DesignConditions::*member) {
     for (const auto& f : numberFields())
         if (f.member == member) return f.label;
     return {};
+}
+
+int listPosition(const std::vector<std::string>& items, const std::string& text, int lastSelected) {
+    const auto it = std::find(items.begin(), items.end(), text);
+    return it == items.end() ? lastSelected : static_cast<int>(it - items.begin());
 }
 
 }  // namespace marvoten

@@ -26,6 +26,10 @@ struct RebarChoice {
     int mode = 0;  // 0 自動設定, 1 ﾋﾟｯﾁ@を指定, 2 径(D)を指定, 3 ﾋﾟｯﾁ径を指定
     NumberField pitch{"-", false, clSilver};
     NumberField diameter{"-", false, clSilver};
+    // The list positions last selected in the editor's two lists; a text that is
+    // not one of the list's items leaves them as they are. Not stored in the file.
+    int pitchPosition = 0;
+    int diameterPosition = 0;
 };
 
 struct GroundLayer {
@@ -185,6 +189,10 @@ struct NumberFieldInfo {
     NumberField DesignConditions::*member;
 };
 const std::vector<NumberFieldInfo>& numberFields();
+// The position a list shows for a text: the item's own when the text is one of the
+// items, otherwise the position last selected.
+int listPosition(const std::vector<std::string>& items, const std::string& text, int lastSelected);
+
 // The label of a field of the record, e.g. "φ(角度)" for bearingPhi.
 std::string fieldLabel(const NumberField DesignConditions::*member);
 

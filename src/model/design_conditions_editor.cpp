@@ -176,6 +176,8 @@ void DesignConditionsEditor::react(Choice c) {
         const bool pitchGiven = item == 1 || item == 3, diameterGiven = item == 2 || item == 3;
         pitchGiven ? enable(r.pitch, "150mm") : disable(r.pitch, "-");
         diameterGiven ? enable(r.diameter, "16mm") : disable(r.diameter, "-");
+        r.pitchPosition = listPosition(items::rebarPitch, r.pitch.text, r.pitchPosition);
+        r.diameterPosition = listPosition(items::rebarDiameter, r.diameter.text, r.diameterPosition);
         return;
     }
     switch (c) {
@@ -309,6 +311,7 @@ void DesignConditionsEditor::chooseRebarPitch(RebarMember m, int item) {
     if (!pitch.enabled || item < 0 || item >= static_cast<int>(items::rebarPitch.size())) return;
     Batch batch(*this);
     pitch.text = items::rebarPitch[item];
+    rebarChoice(d(), m).pitchPosition = item;
     mark(EditorChange::Values);
 }
 
@@ -318,6 +321,7 @@ void DesignConditionsEditor::chooseRebarDiameter(RebarMember m, int item) {
         return;
     Batch batch(*this);
     diameter.text = items::rebarDiameter[item];
+    rebarChoice(d(), m).diameterPosition = item;
     mark(EditorChange::Values);
 }
 

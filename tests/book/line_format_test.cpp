@@ -104,13 +104,18 @@ const std::vector<FormatCase> sections{
 };
 INSTANTIATE_TEST_SUITE_P(Sections, FormatValueTest, ::testing::ValuesIn(sections));
 
-// A negative value that shows as zero prints as zero, without "-".
+// A negative value that shows as zero: under a single section it prints as zero,
+// without "-"; a negative section is used as it stands, its own "-" included; the
+// zero section is for a value that is zero.
 const std::vector<FormatCase> negativeZero{
     {"0.00", -0.001, "0.00"},
     {"0", -0.4, "0"},
     {"#,0.00", -0.004, "0.00"},
-    {"0.00度;-0.00度", -0.001, "0.00度"},
-    {"0.00;-0.00;ゼロ", -0.001, "ゼロ"},
+    {"0.00度;-0.00度", -0.001, "-0.00度"},
+    {"0.000m;-0.000m", -0.0004, "-0.000m"},
+    {"0.00;-0.00;ゼロ", -0.001, "-0.00"},
+    {"0.00;;ゼロ", -0.001, "0.00"},
+    {"0.00;-0.00;ゼロ", 0.0, "ゼロ"},
 };
 INSTANTIATE_TEST_SUITE_P(NegativeZero, FormatValueTest, ::testing::ValuesIn(negativeZero));
 
