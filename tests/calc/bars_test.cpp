@@ -129,11 +129,14 @@ TEST(RequiredBarArea, NoMomentNeedsNoBars) {
 
 // A member 0.5 m thick with the bars 0.1 m from its face: d = 400 mm. Under 100 kN·m at
 // σsa = 160 N/mm² the step search stops at x = 120 mm, As = 1e8/160/(400 − 40) = 1,736.1 mm².
-RebarChoice choice(int mode, std::string pitch, std::string diameter) {
+RebarChoice choice(int mode, std::string pitch, std::string diameter, int pitchPosition = 0,
+                   int diameterPosition = 0) {
     RebarChoice c;
     c.mode = mode;
     c.pitch.text = std::move(pitch);
     c.diameter.text = std::move(diameter);
+    c.pitchPosition = pitchPosition;
+    c.diameterPosition = diameterPosition;
     return c;
 }
 
@@ -150,6 +153,9 @@ TEST(ChooseMemberBars, EachModeOfTheRebarChoice) {
         {choice(3, "200mm", "13mm"), 200, 13, 633.5},  // given, though too small
         {choice(3, "-", "-"), 50, 6, 633.4},           // "-" selects the first row
         {choice(3, "50mm", "6mm"), 50, 6, 633.4},     {choice(3, "75mm", "51mm"), 75, 51, 27026.67},
+        // Texts that are no list item (a hand-edited file): the positions last
+        // selected in the editor's lists, 150mm and 16mm, stay.
+        {choice(3, "150", "16", 5, 4), 150, 16, 1324.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.choice.mode << " " << c.choice.pitch.text << " "

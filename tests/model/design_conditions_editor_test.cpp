@@ -210,8 +210,15 @@ TEST_F(Editor, OverturningMethodAndRebarModesProposeTheirValues) {
     editor.chooseRebarPitch(RebarMember::Toe, 3);  // list disabled in mode 0
     EXPECT_EQ(d().toeRebar.pitch.text, "-");
     editor.choose(Choice::ToeRebarMode, 1);
+    EXPECT_EQ(d().toeRebar.pitchPosition, 5) << "the list shows the proposed 150mm";
     editor.chooseRebarPitch(RebarMember::Toe, 11);
     EXPECT_EQ(d().toeRebar.pitch.text, "300mm");
+    EXPECT_EQ(d().toeRebar.pitchPosition, 11);
+    editor.choose(Choice::ToeRebarMode, 3);
+    EXPECT_EQ(d().toeRebar.pitchPosition, 5);
+    EXPECT_EQ(d().toeRebar.diameterPosition, 4);
+    editor.choose(Choice::ToeRebarMode, 0);
+    EXPECT_EQ(d().toeRebar.pitchPosition, 0) << "back to \"-\"";
 }
 
 TEST_F(Editor, DesignCoefficientFollowsStandardValueAndRegionalFactor) {

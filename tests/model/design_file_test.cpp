@@ -203,6 +203,20 @@ TEST_F(DesignFile, IndexesAreClampedToTheItems) {
     }
 }
 
+// A pitch or diameter text that is no list item (a hand-edited file) leaves the
+// editor's lists where the mode's reaction put them, so the bars follow 150mm/16mm.
+TEST_F(DesignFile, RebarTextsOutsideTheListsKeepTheListPositions) {
+    std::vector<std::string> lines = startupLines();
+    lines[165 - 1] = "3";    // toe: pitch and diameter given
+    lines[166 - 1] = "150";  // instead of "150mm"
+    lines[169 - 1] = "16";   // instead of "16mm"
+    ASSERT_TRUE(load(lines));
+    EXPECT_EQ(d().toeRebar.pitch.text, "150");
+    EXPECT_EQ(d().toeRebar.diameter.text, "16");
+    EXPECT_EQ(d().toeRebar.pitchPosition, 5);
+    EXPECT_EQ(d().toeRebar.diameterPosition, 4);
+}
+
 TEST_F(DesignFile, AllowableStressTableFollowsTheFile) {
     editor.allowableStressWindow().chooseDesignStrength(4);
     std::vector<std::string> lines = startupLines();
