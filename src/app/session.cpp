@@ -8,12 +8,16 @@ namespace marvoten {
 
 Session::Session(Dialogs& d) : dialogs(d), editor(d) {
     book.setShearKeyShown(editor.shearKeyResultPageShown());
+    editor.setListener([this](const EditorChange& change) {
+        if (change.has(EditorChange::Visibility)) book.setShearKeyShown(editor.shearKeyResultPageShown());
+        if (change.has(EditorChange::HideResults)) view.hide();
+        if (onEditorChange) onEditorChange(change);
+    });
 }
 
 RunOutcome runCalculationCommand(Session& s) {
     bool refused = false;
     try {
-        s.book.setShearKeyShown(s.editor.shearKeyResultPageShown());
         RunStages stages = wholeRunStages(s.editor.state().subjectName, s.headings, s.pageLabels);
         stages.refused = [&s, &refused](const DesignConditions&) {
             refused = s.editor.validate();

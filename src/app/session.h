@@ -13,6 +13,12 @@ namespace marvoten {
 
 struct Session {
     explicit Session(Dialogs& dialogs);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The window's own follow-up of an editor change, after the session's: the
+    // results window's key page and its hiding follow the editor here.
+    EditorListener onEditorChange;
 
     Dialogs& dialogs;
     DesignConditionsEditor editor;
