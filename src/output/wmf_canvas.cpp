@@ -11,10 +11,11 @@ namespace {
 
 constexpr std::size_t maxPolylinePoints = 8000;
 
-// Metafile coordinates are signed 16-bit.
+// Metafile coordinates are signed 16-bit pixel numbers; the pixel numbered i covers
+// the drawing's continuous span [i, i + 1), so a line drawn at 0.5 lands on pixel 0.
 std::int16_t coordinate(double v) {
     if (!std::isfinite(v)) return 0;
-    return static_cast<std::int16_t>(std::clamp<long>(std::lround(v), -32768, 32767));
+    return static_cast<std::int16_t>(std::clamp<double>(std::floor(v), -32768, 32767));
 }
 
 void putWord(std::string& out, std::uint16_t w) {
@@ -253,7 +254,7 @@ const std::string& WmfCanvas::bytes() {
                                                (static_cast<unsigned char>(header[i + 1]) << 8));
     putWord(header, checksum);
 
-    putWord(header, 1);  // a metafile on disk
+    putWord(header, 1);  // metafile type: the value placeable files carry and every reader accepts
     putWord(header, wmf::metaHeaderWords);
     putWord(header, 0x0300);
     putDword(header, static_cast<std::uint32_t>(wmf::metaHeaderWords + records_.size() / 2));

@@ -20,6 +20,18 @@ std::uint32_t colourRef(Rgb c) {
     return c.r | (c.g << 8) | (std::uint32_t(c.b) << 16);
 }
 
+// A point of the drawing lies in the pixel that covers it: the figure's border, drawn
+// at half a pixel in from the edges, lands on the first and the last pixel of the picture.
+TEST(WmfCanvas, CoordinatesArePixelsTheDrawingFallsIn) {
+    WmfCanvas wmf(400, 300);
+    wmf.line({0.5, 0.5}, {399.5, 299.5}, Pen{colours::gray, 1});
+    wmf.line({-0.5, 2.99}, {3.01, 1e9}, Pen{colours::gray, 1});
+    const auto f = readWmf(wmf.bytes());
+    ASSERT_EQ(f.polylines.size(), 2u);
+    EXPECT_EQ(f.polylines[0].points, (std::vector<std::pair<int, int>>{{0, 0}, {399, 299}}));
+    EXPECT_EQ(f.polylines[1].points, (std::vector<std::pair<int, int>>{{-1, 2}, {3, 32767}}));
+}
+
 TEST(WmfCanvas, HeadersObjectsAndTextAsWindowsReadsThem) {
     WmfCanvas wmf(400, 300);
     wmf.fillRectangle({0, 0, 400, 300}, colours::white);
@@ -46,11 +58,11 @@ TEST(WmfCanvas, HeadersObjectsAndTextAsWindowsReadsThem) {
     EXPECT_EQ(f.texts[0].height, -13);
     EXPECT_EQ(f.texts[0].escapement, 0);
     // Top anchor: the baseline is the ascent below the anchor point.
-    EXPECT_EQ(f.texts[0].y, std::lround(8 + fontAscent * 13));
+    EXPECT_EQ(f.texts[0].y, std::floor(8 + fontAscent * 13));  // the pixel the baseline falls in
     EXPECT_EQ(f.texts[0].x, 200);
     EXPECT_EQ(f.texts[1].faceCp932, toCp932("ＭＳ 明朝"));
     EXPECT_EQ(f.texts[1].escapement, 900);
-    EXPECT_EQ(f.texts[1].x, std::lround(8 + fontAscent * 12))
+    EXPECT_EQ(f.texts[1].x, std::floor(8 + fontAscent * 12))
         << "turned text: the baseline lies to the right";
     EXPECT_EQ(f.texts[2].cp932, "?") << "a character CP932 lacks";
 
