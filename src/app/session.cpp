@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include "platform/number_text.h"
+#include "report/anchorage_report.h"
 #include "report/calculation_run.h"
 #include "report/whole_run.h"
 
@@ -8,6 +9,7 @@ namespace marvoten {
 
 Session::Session(Dialogs& d) : dialogs(d), editor(d) {
     book.setShearKeyShown(editor.shearKeyResultPageShown());
+    writeAnchorageTermPlaceholders(book);
     editor.setListener([this](const EditorChange& change) {
         if (change.has(EditorChange::Visibility)) book.setShearKeyShown(editor.shearKeyResultPageShown());
         if (change.has(EditorChange::HideResults)) view.hide();

@@ -107,6 +107,12 @@ void writeAnchorageText(const TAntei& a, const StemDesign& s, CalculationBook& b
     writeTermLines(a, s, *s.anchorage, lower);
 }
 
+void writeAnchorageTermPlaceholders(CalculationBook& book) {
+    TextBlock& lower = book.text(TextId::AnchorageText).lower();
+    lower.clear();
+    writeTermLines(TAntei{}, StemDesign{}, Anchorage{}, lower);
+}
+
 void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesign& s,
                           CalculationBook& book) {
     const double H = a.point(4).y, Hs = s.geometry.Hs;

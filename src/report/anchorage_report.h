@@ -10,6 +10,10 @@ namespace marvoten {
 
 void writeAnchorageText(const TAntei& a, const StemDesign& s, CalculationBook& book);
 
+// The lower block's terms with zero values, as the book holds them before the first
+// run. A run whose ground reaction cannot be computed leaves that block as it is.
+void writeAnchorageTermPlaceholders(CalculationBook& book);
+
 // AnchorageFigureL1 and AnchorageFigureL2.
 void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesign& s,
                           CalculationBook& book);

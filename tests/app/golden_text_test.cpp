@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "app/cli.h"
+#include "app/session.h"
+#include "output/text_output.h"
 #include "model/design_conditions_editor.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
@@ -122,10 +124,47 @@ void slopeSeismicSmallWall(DesignConditionsEditor& e) {
     e.transferAllowableStresses();
 }
 
+// The safety-factor method of the overturning check and the self-standing height Zc
+// are editor settings the design file does not store: such a design runs in the
+// session it was entered in.
+void clayWithZcSafetyFactorAndSeismicPressureOnly(DesignConditionsEditor& e) {
+    e.choose(Choice::BackfillSoilType, 2);  // clay: γs 18, φ 25
+    e.typeText(&D::backfillCohesion, "10.0");
+    e.setOption(Option::ConsiderZc, true);
+    e.choose(Choice::OverturningMethod, 1);  // Fm 1.5 / 1.2
+    e.typeText(&D::embedCohesion, "8.0");
+    e.typeText(&D::adhesion, "5.0");
+    e.choose(Choice::SeismicCase, 1);
+    e.choose(Choice::SeismicLoadSet, 2);  // seismic earth pressure only
+    e.typeText(&D::khStandard, "0.20");
+    e.showAllowableStresses();
+    e.allowableStressWindow().chooseLoadCase(1);
+    e.transferAllowableStresses();
+}
+
+// Embankment, wind, collision and surcharge on a narrow base: the resultant leaves
+// the base's middle two thirds, the reaction cannot be computed and the member
+// design is left out.
+void resultantBeyondTheMiddleTwoThirds(DesignConditionsEditor& e) {
+    e.choose(Choice::BackfillShape, 2);  // 1:1.5 up to 2.0 m
+    e.typeText(&D::slopeRatio, "1.5");
+    e.setOption(Option::HasWind, true);
+    e.typeText(&D::barrierHeight, "3.0");
+    e.typeText(&D::windPressure, "2.0");
+    e.setOption(Option::HasCollision, true);
+    e.choose(Choice::SurchargeZone, 1);
+    e.typeText(&D::toeWidth, "2500");
+    e.typeText(&D::baseWidth, "3042");
+    e.choose(Choice::HasShearKey, 1);
+}
+
+enum class Route { CommandLine, Session };
+
 struct GoldenCase {
     const char* design;  // the design file's name, which the book shows as the subject
     const char* golden;
     void (*enter)(DesignConditionsEditor&);
+    Route route = Route::CommandLine;
 };
 
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.golden; }
@@ -140,15 +179,21 @@ protected:
 TEST_P(GoldenText, WholeFileMatchesTheReviewedGoldenFile) {
     const GoldenCase& c = GetParam();
     testing::FakeDialogs dialogs;
-    DesignConditionsEditor editor(dialogs);
-    c.enter(editor);
+    Session session(dialogs);
+    c.enter(session.editor);
     const fs::path design = tmp.path() / c.design;
-    ASSERT_TRUE(editor.saveDesignFileTo(design));
+    ASSERT_TRUE(session.editor.saveDesignFileTo(design));
+    const fs::path out = tmp.path() / "out";
 
-    std::ostringstream out, err;
-    ASSERT_EQ(runCli({"run", design.string(), "--txt", "--out", (tmp.path() / "out").string()}, out, err), 0)
-        << err.str();
-    const std::string bytes = readFileBytes(tmp.path() / "out" / "擁壁.txt");
+    if (c.route == Route::CommandLine) {
+        std::ostringstream o, e;
+        ASSERT_EQ(runCli({"run", design.string(), "--txt", "--out", out.string()}, o, e), 0) << e.str();
+    } else {
+        ASSERT_EQ(runCalculationCommand(session), RunOutcome::Completed);
+        fs::create_directories(out);
+        ASSERT_TRUE(writeTextOutput(session.book, session.editor.conditions().hasShearKey == 1, dialogs, out));
+    }
+    const std::string bytes = readFileBytes(out / "擁壁.txt");
 
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -170,7 +215,11 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"embankment_wind_collision.dat", "embankment_wind_collision.txt",
                                  embankmentWindAndCollision},
                       GoldenCase{"slope_seismic_small_wall.dat", "slope_seismic_small_wall.txt",
-                                 slopeSeismicSmallWall}),
+                                 slopeSeismicSmallWall},
+                      GoldenCase{"clay_zc_seismic_pressure_only.dat", "clay_zc_seismic_pressure_only.txt",
+                                 clayWithZcSafetyFactorAndSeismicPressureOnly, Route::Session},
+                      GoldenCase{"resultant_beyond_the_middle_third.dat",
+                                 "resultant_beyond_the_middle_third.txt", resultantBeyondTheMiddleTwoThirds}),
     [](const auto& info) { return std::string(info.param.golden).substr(0, std::string(info.param.golden).find('.')); });
 
 }  // namespace
