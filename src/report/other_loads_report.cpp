@@ -15,7 +15,8 @@ std::string fv(std::string_view templ, double v) {
 }
 
 // A load that acts gets its block of lines; one that does not, its "：なし" line.
-void optionalBlock(TextSection& t, bool acts, const char* absent, std::initializer_list<std::string> lines) {
+void optionalBlock(TextSection& t, bool acts, const char* absent,
+                   std::initializer_list<std::string> lines) {
     if (acts)
         t.addLines(lines);
     else
@@ -29,8 +30,9 @@ void passiveBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
     }
     t.addLine("①受働土圧(Pp)");
     if (a.hasWater != 1) {
-        t.addLines({"        γ･Ho^2", fv("  Pp=Kp･--------+2･C√Kp=0.00kN", a.passivePressure), "           2",
-                    "  ここに", fv("    γ(土の単位重量)  =0.00kN/m3", a.embedUnitWeight),
+        t.addLines({"        γ･Ho^2", fv("  Pp=Kp･--------+2･C√Kp=0.00kN", a.passivePressure),
+                    "           2", "  ここに",
+                    fv("    γ(土の単位重量)  =0.00kN/m3", a.embedUnitWeight),
                     fv("    Ho(有効根入長)    =0.000m", a.passiveDepth)});
     } else {
         t.addLines({fv("  Pp=Kp･Σγ･H+2･C√Kp=0.00kN", a.passivePressure), "  ここに",
@@ -41,21 +43,24 @@ void passiveBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
     }
     t.addLine(fv("    C  (土の粘着力)   =0.00kN/m2", a.embedCohesion));
     if (a.seismicCombination == 2 || a.seismicCombination == 4) {
-        t.addLines({"           [cos(φ-θ)]^2", fv(" Kp=------------------------------=0.00", a.passiveCoeff),
+        t.addLines({"           [cos(φ-θ)]^2",
+                    fv(" Kp=------------------------------=0.00", a.passiveCoeff),
                     "       2        sinφ･sin(φ-θ)      ", "    cos(θ)[1-√----------------]^2",
                     "                   cos(-θ)"});
     } else {
-        t.addLines({"         1+sinφ", fv("    Kp=-----------    =0.00", a.passiveCoeff), "         1-sinφ"});
+        t.addLines({"         1+sinφ", fv("    Kp=-----------    =0.00", a.passiveCoeff),
+                    "         1-sinφ"});
     }
 }
 
 void waterBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
-    optionalBlock(t, dc.hasWater.on, "②水圧        ：なし ",
-                  {"②水圧", "           γw･Hw^2", fv("  Pw(水圧)=---------  =0.00kN", a.backWaterPressure),
-                   "               2", fv("  M(ﾓｰﾒﾝﾄ)=Pw･Hp      =0.00kNm", a.backWaterMoment), "  ここに",
-                   fv("    γw(単位重量)     =0.00kN/m3", a.waterUnitWeight),
-                   fv("    Hw(水深)          =0.000m", a.waterDepth),
-                   fv("    Hp(作用点)        =0.000m", a.backWaterLever)});
+    optionalBlock(
+        t, dc.hasWater.on, "②水圧        ：なし ",
+        {"②水圧", "           γw･Hw^2", fv("  Pw(水圧)=---------  =0.00kN", a.backWaterPressure),
+         "               2", fv("  M(ﾓｰﾒﾝﾄ)=Pw･Hp      =0.00kNm", a.backWaterMoment), "  ここに",
+         fv("    γw(単位重量)     =0.00kN/m3", a.waterUnitWeight),
+         fv("    Hw(水深)          =0.000m", a.waterDepth),
+         fv("    Hp(作用点)        =0.000m", a.backWaterLever)});
 }
 
 void windBlock(const TAntei& a, const DesignConditions& dc, TextSection& t) {
@@ -82,7 +87,8 @@ void buoyancyBlock(const TAntei& a, TextSection& t) {
         {"⑤浮力", "  擁壁の浮力", fv("    Pv(浮力)          =0.00kN", a.bodyBuoyancy),
          fv("    x (作用位置)      =0.000m", a.bodyBuoyancyX),
          fv("    M (ﾓｰﾒﾝﾄ)=Pv･x    =0.00kNm", a.bodyBuoyancyMoment), "  前面土の浮力",
-         fv("    Pv(浮力)          =0.00kN", a.soilBuoyancy), fv("    x (作用位置)      =0.000m", a.soilBuoyancyX),
+         fv("    Pv(浮力)          =0.00kN", a.soilBuoyancy),
+         fv("    x (作用位置)      =0.000m", a.soilBuoyancyX),
          fv("    M (ﾓｰﾒﾝﾄ)=Pv･x    =0.00kNm", a.soilBuoyancyMoment),
          fv("  ΣPv(浮力 合計)     =0.00kN", a.bodyBuoyancy + a.soilBuoyancy),
          fv("  ΣM (ﾓｰﾒﾝﾄ合計)     =0.00kNm", a.bodyBuoyancyMoment + a.soilBuoyancyMoment)});
