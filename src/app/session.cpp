@@ -18,19 +18,23 @@ Session::Session(Dialogs& d) : dialogs(d), editor(d) {
 }
 
 RunOutcome runCalculationCommand(Session& s) {
-    bool refused = false;
+    Verdict verdict = Verdict::Passed;
     try {
         RunStages stages = wholeRunStages(s.editor.state().subjectName, s.headings, s.pageLabels);
-        stages.refused = [&s, &refused](const DesignConditions&) {
-            refused = s.editor.validate();
-            return refused;
+        stages.refused = [&s, &verdict](const DesignConditions&) {
+            verdict = s.editor.check();
+            return verdict != Verdict::Passed;
         };
         runCalculation(s.editor.conditions(), s.book, s.view, stages);
     } catch (const ConversionError& e) {
         s.dialogs.message(MessageKind::Error, e.what());
         return RunOutcome::Stopped;
     }
-    return refused ? RunOutcome::Refused : RunOutcome::Completed;
+    switch (verdict) {
+        case Verdict::Refused: return RunOutcome::Refused;
+        case Verdict::NotANumber: return RunOutcome::Stopped;  // the message named the field
+        default: return RunOutcome::Completed;
+    }
 }
 
 }  // namespace marvoten

@@ -460,8 +460,12 @@ bool DesignConditionsEditor::confirmCalculationStart() {
     return dialogs_.confirm(calculationStartQuestion(conditions()));
 }
 
+Verdict DesignConditionsEditor::check() {
+    return checkConditions(conditions(), allowable_.loadCase(), dialogs_);
+}
+
 bool DesignConditionsEditor::validate() {
-    return validateConditions(conditions(), allowable_.loadCase(), dialogs_);
+    return check() != Verdict::Passed;
 }
 
 bool DesignConditionsEditor::runIfValid(const std::function<void()>& run) {

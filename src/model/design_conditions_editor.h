@@ -12,6 +12,7 @@
 
 #include "model/allowable_stresses.h"
 #include "model/design_conditions.h"
+#include "model/validation.h"
 #include "platform/dialogs.h"
 
 namespace marvoten {
@@ -119,6 +120,9 @@ public:
     bool confirmCalculationStart();
     // The checks before a run; true when the run must not start.
     bool validate();
+    // The same checks with their verdict, for a caller that tells a text that is not
+    // a number from a refusal.
+    Verdict check();
     // A run: the checks, then `run` unless they refused; true when it ran. From the
     // editor's button the confirmation comes first, and No ends it.
     bool runIfValid(const std::function<void()>& run);

@@ -42,7 +42,7 @@ public:
             value = textToNumber((d_.*f).text, fieldLabel(f));
         } catch (const ConversionError& e) {
             dialogs_.message(MessageKind::Error, e.what());
-            refused_ = true;
+            notANumber_ = true;
         }
         values_.emplace_back(f, value);
         return value;
@@ -56,18 +56,21 @@ public:
         dialogs_.message(MessageKind::Error, text);
         refused_ = true;
     }
-    bool refused() const { return refused_; }
+    Verdict verdict() const {
+        return notANumber_ ? Verdict::NotANumber : refused_ ? Verdict::Refused : Verdict::Passed;
+    }
 
 private:
     const DesignConditions& d_;
     Dialogs& dialogs_;
     std::vector<std::pair<Field, std::optional<double>>> values_;
     bool refused_ = false;
+    bool notANumber_ = false;
 };
 
 }  // namespace
 
-bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs) {
+Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs) {
     using D = DesignConditions;
     Validation v(d, dialogs);
     constexpr int kSlope = 1, kEmbankment = 2;
@@ -141,7 +144,11 @@ bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, 
         if (const auto h = wallHeight(); h && h1)
             v.refuseIf(*h < 1000 * *h1, "地下水位は擁壁天端以下にして下さい。");
     }
-    return v.refused();
+    return v.verdict();
+}
+
+bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs) {
+    return checkConditions(d, allowableStressLoadCase, dialogs) != Verdict::Passed;
 }
 
 }  // namespace marvoten

@@ -9,10 +9,18 @@
 
 namespace marvoten {
 
-// True when the run must not start: a refusing check failed, or a field a check
-// needs is not a number (reported once per field, naming it). Warnings show their
-// message and leave the result alone. `allowableStressLoadCase` is the load case
-// chosen in the allowable-stress table (0 常時, 1 地震時, −1 none).
+enum class Verdict {
+    Passed,
+    Refused,     // a refusing check failed
+    NotANumber,  // a field a check needs is not a number (reported once per field, naming it)
+};
+
+// Every check in order. Warnings show their message and leave the verdict alone; a
+// text that is not a number outranks a refusal. `allowableStressLoadCase` is the load
+// case chosen in the allowable-stress table (0 常時, 1 地震時, −1 none).
+Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs);
+
+// True when the run must not start.
 bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs);
 
 namespace messages {

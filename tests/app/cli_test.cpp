@@ -81,6 +81,8 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
     writeFileSafely(random, bytes);
     const fs::path abc = designWith("abc.dat", [](DesignConditions& d) { d.backfillPhi.text = "abc"; });
     const fs::path wide = designWith("wide.dat", [](DesignConditions& d) { d.baseWidth.text = "5000"; });
+    const fs::path checkedAbc =
+        designWith("checked.dat", [](DesignConditions& d) { d.frontBatterWidth.text = "abc"; });
 
     struct Case {
         const char* what;
@@ -92,6 +94,7 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
         {"missing design file", {"run", (tmp.path() / "none.dat").string()}, 1, "none.dat"},
         {"random bytes", {"run", random.string()}, 1, "設計条件ファイルを読込めません"},
         {"field holding abc", {"run", abc.string()}, 1, "'abc' は数値ではありません"},
+        {"field the checks read holding abc", {"run", checkedAbc.string()}, 1, "前面勾配幅(mm)：'abc'"},
         {"validation refusal", {"run", wide.string()}, 2, "擁壁形状(幅)を再確認して下さい。"},
         {"unknown flag", {"run", "--default", "--doc"}, 1, "不明なオプションです: --doc"},
         {"no design", {"run"}, 1, "--default"},

@@ -265,12 +265,21 @@ TEST(SectionReactions, HeelTriangleReachesUnderTheToe) {
 }
 
 TEST(SectionReactions, HeelTriangleBehindTheToeSections) {
-    // d = 5.5: L = 1.5 from the heel does not reach xf = 5.0 (B − xf = 1).
-    const TAntei a = stable(sixMetreWall(), 5.5, 1);
-    EXPECT_EQ(a.reactionCase, Case::Incalculable);    // e = −2.5 > B/3
-    const TAntei b = stable(sixMetreWall(), 4.9, 1);  // L = 3.3, B − xf = 1 < L
-    EXPECT_EQ(b.reactionCase, Case::HeelTriangle);
-    EXPECT_TRUE(near(b.Rf, 2.3 * b.qf / 2, 1e-9));
+    // A toe of 1.0 m under a 4.8 m thick stem: B − xf = 5.0. With d = 4.9 the heel
+    // triangle is L = 3·(B − d) = 3.3 long and stops short of the stem face, so the
+    // toe pieces carry no reaction at all.
+    DesignConditions dc = sixMetreWall();
+    dc.toeWidth.text = "1000";
+    dc.crestWidth.text = "4800";
+    const TAntei a = stable(dc, 4.9, 1);
+    ASSERT_EQ(a.reactionCase, Case::HeelTriangle);
+    EXPECT_EQ(a.qt, 0.0);
+    EXPECT_EQ(a.qf, 0.0);
+    EXPECT_EQ(a.Rt, 0.0);
+    EXPECT_EQ(a.Rf, 0.0);
+    EXPECT_EQ(a.af, 0.0);
+    // d = 5.5: e = −2.5 lies beyond B/3 and the reaction cannot be computed.
+    EXPECT_EQ(stable(sixMetreWall(), 5.5, 1).reactionCase, Case::Incalculable);
 }
 
 // The toe slab of the start values: 3.5 × 0.7 below, the slope rising 0.2 to

@@ -71,7 +71,8 @@ TEST(AllowableStressWindow, TransferCopiesTextsAndCancelKeepsTheChoices) {
     w.cancel();
     EXPECT_FALSE(w.visible());
     EXPECT_EQ(w.designStrength(), 4);
-    EXPECT_EQ(d.sigmaCk.text, "24");
+    // The texts of σck 30 in the normal case stay in the window: 30/3, 0, 0.25, 1.8, SD345.
+    EXPECT_EQ(w.texts(), (AllowableStressTexts{"10", "0", "0.25", "1.8", "160"}));
 
     w.show();
     w.typeSigmaSa("180");

@@ -141,5 +141,29 @@ TEST(ValidateConditions, EachCheckInOrderWithItsMessageAndEffect) {
     }
 }
 
+// A text that is not a number is its own verdict, ahead of a refusal found in
+// the same validation: the command line ends such a run as an error, not a refusal.
+TEST(CheckConditions, TellsATextThatIsNoNumberFromARefusal) {
+    struct VerdictCase {
+        const char* name;
+        std::function<void(D&)> change;
+        Verdict verdict;
+    };
+    const std::vector<VerdictCase> cases{
+        {"start values", [](D&) {}, Verdict::Passed},
+        {"base width off by more than 1 mm", [](D& d) { d.baseWidth.text = "5000"; }, Verdict::Refused},
+        {"a checked text that is no number", [](D& d) { d.frontBatterWidth.text = "abc"; }, Verdict::NotANumber},
+        {"both", [](D& d) { d.frontBatterWidth.text = "abc"; d.concreteUnitWeight.text = "1"; },
+         Verdict::NotANumber},
+    };
+    for (const auto& c : cases) {
+        D d;
+        c.change(d);
+        testing::FakeDialogs dialogs;
+        EXPECT_EQ(checkConditions(d, 0, dialogs), c.verdict) << c.name;
+        EXPECT_EQ(validateConditions(d, 0, dialogs), c.verdict != Verdict::Passed) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace marvoten
