@@ -21,13 +21,15 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# Lists only the files this run wrote, not what earlier runs left in out/.
 run: build
-	./$(BUILD)/src/app/marvoten-cli run --default --out out/
+	@mkdir -p out && touch -d '1 second ago' out/.run-started
+	$(abspath $(BUILD))/src/app/marvoten-cli run --default --out out/
 	@echo "written to out/:"
-	@ls -1 out/
+	@find out -maxdepth 1 -type f -newer out/.run-started -printf '  %f\n' | sort
 
 bench: build
-	./$(BUILD)/bench/marvoten-bench
+	$(abspath $(BUILD))/bench/marvoten-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

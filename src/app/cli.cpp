@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -94,12 +95,12 @@ std::optional<std::string> parseRun(const std::vector<std::string>& args, RunReq
         } else if (a == "--out") {
             if (++i == args.size()) return "--out の後にフォルダを指定して下さい。";
             r.outFolder = args[i];
-        } else if (a.rfind("--", 0) == 0) {
+        } else if (a.rfind("-", 0) == 0) {
             const Output* found = nullptr;
             for (const auto& o : outputs())
                 if (a == o.flag) found = &o;
             if (!found) return "不明なオプションです: " + a;
-            r.chosen.push_back(found);
+            if (std::find(r.chosen.begin(), r.chosen.end(), found) == r.chosen.end()) r.chosen.push_back(found);
         } else if (!r.designFile) {
             r.designFile = a;
         } else {
@@ -144,8 +145,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 0;
 }
 
+bool asksForHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h" || arg == "help";
+}
+
 int saveDefault(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
+    if (args.size() != 2 || args[1].rfind("-", 0) == 0) {
         err << "保存するファイル名を一つ指定して下さい。\n" << kUsage;
         return 1;
     }
@@ -161,7 +166,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << kUsage;
         return 1;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (asksForHelp(args[0]) || (args.size() == 2 && asksForHelp(args[1]))) {
         out << kUsage;
         return 0;
     }

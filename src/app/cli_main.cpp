@@ -4,10 +4,18 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    int status = 1;
     try {
-        return marvoten::runCli(args, std::cout, std::cerr);
+        status = marvoten::runCli(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
         return 1;
     }
+    // Messages that could not be written are an error of the run.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "標準出力に書き込めません。\n";
+        return 1;
+    }
+    return status;
 }

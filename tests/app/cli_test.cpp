@@ -64,7 +64,9 @@ TEST_F(Cli, DesignFileOfTheStartValuesGivesTheSameTextAsTheDefault) {
 }
 
 TEST_F(Cli, WritesOnlyTheChosenOutputsAndEveryOutputWithoutAFlag) {
-    ASSERT_EQ(cli({"run", "--default", "--txt", "--out", (out() / "txt").string()}).status, 0);
+    const CliResult twice = cli({"run", "--default", "--txt", "--txt", "--out", (out() / "txt").string()});
+    ASSERT_EQ(twice.status, 0);
+    EXPECT_EQ(twice.out, "テキスト出力終わりました。\n") << "a flag given twice writes its output once";
     EXPECT_TRUE(fs::exists(out() / "txt" / "擁壁.txt"));
     EXPECT_FALSE(fs::exists(out() / "txt" / "擁壁計算結果.pdf"));
     CliResult all = cli({"run", "--default", "--out", (out() / "all").string()});
@@ -97,6 +99,7 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
         {"field the checks read holding abc", {"run", checkedAbc.string()}, 1, "前面勾配幅(mm)：'abc'"},
         {"validation refusal", {"run", wide.string()}, 2, "擁壁形状(幅)を再確認して下さい。"},
         {"unknown flag", {"run", "--default", "--doc"}, 1, "不明なオプションです: --doc"},
+        {"single-dash flag", {"run", "--default", "-x"}, 1, "不明なオプションです: -x"},
         {"no design", {"run"}, 1, "--default"},
         {"unknown command", {"draw"}, 1, "不明なコマンドです: draw"},
     };
@@ -142,10 +145,14 @@ TEST_F(Cli, ReadOnlyOutputFolderKeepsTheEarlierFile) {
 }
 
 TEST_F(Cli, HelpListsTheCommands) {
-    CliResult r = cli({"--help"});
-    EXPECT_EQ(r.status, 0);
-    for (const char* command : {"run DESIGN.dat", "run --default", "save-default FILE.dat"})
-        EXPECT_NE(r.out.find(command), std::string::npos) << command;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"run", "--help"}, {"save-default", "--help"}}) {
+        CliResult r = cli(args);
+        EXPECT_EQ(r.status, 0) << args.back();
+        for (const char* command : {"run DESIGN.dat", "run --default", "save-default FILE.dat"})
+            EXPECT_NE(r.out.find(command), std::string::npos) << command;
+    }
+    EXPECT_FALSE(fs::exists("--help")) << "save-default --help writes no file";
 }
 
 }  // namespace
