@@ -1,8 +1,6 @@
 #include "app/cli.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -11,6 +9,7 @@
 #include "model/design_file.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "support/ordinary_user.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -127,19 +126,12 @@ TEST_F(Cli, ReadOnlyOutputFolderKeepsTheEarlierFile) {
                                fs::perms::others_exec);
     fs::permissions(tmp.path(), fs::perms::others_exec | fs::perms::group_exec,
                     fs::perm_options::add);
-    // root ignores folder permissions: the run happens as "nobody" in a child.
-    pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
+    const int status = testing::exitStatusAsOrdinaryUser([&] {
         std::ostringstream o, e;
-        int status = runCli({"run", "--default", "--txt", "--out", out().string()}, o, e);
-        ::_exit(status == 1 && e.str().find("Permission denied") != std::string::npos ? 0 : 8);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        const int cliStatus = runCli({"run", "--default", "--txt", "--out", out().string()}, o, e);
+        return cliStatus == 1 && e.str().find("Permission denied") != std::string::npos ? 0 : 8;
+    });
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(readFileBytes(txt), "earlier");
     fs::permissions(out(), fs::perms::owner_all);
 }

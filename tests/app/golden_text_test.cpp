@@ -1,4 +1,4 @@
-// The whole text output "擁壁.txt" of two designs against golden files that were
+// The whole text output "擁壁.txt" of six designs against golden files that were
 // read line by line against the book's templates and checked by hand calculation.
 // The golden files are kept as UTF-8 with LF so that a change shows as a readable
 // diff; the CP932 and CR LF form of the written file is checked here separately.

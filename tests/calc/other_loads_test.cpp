@@ -167,15 +167,18 @@ TEST(LoadTotals, BuoyancyLightensAndWaterPushes) {
     EXPECT_LT(wet.sumMr, dry.sumMr);
 }
 
+// Start values, level backfill, c = 0: the coarse pass stops at ω = φ + 84·0.005 rad
+// (59.06°) and the fine pass at once, so the last trial is one fine step further and
+// its slip line runs from the heel to the surface at H = 8 m: L = 8/sin(ω + 0.00001)
+// = 9.326735 m. Its reach behind the back face is r1 = L·cos ω = 4.794659 m (the back
+// face is vertical), and r2 = r1 + B = 8.836659 m.
 TEST(StabilityLoads, SlipLineReach) {
     TAntei a;
     const SlipLineReach r = computeStabilityLoads(a, DesignConditions{});
-    const double run = std::cos(a.slipAngle) * a.slipLength;
-    EXPECT_TRUE(near(r.r1, run, 1e-12));
-    EXPECT_TRUE(near(r.r2, run + 4.042, 1e-12));
-    // Level backfill, c = 0: the slip line of the last trial (one fine step past the
-    // critical angle) runs from the heel up to the surface at H = 8 m.
-    EXPECT_TRUE(near(a.slipLength, 8.0 / std::sin(a.slipAngle + 0.00001), 1e-9));
+    EXPECT_TRUE(near(a.slipAngle, 35 * std::numbers::pi / 180 + 84 * 0.005, 1e-12));
+    EXPECT_TRUE(near(a.slipLength, 9.326735058, 1e-8));
+    EXPECT_TRUE(near(r.r1, 4.794658901, 1e-8));
+    EXPECT_TRUE(near(r.r2, 8.836658901, 1e-8));
 }
 
 }  // namespace

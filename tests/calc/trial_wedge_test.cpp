@@ -201,7 +201,10 @@ TEST(TrialWedge, WaterUpliftReducesTheWedgeWeight) {
     trialWedge(p, wedgeModeStability, 1, 0, 8, 8);
     const double Pw = 9.8 * 4 / 2;
     EXPECT_DOUBLE_EQ(p.backWaterThrust, Pw);
-    EXPECT_TRUE(near(p.reportedWedgeUplift, Pw / std::tan(p.slipAngle + 0.00001), 1e-9));
+    // The dry wedge of a level backfill behind a vertical face: γs·H²/(2·tan ω).
+    const double omega = p.slipAngle + 0.00001;
+    EXPECT_TRUE(near(p.reportedWedgeWeightDry, 20 * 8 * 8 / (2 * std::tan(omega)), 1e-9));
+    EXPECT_TRUE(near(p.reportedWedgeUplift, Pw / std::tan(omega), 1e-9));
     EXPECT_TRUE(
         near(p.reportedWedgeWeight, p.reportedWedgeWeightDry - p.reportedWedgeUplift, 1e-9));
     TKeisu dry = backfill(30);

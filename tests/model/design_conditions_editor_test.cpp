@@ -383,9 +383,16 @@ TEST_F(Editor, SoilCellCyclesBetweenSandAndClay) {
     editor.setGroundLayerCell(2, 3, "");
     editor.clickGroundLayerCell(2, 3);
     EXPECT_EQ(d().groundLayers[1].soil, "砂質土");
+    const auto soils = [this] {
+        std::vector<std::string> s;
+        for (const GroundLayer& layer : d().groundLayers) s.push_back(layer.soil);
+        return s;
+    };
+    const std::vector<std::string> before = soils();
     editor.clickGroundLayerCell(3, 2);  // the N column does not cycle
     editor.clickGroundLayerCell(0, 3);  // nor does the header
     EXPECT_EQ(d().groundLayers[2].nValue, "0");
+    EXPECT_EQ(soils(), before);
 }
 
 TEST_F(Editor, OneNotificationPerActionAndNoneForARefusedOne) {

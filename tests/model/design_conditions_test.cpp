@@ -8,9 +8,9 @@
 namespace marvoten {
 namespace {
 
-// The first 20 lines of a design file saved right after start-up, in file order:
-// indexes and texts of the soil, bearing and body groups, then the shape page "2".
-TEST(StartupRecord, HoldsTheValuesOfAFreshDesignFile) {
+// The start-up texts and indexes of the soil, bearing and body groups, in the order
+// the design file keeps them (its lines 1 to 19).
+TEST(StartupRecord, HoldsTheStartValuesOfTheSoilBearingAndBodyGroups) {
     const DesignConditions d;
     const std::vector<std::string> expected{"0",   "20",  "35",  "0",   "0.0", "18.0", "25",
                                             "0.0", "2.5", "19.0", "35", "0.0", "0.6",  "300",

@@ -1,8 +1,6 @@
 #pragma once
 // Shared by the figure tests: running the outside readers of the files, and a
 // book whose figures hold a few plausible points.
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -12,24 +10,9 @@
 #include <vector>
 
 #include "book/calculation_book.h"
+#include "support/external_programs.h"
 
 namespace marvoten::testing {
-
-inline bool programInstalled(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-inline std::string shellQuoted(const std::filesystem::path& p) {
-    std::string out = "'";
-    for (char c : p.string()) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-// The command's exit status (output discarded); -1 when it did not exit.
-inline int runQuietly(const std::string& command) {
-    const int rc = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-}
 
 inline void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;

@@ -10,42 +10,13 @@
 
 #include "output/pdf_book.h"
 #include "pdf_book_test_book.h"
+#include "support/external_programs.h"
 #include "support/test_support.h"
 
 namespace marvoten {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ProgramRun {
-    int status;
-    std::string output;
-};
-
-bool installed(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-ProgramRun run(const std::string& command) {
-    ProgramRun r{-1, {}};
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.output.append(buffer, n);
-    r.status = ::pclose(pipe);
-    return r;
-}
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-
-// "Name:   value" of a pdfinfo report, blanks trimmed.
-std::string field(const std::string& output, const std::string& name) {
-    std::size_t at = output.rfind(name + ":", 0) == 0 ? 0 : output.find("\n" + name + ":");
-    if (at == std::string::npos) return "<no " + name + ">";
-    if (at != 0) ++at;
-    std::size_t start = output.find_first_not_of(' ', at + name.size() + 1);
-    return output.substr(start, output.find('\n', start) - start);
-}
 
 // pdftotext's layout puts ASCII blanks for the full-width blank and for runs of
 // blanks, and reads CP932's "～" back through the Japanese CMap as the wave dash
@@ -88,7 +59,9 @@ protected:
 
     static std::string pageText(bool key, int page) {
         const std::string n = std::to_string(page);
-        ProgramRun r = run("pdftotext -layout -enc UTF-8 -f " + n + " -l " + n + " " + quoted(path(key)) + " -");
+        testing::ProgramRun r =
+            testing::runProgram("pdftotext -layout -enc UTF-8 -f " + n + " -l " + n + " " +
+                                testing::shellQuoted(path(key)) + " -");
         EXPECT_EQ(r.status, 0) << r.output;
         return r.output;
     }
@@ -100,33 +73,34 @@ testing::TempFolder* PdfBookReaders::folder = nullptr;
 bool PdfBookReaders::written[2] = {false, false};
 
 TEST_F(PdfBookReaders, QpdfFindsNoErrors) {
-    if (!installed("qpdf")) GTEST_SKIP() << "qpdf is not installed";
+    if (!testing::programInstalled("qpdf")) GTEST_SKIP() << "qpdf is not installed";
     for (bool key : {false, true}) {
         ASSERT_TRUE(written[key]);
-        ProgramRun r = run("qpdf --check " + quoted(path(key)));
+        testing::ProgramRun r =
+            testing::runProgram("qpdf --check " + testing::shellQuoted(path(key)));
         EXPECT_EQ(r.status, 0) << r.output;
         EXPECT_NE(r.output.find("No syntax or stream encoding errors found"), std::string::npos) << r.output;
     }
 }
 
 TEST_F(PdfBookReaders, PdfinfoCountsTwelveOrThirteenPagesAndReadsTheInformation) {
-    if (!installed("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
+    if (!testing::programInstalled("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
     for (bool key : {false, true}) {
-        ProgramRun r = run("pdfinfo " + quoted(path(key)));
+        testing::ProgramRun r = testing::runProgram("pdfinfo " + testing::shellQuoted(path(key)));
         ASSERT_EQ(r.status, 0) << r.output;
-        EXPECT_EQ(field(r.output, "Pages"), key ? "13" : "12") << r.output;
-        EXPECT_EQ(field(r.output, "Page size"), "596 x 842 pts (A4)") << r.output;
+        EXPECT_EQ(testing::reportField(r.output, "Pages"), key ? "13" : "12") << r.output;
+        EXPECT_EQ(testing::reportField(r.output, "Page size"), "596 x 842 pts (A4)") << r.output;
         // This poppler shows the language tag's "ja" as a character before each text.
-        EXPECT_NE(field(r.output, "Author").find("MRV"), std::string::npos) << r.output;
-        EXPECT_NE(field(r.output, "Title").find(kSubject), std::string::npos) << r.output;
-        EXPECT_NE(field(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos) << r.output;
-        EXPECT_NE(field(r.output, "Subject").find("擁壁計算結果.pdf"), std::string::npos) << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Author").find("MRV"), std::string::npos) << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Title").find(kSubject), std::string::npos) << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos) << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Subject").find("擁壁計算結果.pdf"), std::string::npos) << r.output;
     }
 }
 
 TEST_F(PdfBookReaders, PdffontsListsOnlyTheMinchoType0FontNotEmbedded) {
-    if (!installed("pdffonts")) GTEST_SKIP() << "pdffonts is not installed";
-    ProgramRun r = run("pdffonts " + quoted(path(true)));
+    if (!testing::programInstalled("pdffonts")) GTEST_SKIP() << "pdffonts is not installed";
+    testing::ProgramRun r = testing::runProgram("pdffonts " + testing::shellQuoted(path(true)));
     ASSERT_EQ(r.status, 0) << r.output;
     // Header, rule, then one line per font.
     int fonts = 0;
@@ -143,7 +117,7 @@ TEST_F(PdfBookReaders, PdffontsListsOnlyTheMinchoType0FontNotEmbedded) {
 }
 
 TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
-    if (!installed("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+    if (!testing::programInstalled("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
     struct Case {
         int page;
         std::vector<std::string> texts;
@@ -174,10 +148,10 @@ TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
 }
 
 TEST_F(PdfBookReaders, PdftoppmRendersEveryPageWithoutError) {
-    if (!installed("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
+    if (!testing::programInstalled("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
     for (bool key : {false, true}) {
         const fs::path prefix = dir(key) / "page";
-        ProgramRun r = run("pdftoppm -r 50 -png " + quoted(path(key)) + " " + quoted(prefix));
+        testing::ProgramRun r = testing::runProgram("pdftoppm -r 50 -png " + testing::shellQuoted(path(key)) + " " + testing::shellQuoted(prefix));
         EXPECT_EQ(r.status, 0) << r.output;
         EXPECT_EQ(r.output.find("Error"), std::string::npos) << r.output;
         const int pages = key ? 13 : 12;

@@ -1,8 +1,6 @@
 #include "output/pdf_book.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -11,6 +9,7 @@
 #include "pdf_book_stream_reader.h"
 #include "pdf_book_test_book.h"
 #include "platform/safe_file.h"
+#include "support/ordinary_user.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -268,25 +267,18 @@ TEST(PdfBookCommand, ReadOnlyFolderIsReportedAndKeepsTheEarlierFileWhole) {
     fs::permissions(tmp.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                     fs::perms::group_exec | fs::perms::others_read |
                                     fs::perms::others_exec);
-    pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    const int status = testing::exitStatusAsOrdinaryUser([&] {
         testing::FakeDialogs dialogs;
         const CalculationBook book;
-        bool written = writePdfBook(book, "", false, dialogs, tmp.path());
-        if (written) ::_exit(2);
-        if (dialogs.messages.size() != 1 || dialogs.messages[0].kind != MessageKind::Error) ::_exit(4);
+        if (writePdfBook(book, "", false, dialogs, tmp.path())) return 2;
+        if (dialogs.messages.size() != 1 || dialogs.messages[0].kind != MessageKind::Error) return 4;
         const std::string& text = dialogs.messages[0].text;
         if (text.find("擁壁計算結果.pdf") == std::string::npos || text.find("書き込めません") == std::string::npos)
-            ::_exit(5);
-        if (dialogs.confirmations.size() != 1) ::_exit(6);
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0)
+            return 5;
+        if (dialogs.confirmations.size() != 1) return 6;
+        return 0;
+    });
+    EXPECT_EQ(status, 0)
         << "2: reported success, 3: could not drop root, 4: no single error message, "
            "5: message lacks the file or the reason, 6: asked to open a file not written";
     EXPECT_EQ(readFileBytes(file), "earlier book");

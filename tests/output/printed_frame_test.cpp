@@ -191,12 +191,18 @@ TEST(CopyFigure, PolylinePointsTakeTheSeriesColour) {
 TEST(CopyFigure, FrameWithFewerSeriesTakesWhatFits) {
     CalculationBook book;
     FigureSection& f = book.figure(FigureId::LoadDiagramFigure);
+    f.series(1).addPoint(0, 0, " ");
+    f.series(2).addPoint(1, 2, " ");
+    f.series(2).addPoint(2, 3, " ");
     f.series(13).addPoint(1, 1, " ");
     ReportFigure::Setup setup;
     setup.series.resize(2);
     ReportFigure frame(0, 0, 100, 100, setup);
     TDrawKekka().copyFigure(f, frame);
-    EXPECT_EQ(frame.seriesCount(), 2);
+    ASSERT_EQ(frame.seriesCount(), 2);
+    EXPECT_EQ(frame.seriesAt(1).pointCount(), 1u);
+    EXPECT_EQ(frame.seriesAt(2).pointCount(), 2u);
+    EXPECT_EQ(frame.seriesAt(2).colour(), f.series(2).colour());
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(TextOutput, HeadingsBlocksAndTablesInBookOrder) {
     book.text(TextId::ConditionsText).lower().addLine("下段の行");
     book.text(TextId::ToeStressText).addLine("つま先の行");
     const auto lines = linesOf(textOutputBytes(book, false));
-    ASSERT_GE(lines.size(), 4u);
+    ASSERT_GE(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Marvoten Ver3.1");
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], "目次の行");
@@ -118,14 +118,22 @@ TEST(TextOutput, CommandConfirmsWritesReplacesAndReports) {
     EXPECT_EQ(dialogs.messages[1].text, "テキスト出力終わりました。");
 }
 
-TEST(TextOutput, FailedWriteReportsAndKeepsTheEarlierFile) {
+// A folder in the way of the file: the write fails, the folder and what it holds
+// stay, and the error is the only message (no completion).
+TEST(TextOutput, FailedWriteReportsAndLeavesWhatWasThere) {
     testing::TempFolder tmp;
+    std::filesystem::create_directory(tmp.path() / kTextOutputName);
+    writeFileSafely(tmp.path() / kTextOutputName / "inner", "keep");
     CalculationBook book;
     testing::FakeDialogs dialogs;
-    EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path() / "missing"));
+    EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path()));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
     EXPECT_NE(dialogs.messages[0].text.find("擁壁.txt"), std::string::npos);
+    EXPECT_EQ(readFileBytes(tmp.path() / kTextOutputName / "inner"), "keep");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), std::filesystem::directory_iterator()), 1)
+        << "no temporary file is left";
+    EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path() / "missing")) << "nor into a missing folder";
 }
 
 }  // namespace

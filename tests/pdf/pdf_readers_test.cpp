@@ -9,46 +9,11 @@
 
 #include "pdf/pdf_maker.h"
 #include "platform/encoding.h"
+#include "support/external_programs.h"
 #include "support/test_support.h"
 
 namespace marvoten {
 namespace {
-
-struct ProgramRun {
-    int status;
-    std::string output;
-};
-
-bool installed(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-ProgramRun run(const std::string& command) {
-    ProgramRun r{-1, {}};
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        r.output.append(buffer, n);
-    r.status = ::pclose(pipe);
-    return r;
-}
-
-// The value of "Name:   value" in a program's report, blanks trimmed.
-std::string field(const std::string& output, const std::string& name) {
-    std::size_t at = output.find("\n" + name + ":");
-    if (at == std::string::npos)
-        at = output.rfind(name + ":", 0);
-    else
-        ++at;
-    if (at == std::string::npos) return "<no " + name + ">";
-    std::size_t start = output.find_first_not_of(' ', at + name.size() + 1);
-    return output.substr(start, output.find('\n', start) - start);
-}
-
-std::string quoted(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
-}
 
 // Three pages in the way the calculation book draws them: frame, title, text blocks,
 // a ruled table and a clipped figure.
@@ -104,30 +69,30 @@ protected:
 testing::TempFolder* ReaderTest::folder = nullptr;
 
 TEST_F(ReaderTest, QpdfFindsNoErrors) {
-    if (!installed("qpdf")) GTEST_SKIP() << "qpdf is not installed";
-    ProgramRun r = run("qpdf --check " + quoted(path()));
+    if (!testing::programInstalled("qpdf")) GTEST_SKIP() << "qpdf is not installed";
+    testing::ProgramRun r = testing::runProgram("qpdf --check " + testing::shellQuoted(path()));
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("No syntax or stream encoding errors found"), std::string::npos)
         << r.output;
 }
 
 TEST_F(ReaderTest, PdfinfoCountsThePagesAndReadsTheInformation) {
-    if (!installed("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
-    ProgramRun r = run("pdfinfo " + quoted(path()));
+    if (!testing::programInstalled("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
+    testing::ProgramRun r = testing::runProgram("pdfinfo " + testing::shellQuoted(path()));
     ASSERT_EQ(r.status, 0) << r.output;
-    EXPECT_EQ(field(r.output, "Pages"), "3") << r.output;
-    EXPECT_EQ(field(r.output, "PDF version"), "1.2") << r.output;
-    EXPECT_EQ(field(r.output, "Producer"), "PDFMaker0.4") << r.output;
-    EXPECT_EQ(field(r.output, "Page size"), "596 x 842 pts (A4)") << r.output;
-    EXPECT_NE(field(r.output, "CreationDate").find("2026"), std::string::npos) << r.output;
+    EXPECT_EQ(testing::reportField(r.output, "Pages"), "3") << r.output;
+    EXPECT_EQ(testing::reportField(r.output, "PDF version"), "1.2") << r.output;
+    EXPECT_EQ(testing::reportField(r.output, "Producer"), "PDFMaker0.4") << r.output;
+    EXPECT_EQ(testing::reportField(r.output, "Page size"), "596 x 842 pts (A4)") << r.output;
+    EXPECT_NE(testing::reportField(r.output, "CreationDate").find("2026"), std::string::npos) << r.output;
     // This poppler shows the language tag's "ja" (U+6A61) as a character before the text.
-    EXPECT_NE(field(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos) << r.output;
-    EXPECT_NE(field(r.output, "Title").find("擁壁.dat"), std::string::npos) << r.output;
+    EXPECT_NE(testing::reportField(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos) << r.output;
+    EXPECT_NE(testing::reportField(r.output, "Title").find("擁壁.dat"), std::string::npos) << r.output;
 }
 
 TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
-    if (!installed("pdffonts")) GTEST_SKIP() << "pdffonts is not installed";
-    ProgramRun r = run("pdffonts " + quoted(path()));
+    if (!testing::programInstalled("pdffonts")) GTEST_SKIP() << "pdffonts is not installed";
+    testing::ProgramRun r = testing::runProgram("pdffonts " + testing::shellQuoted(path()));
     ASSERT_EQ(r.status, 0) << r.output;
     int type0 = 0;
     std::size_t at = 0;
@@ -143,8 +108,9 @@ TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
 }
 
 TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
-    if (!installed("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
-    ProgramRun r = run("pdftotext -enc UTF-8 " + quoted(path()) + " -");
+    if (!testing::programInstalled("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+    testing::ProgramRun r =
+        testing::runProgram("pdftotext -enc UTF-8 " + testing::shellQuoted(path()) + " -");
     ASSERT_EQ(r.status, 0) << r.output;
     for (const char* expected : {"目", "Ⅰ.設計条件", "表ソ十能", "逆Ｌ型擁壁", "γc(ｺﾝｸﾘｰﾄ単位重量)",
                                  "=24.50kN", "H24擁壁工指針", "Page: 2", "Arial (ASCII)"})
@@ -153,9 +119,9 @@ TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
 }
 
 TEST_F(ReaderTest, PdftoppmRendersEveryPage) {
-    if (!installed("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
+    if (!testing::programInstalled("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
     std::filesystem::path prefix = folder->path() / "page";
-    ProgramRun r = run("pdftoppm -r 60 -png " + quoted(path()) + " " + quoted(prefix));
+    testing::ProgramRun r = testing::runProgram("pdftoppm -r 60 -png " + testing::shellQuoted(path()) + " " + testing::shellQuoted(prefix));
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(r.output.find("Error"), std::string::npos) << r.output;
     for (int page = 1; page <= 3; ++page) {

@@ -1,11 +1,10 @@
 #include "platform/safe_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "support/ordinary_user.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -35,21 +34,16 @@ TEST(SafeFile, ReadOnlyFolderKeepsOldFileAndGivesReason) {
     fs::permissions(tmp.path(), fs::perms::owner_read | fs::perms::owner_exec |
                                     fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec);
-    pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    const int status = testing::exitStatusAsOrdinaryUser([&] {
         try {
             writeFileSafely(target, "new");
         } catch (const FileWriteError& e) {
-            ::_exit(std::string(e.what()).find("Permission denied") != std::string::npos ? 0 : 1);
+            return std::string(e.what()).find("Permission denied") != std::string::npos ? 0 : 1;
         }
-        ::_exit(2);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: wrong reason, 2: no error, 3: could not drop root";
+        return 2;
+    });
+    EXPECT_EQ(status, 0) << "1: wrong reason, 2: no error, " << testing::kCouldNotDropRoot
+                         << ": could not drop root";
     EXPECT_EQ(readFileBytes(target), "old");
     EXPECT_EQ(entriesIn(tmp.path()), 1u);
 }

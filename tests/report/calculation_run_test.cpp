@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -158,7 +159,10 @@ TEST_F(CalculationRun, EveryNumberFieldThatIsNotANumberStopsTheRunNamingIt) {
     runCalculation(everythingOn(), book, view, stages());
     const std::string previousText = book.text(TextId::SelfWeightText).line(0);
     ASSERT_FALSE(rowIsAbsent(1));
-    int checked = 0;
+    for (const std::string& name : notReadByTheLoads)
+        EXPECT_TRUE(std::any_of(numberFields().begin(), numberFields().end(),
+                                [&](const NumberFieldInfo& f) { return f.name == name; }))
+            << name << " is a number field";
     for (const NumberFieldInfo& f : numberFields()) {
         if (notReadByTheLoads.count(f.name)) continue;
         D dc = everythingOn();
@@ -173,9 +177,7 @@ TEST_F(CalculationRun, EveryNumberFieldThatIsNotANumberStopsTheRunNamingIt) {
         EXPECT_TRUE(rowIsAbsent(1)) << f.name;
         EXPECT_EQ(book.text(TextId::SelfWeightText).line(0), previousText) << f.name;
         EXPECT_EQ(calls, std::vector<std::string>{"validate"}) << f.name;
-        ++checked;
     }
-    EXPECT_EQ(checked, static_cast<int>(numberFields().size() - notReadByTheLoads.size()));
 }
 
 bool bookHasNoNaN(const CalculationBook& book) {
@@ -224,8 +226,7 @@ TEST_F(CalculationRun, MemberFigureTitlesFollowTheShearKey) {
     D dc;
     runCalculation(dc, book, view, stages());
     EXPECT_EQ(book.figure(FigureId::ToeReactionFigure).title(), "図:つま先版地盤反力");
-    const std::string keyTitleWithoutKey = book.figure(FigureId::KeyFigure).title();
-    EXPECT_NE(keyTitleWithoutKey, "図:突起地盤反力");
+    EXPECT_EQ(book.figure(FigureId::KeyFigure).title(), "図") << "the book's own title without a key";
     dc.hasShearKey = 1;
     dc.keyPosition.text = "800";
     dc.keyWidth.text = "500";

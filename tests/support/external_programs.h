@@ -1,0 +1,53 @@
+#pragma once
+// Running the real readers the tests hand their files to (qpdf, the poppler tools,
+// libwmf, librsvg): whether one is installed, its exit status and its report.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace marvoten::testing {
+
+inline bool programInstalled(const std::string& program) {
+    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+inline std::string shellQuoted(const std::filesystem::path& p) {
+    std::string out = "'";
+    for (char c : p.string()) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// The command's exit status (output discarded); -1 when it did not exit.
+inline int runQuietly(const std::string& command) {
+    const int rc = std::system((command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+struct ProgramRun {
+    int status = -1;     // as pclose gives it
+    std::string output;  // standard output and standard error together
+};
+
+inline ProgramRun runProgram(const std::string& command) {
+    ProgramRun r;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.output.append(buffer, n);
+    r.status = ::pclose(pipe);
+    return r;
+}
+
+// The value of a "Name:   value" line of a program's report, blanks trimmed.
+inline std::string reportField(const std::string& output, const std::string& name) {
+    std::size_t at = output.rfind(name + ":", 0) == 0 ? 0 : output.find("\n" + name + ":");
+    if (at == std::string::npos) return "<no " + name + ">";
+    if (at != 0) ++at;
+    const std::size_t start = output.find_first_not_of(' ', at + name.size() + 1);
+    return output.substr(start, output.find('\n', start) - start);
+}
+
+}  // namespace marvoten::testing

@@ -1,0 +1,28 @@
+#pragma once
+// Folder permissions as an ordinary user sees them: root ignores them, so a test
+// running as root does the work in a child process that has dropped to "nobody".
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
+namespace marvoten::testing {
+
+// Exit status of a child that could not drop root.
+inline constexpr int kCouldNotDropRoot = 99;
+
+// Runs `body` in a child process as an ordinary user and returns the child's exit
+// status (body's return value), or -1 when the child did not exit normally.
+inline int exitStatusAsOrdinaryUser(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(kCouldNotDropRoot);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace marvoten::testing
