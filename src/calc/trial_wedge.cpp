@@ -209,6 +209,9 @@ void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, 
     const double delta = wallFriction(p, mode);
     p.wallFrictionAngle = delta;
     const double hd = h - p.crackHeight;
+    // A crack down the whole height leaves no pressure diagram: no earth pressure acts,
+    // though the cohesion-weakened wedge still has a positive thrust.
+    if (hd <= 0) Pa = 0;
     p.pressureCoeff = safeDivide(2 * Pa, hd * hd * gs);
     p.pressureCoeffH = std::cos(alpha + delta) * p.pressureCoeff;
     p.pressureCoeffV = std::sin(alpha + delta) * p.pressureCoeff;

@@ -227,6 +227,35 @@ TEST(TrialWedge, CrackHeightShortensThePressureDiagram) {
     EXPECT_TRUE(near(p.pressureHeight, (8 - Zc) / 3, 1e-12));
 }
 
+// Cohesion c = 30 with Zc considered behind a 5.9 m wall under a 0.3 m embankment:
+// Zc = 2c/γ·tan(45° + φ/2) = 6.07 m reaches past the wall's foot and is held at H,
+// so no pressure diagram is left. The wedge's thrust is positive (the embankment
+// weighs on it), but no earth pressure acts on the wall: Pa, Ph and Pv are all 0.
+TEST(TrialWedge, CrackDownTheWholeHeightLeavesNoEarthPressure) {
+    DesignConditions dc;
+    dc.backfillUnitWeight.text = "19";
+    dc.backfillPhi.text = "35";
+    dc.backfillCohesion.text = "30";
+    dc.wallFrictionRatio = 1;
+    dc.stemHeight.text = "5000";
+    dc.backfillShape = 2;
+    dc.slopeRatio = {"1.8"};
+    dc.embankmentHeight = {"300"};
+    dc.hasSurcharge.on = false;
+    dc.surcharge.text = "0.0";
+    dc.seismicCase = 1;
+    dc.seismicLoadSet = 1;
+    dc.kh = {"0.2"};
+    dc.considerZc.on = true;
+    TAntei a;
+    computeStabilityLoads(a, dc);
+    EXPECT_DOUBLE_EQ(a.crackHeight, 5.9);
+    EXPECT_EQ(a.earthPressure, 0.0);
+    EXPECT_EQ(a.earthPressureH, 0.0);
+    EXPECT_EQ(a.earthPressureV, 0.0);
+    EXPECT_GT(a.slipAngle, 0.0) << "the critical slip line is still found";
+}
+
 TEST(TrialWedge, BackCalculatedPressure) {
     TKeisu p = backfill(30, 10);
     p.crackHeight = 0.5;
