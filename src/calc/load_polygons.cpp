@@ -237,7 +237,7 @@ SlabLoad slabLoadByKey(TShape& s, std::string_view key, std::string_view side,
                        std::string_view selector) {
     const PolygonResult p = polygonProperties(s, key);
     SlabLoad load;
-    load.weight = p.area * unitWeightOf(s, selector);
+    load.weight = p.bodyArea() * unitWeightOf(s, selector);
     if (side == "T") load.lever = std::max(0.0, s.point(3).x - p.centroidX);
     if (side == "K") load.lever = std::max(0.0, p.centroidX - s.point(6).x);
     return load;

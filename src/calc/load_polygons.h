@@ -33,9 +33,13 @@ struct AreaCentroid {
 AreaCentroid polygonAreaCentroid(const PolygonBuffer& buffer);
 
 struct PolygonResult {
-    double area = 0;
+    double area = 0;  // as the coordinate method gives it, negative for an inverted outline
     double centroidX = 0;
     double centroidY = 0;
+    // The area of the body the polygon stands for. An outline whose corners run the
+    // wrong way round (front soil below a front ground under the toe's top, say)
+    // encloses no body: it has no weight and no buoyancy.
+    double bodyArea() const { return area > 0 ? area : 0.0; }
     // Corners without consecutive repeats; entry q closes the outline.
     std::array<double, PolygonBuffer::capacity> xs{};
     std::array<double, PolygonBuffer::capacity> ys{};

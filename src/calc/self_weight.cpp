@@ -6,7 +6,7 @@ namespace marvoten {
 
 void computeBodyWeight(TAntei& a) {
     const PolygonResult body = polygonProperties(a, "W_A");
-    a.bodyWeight = body.area * a.concreteUnitWeight;
+    a.bodyWeight = body.bodyArea() * a.concreteUnitWeight;
     a.bodyInertia = a.bodyWeight * a.khInertia;
     a.bodyCentroidX = body.centroidX;
     a.bodyCentroidY = body.centroidY;
@@ -16,7 +16,7 @@ void computeBodyWeight(TAntei& a) {
 
 void computeFrontSoilWeight(TAntei& a) {
     const PolygonResult soil = polygonProperties(a, "TS_A");
-    a.frontSoilWeight = soil.area * a.backfillUnitWeight;
+    a.frontSoilWeight = soil.bodyArea() * a.backfillUnitWeight;
     a.frontSoilInertia = a.frontSoilWeight * a.khInertia;
     a.frontSoilCentroidX = soil.centroidX;
     a.frontSoilCentroidY = soil.centroidY;
@@ -26,11 +26,11 @@ void computeFrontSoilWeight(TAntei& a) {
 
 void computeBuoyancy(TAntei& a) {
     const PolygonResult body = polygonProperties(a, "W_FA");
-    a.bodyBuoyancy = body.area * unitWeightOf(a, "rw");
+    a.bodyBuoyancy = body.bodyArea() * unitWeightOf(a, "rw");
     a.bodyBuoyancyX = body.centroidX;
     a.bodyBuoyancyMoment = a.bodyBuoyancy * a.bodyBuoyancyX;
     const PolygonResult soil = polygonProperties(a, "TS_FA");
-    a.soilBuoyancy = soil.area * unitWeightOf(a, "r9");
+    a.soilBuoyancy = soil.bodyArea() * unitWeightOf(a, "r9");
     a.soilBuoyancyX = soil.centroidX;
     a.soilBuoyancyMoment = a.soilBuoyancy * a.soilBuoyancyX;
 }

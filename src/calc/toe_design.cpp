@@ -75,9 +75,9 @@ ToeLoads gatherToeLoads(TAntei& a) {
     // The front soil with the backfill's unit weight; its lever is measured from
     // the stem's front foot to the centroid.
     const double gs = unitWeightOf(a, "rs");
-    l.SvHalf = polygonProperties(a, "TS_S").area * gs;
+    l.SvHalf = polygonProperties(a, "TS_S").bodyArea() * gs;
     const PolygonResult root = polygonProperties(a, "TS_M");
-    l.SvRoot = root.area * gs;
+    l.SvRoot = root.bodyArea() * gs;
     l.x2 = a.point(3).x - root.centroidX;
     return l;
 }

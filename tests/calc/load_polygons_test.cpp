@@ -229,5 +229,25 @@ TEST(SelfWeight, BuoyancyUsesWaterForTheBodyAndNineForTheSoil) {
     EXPECT_TRUE(near(wet.bodyBuoyancyMoment, wet.bodyBuoyancy * wet.bodyBuoyancyX, 1e-12));
 }
 
+// With the front ground at the base's bottom (passive pressure off, Ho 0) and water
+// up to 1.4 m there is no front soil: its submerged outline runs the wrong way round
+// and encloses no body, so it neither weighs nor lifts, on the whole wall or on the toe.
+TEST(SelfWeight, AnInvertedOutlineHasNoWeightAndNoBuoyancy) {
+    TAntei a = wall([](DesignConditions& d) {
+        d.hasPassive.on = false;
+        d.effectiveEmbedDepth.text = "0.0";
+        water(d, "1.4");
+    });
+    ASSERT_LT(polygonProperties(a, "TS_FA").area, 0.0);
+    computeFrontSoilWeight(a);
+    computeBuoyancy(a);
+    EXPECT_EQ(a.frontSoilWeight, 0.0);
+    EXPECT_EQ(a.soilBuoyancy, 0.0);
+    EXPECT_EQ(a.soilBuoyancyMoment, 0.0);
+    EXPECT_GT(a.bodyBuoyancy, 0.0);
+    for (const char* key : {"TS_FM", "TS_FS"})
+        EXPECT_EQ(slabLoadByKey(a, key, "T", "r9").weight, 0.0) << key;
+}
+
 }  // namespace
 }  // namespace marvoten
