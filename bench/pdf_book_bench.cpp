@@ -15,7 +15,8 @@ CalculationBook fullBook() {
     ResultsView view(book);
     StabilityHeadings headings;
     PrintedPageLabels pageLabels;
-    runCalculation(DesignConditions{}, book, view, wholeRunStages("擁壁試験", headings, pageLabels));
+    runCalculation(DesignConditions{}, book, view,
+                   wholeRunStages("擁壁試験", headings, pageLabels));
     return book;
 }
 
@@ -24,6 +25,9 @@ void PdfBookOfTheStartValues(benchmark::State& state) {
     const Clock clock = [] { return std::string("20261210150000"); };
     for (auto _ : state) benchmark::DoNotOptimize(pdfBookBytes(book, "擁壁試験", false, clock));
 }
-BENCHMARK(PdfBookOfTheStartValues)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(PdfBookOfTheStartValues)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -19,7 +19,8 @@ constexpr const char* kUsage =
     "使い方:\n"
     "  marvoten-cli run DESIGN.dat [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
     "  marvoten-cli run --default [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
-    "      設計条件ファイル(または初期値)で計算し、指定の出力を DIR (既定: 現在のフォルダ) に書きます。\n"
+    "      設計条件ファイル(または初期値)で計算し、指定の出力を DIR (既定: 現在のフォルダ) "
+    "に書きます。\n"
     "      出力の指定がなければ、すべての出力を書きます。\n"
     "  marvoten-cli save-default FILE.dat\n"
     "      初期値の設計条件ファイルを書きます。\n"
@@ -67,13 +68,13 @@ const std::vector<Output>& outputs() {
          }},
         {"--wmf",
          [](Session& s, const fs::path& dir) {
-             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs, dir,
-                                      FigureFileFormat::Metafile);
+             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs,
+                                      dir, FigureFileFormat::Metafile);
          }},
         {"--svg",
          [](Session& s, const fs::path& dir) {
-             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs, dir,
-                                      FigureFileFormat::Svg);
+             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs,
+                                      dir, FigureFileFormat::Svg);
          }},
     };
     return all;
@@ -100,7 +101,8 @@ std::optional<std::string> parseRun(const std::vector<std::string>& args, RunReq
             for (const auto& o : outputs())
                 if (a == o.flag) found = &o;
             if (!found) return "不明なオプションです: " + a;
-            if (std::find(r.chosen.begin(), r.chosen.end(), found) == r.chosen.end()) r.chosen.push_back(found);
+            if (std::find(r.chosen.begin(), r.chosen.end(), found) == r.chosen.end())
+                r.chosen.push_back(found);
         } else if (!r.designFile) {
             r.designFile = a;
         } else {
@@ -129,15 +131,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (!session.editor.loadDesignFileFrom(*request.designFile)) return 1;
     }
     switch (runCalculationCommand(session)) {
-        case RunOutcome::Refused: return 2;
-        case RunOutcome::Stopped: return 1;
-        case RunOutcome::Completed: break;
+        case RunOutcome::Refused:
+            return 2;
+        case RunOutcome::Stopped:
+            return 1;
+        case RunOutcome::Completed:
+            break;
     }
     std::error_code ec;
     fs::create_directories(request.outFolder, ec);
     if (ec) {
-        err << "出力フォルダ「" << request.outFolder.string() << "」を作成できません：" << ec.message()
-            << "\n";
+        err << "出力フォルダ「" << request.outFolder.string() << "」を作成できません："
+            << ec.message() << "\n";
         return 1;
     }
     for (const Output* o : request.chosen)

@@ -11,7 +11,8 @@ Session::Session(Dialogs& d) : dialogs(d), editor(d) {
     book.setShearKeyShown(editor.shearKeyResultPageShown());
     writeAnchorageTermPlaceholders(book);
     editor.setListener([this](const EditorChange& change) {
-        if (change.has(EditorChange::Visibility)) book.setShearKeyShown(editor.shearKeyResultPageShown());
+        if (change.has(EditorChange::Visibility))
+            book.setShearKeyShown(editor.shearKeyResultPageShown());
         if (change.has(EditorChange::HideResults)) view.hide();
         if (onEditorChange) onEditorChange(change);
     });
@@ -31,9 +32,12 @@ RunOutcome runCalculationCommand(Session& s) {
         return RunOutcome::Stopped;
     }
     switch (verdict) {
-        case Verdict::Refused: return RunOutcome::Refused;
-        case Verdict::NotANumber: return RunOutcome::Stopped;  // the message named the field
-        default: return RunOutcome::Completed;
+        case Verdict::Refused:
+            return RunOutcome::Refused;
+        case Verdict::NotANumber:
+            return RunOutcome::Stopped;  // the message named the field
+        default:
+            return RunOutcome::Completed;
     }
 }
 

@@ -16,10 +16,13 @@ std::size_t at(E id) {
 }  // namespace
 
 CalculationBook::CalculationBook() {
-    for (const auto& t : layout::textSections()) texts_.emplace_back(t.name, t.groupCaption, t.blocks);
+    for (const auto& t : layout::textSections())
+        texts_.emplace_back(t.name, t.groupCaption, t.blocks);
     for (const auto& t : layout::tableSections())
-        tables_.emplace_back(t.name, t.groupCaption, t.tabCaption, t.columns, t.rows, t.columnWidths, t.rowHeight);
-    for (const auto& f : layout::figureSections()) figures_.emplace_back(f.name, f.groupCaption, f.tabCaption, f.setup);
+        tables_.emplace_back(t.name, t.groupCaption, t.tabCaption, t.columns, t.rows,
+                             t.columnWidths, t.rowHeight);
+    for (const auto& f : layout::figureSections())
+        figures_.emplace_back(f.name, f.groupCaption, f.tabCaption, f.setup);
     pages_ = layout::pages();
     applyFixedTableContents(false);
 }
@@ -28,9 +31,12 @@ const std::string& CalculationBook::sectionName(const SectionId& id) const {
     return std::visit(
         [this](auto section) -> const std::string& {
             using E = decltype(section);
-            if constexpr (std::is_same_v<E, TextId>) return texts_[at(section)].name();
-            else if constexpr (std::is_same_v<E, TableId>) return tables_[at(section)].name();
-            else return figures_[at(section)].name();
+            if constexpr (std::is_same_v<E, TextId>)
+                return texts_[at(section)].name();
+            else if constexpr (std::is_same_v<E, TableId>)
+                return tables_[at(section)].name();
+            else
+                return figures_[at(section)].name();
         },
         id);
 }
@@ -39,9 +45,12 @@ const std::string& CalculationBook::groupCaption(const SectionId& id) const {
     return std::visit(
         [this](auto section) -> const std::string& {
             using E = decltype(section);
-            if constexpr (std::is_same_v<E, TextId>) return texts_[at(section)].groupCaption();
-            else if constexpr (std::is_same_v<E, TableId>) return tables_[at(section)].groupCaption();
-            else return figures_[at(section)].groupCaption();
+            if constexpr (std::is_same_v<E, TextId>)
+                return texts_[at(section)].groupCaption();
+            else if constexpr (std::is_same_v<E, TableId>)
+                return tables_[at(section)].groupCaption();
+            else
+                return figures_[at(section)].groupCaption();
         },
         id);
 }
@@ -53,8 +62,9 @@ void CalculationBook::applyFixedTableContents(bool buoyancyInSlab) {
         auto& table = tables_[i];
         // Only the toe force tables change their row count here; the other
         // tables keep the rows their writers set, so that no written row is hidden.
-        const auto& labels =
-            shape.rowsByBuoyancy() && buoyancyInSlab ? shape.labelColumnWithBuoyancy : shape.labelColumn;
+        const auto& labels = shape.rowsByBuoyancy() && buoyancyInSlab
+                                 ? shape.labelColumnWithBuoyancy
+                                 : shape.labelColumn;
         if (shape.rowsByBuoyancy()) table.setRowCount(static_cast<int>(labels.size()));
         for (std::size_t r = 0; r < shape.fixedRows.size(); ++r) {
             const auto& items = shape.fixedRows[r];
@@ -84,11 +94,12 @@ void CalculationBook::clearMemberDesign() {
     text(TextId::StemForcesText).upper().clear();
     text(TextId::StemForcesText).lower().clear();
     text(TextId::AnchorageText).upper().clear();
-    for (TextId id : {TextId::StemStressText, TextId::ToeForcesText, TextId::ToeStressText, TextId::KeyForcesText,
-                      TextId::KeyStressText})
+    for (TextId id : {TextId::StemStressText, TextId::ToeForcesText, TextId::ToeStressText,
+                      TextId::KeyForcesText, TextId::KeyStressText})
         text(id).clear();
-    for (FigureId id : {FigureId::StemStressFigure, FigureId::AnchorageFigureL1, FigureId::AnchorageFigureL2,
-                        FigureId::ToeReactionFigure, FigureId::KeyFigure})
+    for (FigureId id :
+         {FigureId::StemStressFigure, FigureId::AnchorageFigureL1, FigureId::AnchorageFigureL2,
+          FigureId::ToeReactionFigure, FigureId::KeyFigure})
         figure(id).clearSeries();
 }
 

@@ -81,15 +81,16 @@ inline constexpr std::size_t figureSectionCount = 11;
 
 // The correction-factor tables shown together on the conditions page, and the
 // toe slab's tables.
-inline constexpr std::array<TableId, 3> CorrectionFactorTables{TableId::CeTable, TableId::CptTable, TableId::CdcTable};
+inline constexpr std::array<TableId, 3> CorrectionFactorTables{TableId::CeTable, TableId::CptTable,
+                                                               TableId::CdcTable};
 inline constexpr std::array<TableId, 3> ToeTables{TableId::ToeHalfDepthTable, TableId::ToeRootTable,
                                                   TableId::ToeStressTable};
 
 using SectionId = std::variant<TextId, TableId, FigureId>;
 
 // The remarks box "摘要" beside the load list (shown on screen only).
-inline constexpr std::array<std::string_view, 2> loadListRemarks{"◎土塊上の載荷重、雪荷重は土圧に含む",
-                                                                 "◎水平力の合計値には、受働土圧を含まない"};
+inline constexpr std::array<std::string_view, 2> loadListRemarks{
+    "◎土塊上の載荷重、雪荷重は土圧に含む", "◎水平力の合計値には、受働土圧を含まない"};
 
 enum class PageId {
     PageConditions,
@@ -162,7 +163,9 @@ public:
 
 private:
     template <class E>
-    static std::size_t index(E id) { return static_cast<std::size_t>(id); }
+    static std::size_t index(E id) {
+        return static_cast<std::size_t>(id);
+    }
 
     std::vector<TextSection> texts_;
     std::vector<TableSection> tables_;

@@ -44,7 +44,8 @@ void FigureAxis::setRange(double a, double b) {
     if (maximum - minimum < 1e-10) maximum = minimum + 1e-10;
 }
 
-FigureSection::FigureSection(std::string name, std::string groupCaption, std::string tabCaption, Setup setup)
+FigureSection::FigureSection(std::string name, std::string groupCaption, std::string tabCaption,
+                             Setup setup)
     : name_(std::move(name)),
       groupCaption_(std::move(groupCaption)),
       tabCaption_(std::move(tabCaption)),
@@ -72,7 +73,8 @@ void FigureSection::clearSeries() {
     for (auto& s : series_) s.clear();
 }
 
-void FigureSection::setAxisRanges(double verticalMin, double verticalMax, double horizontalMin, double horizontalMax) {
+void FigureSection::setAxisRanges(double verticalMin, double verticalMax, double horizontalMin,
+                                  double horizontalMax) {
     vertical_.setRange(verticalMin, verticalMax);
     horizontal_.setRange(horizontalMin, horizontalMax);
 }

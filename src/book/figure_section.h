@@ -30,7 +30,7 @@ public:
         Rgb colour = colours::black;
         int lineWidth = 1;
         bool labelsShown = false;
-        int labelDistance = 0;  // pixels; negative puts the label on the other side
+        int labelDistance = 0;    // pixels; negative puts the label on the other side
         std::string legendTitle;  // empty: no legend entry
     };
     explicit FigureSeries(Setup setup);
@@ -48,7 +48,8 @@ public:
 
     // Sorted series: the point goes after every point with x <= its x, so points
     // added with non-decreasing x keep their order.
-    void addPoint(double x, double y, std::string label = {}, PointColour colour = seriesColourDefault);
+    void addPoint(double x, double y, std::string label = {},
+                  PointColour colour = seriesColourDefault);
     // Removes the points of this series only; the set-up stays.
     void clear() { points_.clear(); }
     void setColour(Rgb colour) { colour_ = colour; }
@@ -86,8 +87,8 @@ struct FigureAxis {
     bool automatic = true;
     double minimum = 0;
     double maximum = 0;
-    bool inverted = false;      // values run downwards (vertical axis)
-    std::string valueFormat;    // formatValue template of the value labels; empty: renderer's own
+    bool inverted = false;        // values run downwards (vertical axis)
+    std::string valueFormat;      // formatValue template of the value labels; empty: renderer's own
     int minimumLabelSpacing = 0;  // pixels between value labels; 0: renderer's own
 
     // Bounds in either order; a range narrower than 1e-10 becomes min .. min + 1e-10.
@@ -132,7 +133,8 @@ public:
     // Removes every point of every series; the series set-up stays.
     void clearSeries();
     // Fixes both axes, vertical first; bounds of a pair in either order.
-    void setAxisRanges(double verticalMin, double verticalMax, double horizontalMin, double horizontalMax);
+    void setAxisRanges(double verticalMin, double verticalMax, double horizontalMin,
+                       double horizontalMax);
     void setVerticalRange(double a, double b) { vertical_.setRange(a, b); }
     void setHorizontalRange(double a, double b) { horizontal_.setRange(a, b); }
 

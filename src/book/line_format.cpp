@@ -11,7 +11,9 @@ namespace marvoten {
 
 namespace {
 
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+bool isPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
 
 struct Pattern {
     std::size_t begin = 0;
@@ -65,7 +67,8 @@ PatternRules readPattern(std::string_view p) {
         const std::string_view fraction = p.substr(point + 1);
         rules.decimals = static_cast<int>(fraction.size());
         const std::size_t lastZero = fraction.rfind('0');
-        rules.requiredDecimals = lastZero == std::string_view::npos ? 0 : static_cast<int>(lastZero) + 1;
+        rules.requiredDecimals =
+            lastZero == std::string_view::npos ? 0 : static_cast<int>(lastZero) + 1;
     }
     return rules;
 }
@@ -92,13 +95,16 @@ Digits roundedDigits(double magnitude, int decimals) {
                                       std::chars_format::fixed, exactPlaces);
     const std::string exact(buffer.data(), result.ptr);
     const std::size_t point = exact.find('.');
-    std::string digits = exact.substr(0, point) + exact.substr(point + 1, static_cast<std::size_t>(decimals));
+    std::string digits =
+        exact.substr(0, point) + exact.substr(point + 1, static_cast<std::size_t>(decimals));
     const bool roundUp = exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
     if (roundUp) {
         std::size_t k = digits.size();
         while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
-        if (k == 0) digits.insert(digits.begin(), '1');
-        else ++digits[k - 1];
+        if (k == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[k - 1];
     }
     const std::size_t integerLength = digits.size() - static_cast<std::size_t>(decimals);
     return {digits.substr(0, integerLength), digits.substr(integerLength)};
@@ -114,12 +120,15 @@ std::string groupByThree(const std::string& digits) {
 }
 
 std::string numberText(const Digits& d, const PatternRules& rules) {
-    std::string integer = d.integer.substr(std::min(d.integer.find_first_not_of('0'), d.integer.size()));
+    std::string integer =
+        d.integer.substr(std::min(d.integer.find_first_not_of('0'), d.integer.size()));
     if (integer.size() < static_cast<std::size_t>(rules.minimumIntegerDigits))
-        integer.insert(0, static_cast<std::size_t>(rules.minimumIntegerDigits) - integer.size(), '0');
+        integer.insert(0, static_cast<std::size_t>(rules.minimumIntegerDigits) - integer.size(),
+                       '0');
     if (rules.grouped) integer = groupByThree(integer);
     std::string fraction = d.fraction;
-    while (fraction.size() > static_cast<std::size_t>(rules.requiredDecimals) && fraction.back() == '0')
+    while (fraction.size() > static_cast<std::size_t>(rules.requiredDecimals) &&
+           fraction.back() == '0')
         fraction.pop_back();
     return fraction.empty() ? integer : integer + "." + fraction;
 }

@@ -7,8 +7,12 @@ namespace marvoten {
 
 namespace {
 
-constexpr std::size_t at(PageId id) { return static_cast<std::size_t>(id); }
-constexpr std::size_t at(InnerTabSet set) { return static_cast<std::size_t>(set); }
+constexpr std::size_t at(PageId id) {
+    return static_cast<std::size_t>(id);
+}
+constexpr std::size_t at(InnerTabSet set) {
+    return static_cast<std::size_t>(set);
+}
 
 const std::array<std::array<std::string, 2>, 2> innerTabCaptions{{{"一覧表", "図"}, {"L1", "L2"}}};
 
@@ -17,7 +21,8 @@ const std::array<std::array<std::string, 2>, 2> innerTabCaptions{{{"一覧表", 
 ResultsView::ResultsView(CalculationBook& book) : book_(book) {
     for (const auto& page : book_.pages())
         if (!page.subTabs.empty()) selectedSubTabs_[at(page.id)] = page.subTabs.front().caption;
-    for (std::size_t i = 0; i < innerTabCaptions.size(); ++i) selectedInnerTabs_[i] = innerTabCaptions[i][0];
+    for (std::size_t i = 0; i < innerTabCaptions.size(); ++i)
+        selectedInnerTabs_[i] = innerTabCaptions[i][0];
 }
 
 void ResultsView::show(bool buoyancyInSlab) {
@@ -38,7 +43,8 @@ const std::string& ResultsView::selectedSubTab(PageId id) const {
 
 void ResultsView::selectSubTab(PageId id, const std::string& caption) {
     const auto& tabs = book_.page(id).subTabs;
-    if (std::none_of(tabs.begin(), tabs.end(), [&](const SubTab& t) { return t.caption == caption; }))
+    if (std::none_of(tabs.begin(), tabs.end(),
+                     [&](const SubTab& t) { return t.caption == caption; }))
         throw std::invalid_argument(book_.page(id).caption + " has no sub-tab " + caption);
     selectedSubTabs_[at(id)] = caption;
 }

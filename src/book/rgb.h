@@ -11,7 +11,9 @@ struct Rgb {
     std::uint8_t b = 0;
 
     // 0xRRGGBB
-    constexpr std::uint32_t value() const { return (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b; }
+    constexpr std::uint32_t value() const {
+        return (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b;
+    }
     static constexpr Rgb fromValue(std::uint32_t rrggbb) {
         return {std::uint8_t(rrggbb >> 16), std::uint8_t(rrggbb >> 8), std::uint8_t(rrggbb)};
     }

@@ -8,8 +8,8 @@ namespace {
 const std::string emptyText;
 }
 
-TableSection::TableSection(std::string name, std::string groupCaption, std::string tabCaption, int columns,
-                           int rows, std::vector<int> columnWidths, int rowHeight)
+TableSection::TableSection(std::string name, std::string groupCaption, std::string tabCaption,
+                           int columns, int rows, std::vector<int> columnWidths, int rowHeight)
     : name_(std::move(name)),
       groupCaption_(std::move(groupCaption)),
       tabCaption_(std::move(tabCaption)),
@@ -36,17 +36,20 @@ void TableSection::setLabelColumn(const std::vector<std::string>& items) {
 
 void TableSection::setCell(int column, int row, std::string text) {
     if (column < 0 || column >= columns_ || row < 0)
-        throw std::out_of_range(name_ + ": no cell (" + std::to_string(column) + ", " + std::to_string(row) + ")");
+        throw std::out_of_range(name_ + ": no cell (" + std::to_string(column) + ", " +
+                                std::to_string(row) + ")");
     const auto r = static_cast<std::size_t>(row);
     if (cells_.size() <= r) cells_.resize(r + 1);
     auto& cells = cells_[r];
-    if (cells.size() < static_cast<std::size_t>(columns_)) cells.resize(static_cast<std::size_t>(columns_));
+    if (cells.size() < static_cast<std::size_t>(columns_))
+        cells.resize(static_cast<std::size_t>(columns_));
     cells[static_cast<std::size_t>(column)] = std::move(text);
 }
 
 const std::string& TableSection::cell(int column, int row) const {
     if (column < 0 || column >= columns_ || row < 0)
-        throw std::out_of_range(name_ + ": no cell (" + std::to_string(column) + ", " + std::to_string(row) + ")");
+        throw std::out_of_range(name_ + ": no cell (" + std::to_string(column) + ", " +
+                                std::to_string(row) + ")");
     const auto r = static_cast<std::size_t>(row);
     const auto c = static_cast<std::size_t>(column);
     if (r >= cells_.size() || c >= cells_[r].size()) return emptyText;

@@ -10,8 +10,8 @@ namespace marvoten {
 
 class TableSection {
 public:
-    TableSection(std::string name, std::string groupCaption, std::string tabCaption, int columns, int rows,
-                 std::vector<int> columnWidths, int rowHeight);
+    TableSection(std::string name, std::string groupCaption, std::string tabCaption, int columns,
+                 int rows, std::vector<int> columnWidths, int rowHeight);
 
     const std::string& name() const { return name_; }
     const std::string& groupCaption() const { return groupCaption_; }
@@ -27,10 +27,14 @@ public:
 
     // cell (i, 0) := item i.
     void setHeaderRow(const std::vector<std::string>& items);
-    void setHeaderRow(std::initializer_list<std::string> items) { setHeaderRow(std::vector<std::string>(items)); }
+    void setHeaderRow(std::initializer_list<std::string> items) {
+        setHeaderRow(std::vector<std::string>(items));
+    }
     // cell (0, i) := item i.
     void setLabelColumn(const std::vector<std::string>& items);
-    void setLabelColumn(std::initializer_list<std::string> items) { setLabelColumn(std::vector<std::string>(items)); }
+    void setLabelColumn(std::initializer_list<std::string> items) {
+        setLabelColumn(std::vector<std::string>(items));
+    }
 
     // Column and row from 0. Any column below columnCount() and any row >= 0 may
     // be written; other positions are std::out_of_range.

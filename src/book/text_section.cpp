@@ -9,7 +9,9 @@ void TextBlock::setLine(std::size_t i, std::string text) {
 }
 
 TextSection::TextSection(std::string name, std::string groupCaption, int blockCount)
-    : name_(std::move(name)), groupCaption_(std::move(groupCaption)), blocks_(blockCount == 2 ? 2 : 1) {}
+    : name_(std::move(name)),
+      groupCaption_(std::move(groupCaption)),
+      blocks_(blockCount == 2 ? 2 : 1) {}
 
 TextBlock& TextSection::lower() {
     if (!hasLowerBlock()) throw std::logic_error(name_ + " has no lower block");

@@ -10,7 +10,7 @@
 namespace marvoten {
 
 namespace items {
-extern const std::vector<std::string> designStrength;     // "18" … "30" (σck, N/mm2)
+extern const std::vector<std::string> designStrength;  // "18" … "30" (σck, N/mm2)
 extern const std::vector<std::string> concreteStructure;  // "無筋ｺﾝｸﾘｰﾄ", "鉄筋ｺﾝｸﾘｰﾄ"
 extern const std::vector<std::string> barGrade;           // "SD295A,SD295B", "SD345"
 extern const std::vector<std::string> allowableLoadCase;  // "常時", "地震時"

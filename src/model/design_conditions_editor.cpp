@@ -34,9 +34,8 @@ struct SoilPreset {
     const char* allowableBearing;
 };
 // γs, φ and qa0 of the backfill soil types; the cohesion is "0.0" for all three.
-constexpr std::array<SoilPreset, 3> kSoilPresets{{{"20", "35", "900"},
-                                                  {"19", "30", "600"},
-                                                  {"18", "25", "300"}}};
+constexpr std::array<SoilPreset, 3> kSoilPresets{
+    {{"20", "35", "900"}, {"19", "30", "600"}, {"18", "25", "300"}}};
 
 // "参表1-2：標準値（Kho）": rows 中規模地震, 大規模地震; columns Ⅰ種, Ⅱ種, Ⅲ種.
 constexpr const char* kStandardKh[2][3] = {{"0.12", "0.15", "0.18"}, {"0.16", "0.20", "0.24"}};
@@ -46,30 +45,49 @@ constexpr const char* kClay = "粘性土";
 
 const std::vector<std::string>& choiceItems(Choice c) {
     switch (c) {
-        case Choice::BackfillSoilType: return items::backfillSoilType;
-        case Choice::WallFrictionRatio: return items::wallFrictionRatio;
-        case Choice::BodyKind: return items::bodyKind;
-        case Choice::HasShearKey: return items::hasShearKey;
-        case Choice::BackfillShape: return items::backfillShape;
-        case Choice::SurchargeZone: return items::surchargeZone;
-        case Choice::LoadOnVirtualBack: return items::loadOnVirtualBack;
-        case Choice::SurchargeTreatment: return items::surchargeTreatment;
-        case Choice::StemPressureMethod: return items::stemPressureMethod;
-        case Choice::SeismicCase: return items::seismicCase;
-        case Choice::SeismicLoadSet: return items::seismicLoadSet;
-        case Choice::OutputColour: return items::outputColour;
-        case Choice::OverturningMethod: return items::overturningMethod;
-        default: return items::rebarMode;
+        case Choice::BackfillSoilType:
+            return items::backfillSoilType;
+        case Choice::WallFrictionRatio:
+            return items::wallFrictionRatio;
+        case Choice::BodyKind:
+            return items::bodyKind;
+        case Choice::HasShearKey:
+            return items::hasShearKey;
+        case Choice::BackfillShape:
+            return items::backfillShape;
+        case Choice::SurchargeZone:
+            return items::surchargeZone;
+        case Choice::LoadOnVirtualBack:
+            return items::loadOnVirtualBack;
+        case Choice::SurchargeTreatment:
+            return items::surchargeTreatment;
+        case Choice::StemPressureMethod:
+            return items::stemPressureMethod;
+        case Choice::SeismicCase:
+            return items::seismicCase;
+        case Choice::SeismicLoadSet:
+            return items::seismicLoadSet;
+        case Choice::OutputColour:
+            return items::outputColour;
+        case Choice::OverturningMethod:
+            return items::overturningMethod;
+        default:
+            return items::rebarMode;
     }
 }
 
 std::optional<RebarMember> rebarMemberOf(Choice c) {
     switch (c) {
-        case Choice::StemRebarMode: return RebarMember::Stem;
-        case Choice::ToeRebarMode: return RebarMember::Toe;
-        case Choice::HeelRebarMode: return RebarMember::Heel;
-        case Choice::KeyRebarMode: return RebarMember::Key;
-        default: return std::nullopt;
+        case Choice::StemRebarMode:
+            return RebarMember::Stem;
+        case Choice::ToeRebarMode:
+            return RebarMember::Toe;
+        case Choice::HeelRebarMode:
+            return RebarMember::Heel;
+        case Choice::KeyRebarMode:
+            return RebarMember::Key;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -86,33 +104,58 @@ const std::string wallFrictionNote =
 std::string calculationStartQuestion(const DesignConditions& d) {
     const auto present = [](bool on) { return std::string(on ? "有り" : "無し"); };
     return "[荷重組合せ]は正しいですか。\r\r"
-           "1.[載荷重]   =" + present(d.hasSurcharge.on) + "\r"
-           "2.[雪荷重]   =" + present(d.hasSnow.on) + "\r" +
-           (d.seismicCase == 1 ? "3.[地震時]" : "3.[常   時]") + "\r"
-           "4.[受働土圧]=" + present(d.hasPassive.on) + "\r"
-           "5.[水圧浮力]=" + present(d.hasWater.on) + "\r"
-           "6.[風荷重   ]=" + present(d.hasWind.on) + "\r"
-           "7.[衝突荷重]=" + present(d.hasCollision.on);
+           "1.[載荷重]   =" +
+           present(d.hasSurcharge.on) +
+           "\r"
+           "2.[雪荷重]   =" +
+           present(d.hasSnow.on) + "\r" + (d.seismicCase == 1 ? "3.[地震時]" : "3.[常   時]") +
+           "\r"
+           "4.[受働土圧]=" +
+           present(d.hasPassive.on) +
+           "\r"
+           "5.[水圧浮力]=" +
+           present(d.hasWater.on) +
+           "\r"
+           "6.[風荷重   ]=" +
+           present(d.hasWind.on) +
+           "\r"
+           "7.[衝突荷重]=" +
+           present(d.hasCollision.on);
 }
 
-int choiceItemCount(Choice c) { return static_cast<int>(choiceItems(c).size()); }
+int choiceItemCount(Choice c) {
+    return static_cast<int>(choiceItems(c).size());
+}
 
 int& choiceIndex(DesignConditions& d, Choice c) {
     if (auto m = rebarMemberOf(c)) return rebarChoice(d, *m).mode;
     switch (c) {
-        case Choice::BackfillSoilType: return d.backfillSoilType;
-        case Choice::WallFrictionRatio: return d.wallFrictionRatio;
-        case Choice::BodyKind: return d.bodyKind;
-        case Choice::HasShearKey: return d.hasShearKey;
-        case Choice::BackfillShape: return d.backfillShape;
-        case Choice::SurchargeZone: return d.surchargeZone;
-        case Choice::LoadOnVirtualBack: return d.loadOnVirtualBack;
-        case Choice::SurchargeTreatment: return d.surchargeTreatment;
-        case Choice::StemPressureMethod: return d.stemPressureMethod;
-        case Choice::SeismicCase: return d.seismicCase;
-        case Choice::SeismicLoadSet: return d.seismicLoadSet;
-        case Choice::OutputColour: return d.outputColour;
-        default: return d.overturningMethod;
+        case Choice::BackfillSoilType:
+            return d.backfillSoilType;
+        case Choice::WallFrictionRatio:
+            return d.wallFrictionRatio;
+        case Choice::BodyKind:
+            return d.bodyKind;
+        case Choice::HasShearKey:
+            return d.hasShearKey;
+        case Choice::BackfillShape:
+            return d.backfillShape;
+        case Choice::SurchargeZone:
+            return d.surchargeZone;
+        case Choice::LoadOnVirtualBack:
+            return d.loadOnVirtualBack;
+        case Choice::SurchargeTreatment:
+            return d.surchargeTreatment;
+        case Choice::StemPressureMethod:
+            return d.stemPressureMethod;
+        case Choice::SeismicCase:
+            return d.seismicCase;
+        case Choice::SeismicLoadSet:
+            return d.seismicLoadSet;
+        case Choice::OutputColour:
+            return d.outputColour;
+        default:
+            return d.overturningMethod;
     }
 }
 
@@ -122,23 +165,35 @@ int choiceIndex(const DesignConditions& d, Choice c) {
 
 Switch& optionSwitch(DesignConditions& d, Option o) {
     switch (o) {
-        case Option::HasSurcharge: return d.hasSurcharge;
-        case Option::HasSnow: return d.hasSnow;
-        case Option::HasPassive: return d.hasPassive;
-        case Option::HasWater: return d.hasWater;
-        case Option::HasWind: return d.hasWind;
-        case Option::HasCollision: return d.hasCollision;
-        case Option::BuoyancyInSlab: return d.buoyancyInSlab;
-        default: return d.considerZc;
+        case Option::HasSurcharge:
+            return d.hasSurcharge;
+        case Option::HasSnow:
+            return d.hasSnow;
+        case Option::HasPassive:
+            return d.hasPassive;
+        case Option::HasWater:
+            return d.hasWater;
+        case Option::HasWind:
+            return d.hasWind;
+        case Option::HasCollision:
+            return d.hasCollision;
+        case Option::BuoyancyInSlab:
+            return d.buoyancyInSlab;
+        default:
+            return d.considerZc;
     }
 }
 
 RebarChoice& rebarChoice(DesignConditions& d, RebarMember m) {
     switch (m) {
-        case RebarMember::Stem: return d.stemRebar;
-        case RebarMember::Toe: return d.toeRebar;
-        case RebarMember::Heel: return d.heelRebar;
-        default: return d.keyRebar;
+        case RebarMember::Stem:
+            return d.stemRebar;
+        case RebarMember::Toe:
+            return d.toeRebar;
+        case RebarMember::Heel:
+            return d.heelRebar;
+        default:
+            return d.keyRebar;
     }
 }
 
@@ -150,15 +205,20 @@ DesignConditionsEditor::DesignConditionsEditor(Dialogs& dialogs) : dialogs_(dial
 bool DesignConditionsEditor::choiceOffered(Choice c) const {
     switch (c) {
         case Choice::LoadOnVirtualBack:
-        case Choice::HeelRebarMode: return false;
-        case Choice::SeismicLoadSet: return conditions().seismicLoadSetEnabled;
-        case Choice::KeyRebarMode: return hasShearKey();
-        default: return true;
+        case Choice::HeelRebarMode:
+            return false;
+        case Choice::SeismicLoadSet:
+            return conditions().seismicLoadSetEnabled;
+        case Choice::KeyRebarMode:
+            return hasShearKey();
+        default:
+            return true;
     }
 }
 
 void DesignConditionsEditor::choose(Choice c, int item) {
-    if (!choiceOffered(c) || item < 0 || item >= choiceItemCount(c) || item == choiceIndex(d(), c)) return;
+    if (!choiceOffered(c) || item < 0 || item >= choiceItemCount(c) || item == choiceIndex(d(), c))
+        return;
     Batch batch(*this);
     choiceIndex(d(), c) = item;
     mark(EditorChange::Values);
@@ -177,7 +237,8 @@ void DesignConditionsEditor::react(Choice c) {
         pitchGiven ? enable(r.pitch, "150mm") : disable(r.pitch, "-");
         diameterGiven ? enable(r.diameter, "16mm") : disable(r.diameter, "-");
         r.pitchPosition = listPosition(items::rebarPitch, r.pitch.text, r.pitchPosition);
-        r.diameterPosition = listPosition(items::rebarDiameter, r.diameter.text, r.diameterPosition);
+        r.diameterPosition =
+            listPosition(items::rebarDiameter, r.diameter.text, r.diameterPosition);
         return;
     }
     switch (c) {
@@ -279,7 +340,9 @@ void DesignConditionsEditor::reactToOption(Option o) {
         case Option::HasSurcharge:
             on ? enable(k.surcharge, "10.0") : disable(k.surcharge, "0.0");
             break;
-        case Option::HasSnow: both(k.snowOnFlat, "1.0", k.snowOnSlope, "0.35"); break;
+        case Option::HasSnow:
+            both(k.snowOnFlat, "1.0", k.snowOnSlope, "0.35");
+            break;
         case Option::HasPassive:
             on ? enable(k.effectiveEmbedDepth, "1.0") : disable(k.effectiveEmbedDepth, "0.0");
             break;
@@ -289,15 +352,21 @@ void DesignConditionsEditor::reactToOption(Option o) {
             k.buoyancyInSlab.enabled = on;
             k.buoyancyInSlab.captionColour = on ? clMaroon : clBlack;
             break;
-        case Option::HasWind: both(k.windPressure, "1.0", k.barrierHeight, "1.0"); break;
-        case Option::HasCollision: both(k.collisionLoad, "30", k.collisionHeight, "0.6"); break;
-        default: return;  // buoyancyInSlab and considerZc change nothing else
+        case Option::HasWind:
+            both(k.windPressure, "1.0", k.barrierHeight, "1.0");
+            break;
+        case Option::HasCollision:
+            both(k.collisionLoad, "30", k.collisionHeight, "0.6");
+            break;
+        default:
+            return;  // buoyancyInSlab and considerZc change nothing else
     }
     mark(EditorChange::Picture);
 }
 
 bool DesignConditionsEditor::typeText(NumberField DesignConditions::*field, std::string text) {
-    const bool seismicField = field == &D::kh || field == &D::khStandard || field == &D::regionFactor;
+    const bool seismicField =
+        field == &D::kh || field == &D::khStandard || field == &D::regionFactor;
     if (!(d().*field).enabled || (seismicField && !seismicPageShown())) return false;
     Batch batch(*this);
     (d().*field).text = std::move(text);
@@ -329,15 +398,16 @@ void DesignConditionsEditor::chooseRebarDiameter(RebarMember m, int item) {
 // be read leaves kh as it was and says which field it is.
 void DesignConditionsEditor::recomputeKh() {
     try {
-        const float kh0 = static_cast<float>(
-            textToNumber(d().khStandard.text, fieldLabel(&D::khStandard)));
-        const float cz = static_cast<float>(
-            textToNumber(d().regionFactor.text, fieldLabel(&D::regionFactor)));
+        const float kh0 =
+            static_cast<float>(textToNumber(d().khStandard.text, fieldLabel(&D::khStandard)));
+        const float cz =
+            static_cast<float>(textToNumber(d().regionFactor.text, fieldLabel(&D::regionFactor)));
         const float kh = kh0 * cz;
         d().kh.text = fixedDecimals(kh, 2);
         mark(EditorChange::Values);
     } catch (const ConversionError& e) {
-        dialogs_.message(MessageKind::Error, std::string(e.what()) + "\r設計震度 kh は変更していません。");
+        dialogs_.message(MessageKind::Error,
+                         std::string(e.what()) + "\r設計震度 kh は変更していません。");
     }
 }
 
@@ -429,7 +499,8 @@ void DesignConditionsEditor::clickRegionInitial(std::string_view initial) {
 }
 
 void DesignConditionsEditor::clickRegionKey(std::string_view key) {
-    if (!seismicPageShown() || std::find(regionKeys_.begin(), regionKeys_.end(), key) == regionKeys_.end())
+    if (!seismicPageShown() ||
+        std::find(regionKeys_.begin(), regionKeys_.end(), key) == regionKeys_.end())
         return;
     const auto zone = regionZone(key);
     if (!zone) return;
@@ -444,7 +515,8 @@ void DesignConditionsEditor::clickRegionKey(std::string_view key) {
 // as it does for every other change of Cz.
 void DesignConditionsEditor::clickMunicipality(std::string_view municipality) {
     if (!seismicPageShown() || municipality != "青森市" ||
-        std::find(municipalities_.begin(), municipalities_.end(), municipality) == municipalities_.end())
+        std::find(municipalities_.begin(), municipalities_.end(), municipality) ==
+            municipalities_.end())
         return;
     Batch batch(*this);
     d().regionFactor.text = "1.0";

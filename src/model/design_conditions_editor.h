@@ -53,15 +53,15 @@ enum class RebarMember { Stem, Toe, Heel, Key };
 // What the window has to refresh after one editor action; one notification per action.
 struct EditorChange {
     enum Flag : unsigned {
-        Values = 1u << 0,             // texts, indexes, switches, enabled flags, colours
-        Picture = 1u << 1,            // the wall pictures are drawn again
-        Visibility = 1u << 2,         // shear-key tab, result page and menu entry; seismic page
-        Caption = 1u << 3,            // caption() and subjectName
-        RegionLists = 1u << 4,        // regionKeys(), municipalities()
-        AllowableStresses = 1u << 5,  // the allowable-stress table's choices or texts
-        ShowEditor = 1u << 6,         // bring the editor to the front
+        Values = 1u << 0,                // texts, indexes, switches, enabled flags, colours
+        Picture = 1u << 1,               // the wall pictures are drawn again
+        Visibility = 1u << 2,            // shear-key tab, result page and menu entry; seismic page
+        Caption = 1u << 3,               // caption() and subjectName
+        RegionLists = 1u << 4,           // regionKeys(), municipalities()
+        AllowableStresses = 1u << 5,     // the allowable-stress table's choices or texts
+        ShowEditor = 1u << 6,            // bring the editor to the front
         SelectSelfWeightPage = 1u << 7,  // select the load page "(1)自重"
-        HideResults = 1u << 8,        // hide the results window
+        HideResults = 1u << 8,           // hide the results window
     };
     unsigned flags = 0;
     bool has(Flag f) const { return (flags & f) != 0; }

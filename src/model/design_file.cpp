@@ -52,13 +52,25 @@ template <RebarChoice DesignConditions::*R, NumberField RebarChoice::*F>
 NumberField& rebarField(DesignConditions& d) {
     return (d.*R).*F;
 }
-std::string& groundPeriodOf(DesignConditions& d) { return d.groundPeriod; }
+std::string& groundPeriodOf(DesignConditions& d) {
+    return d.groundPeriod;
+}
 
-Record index(Choice c) { return {Kind::Index, c}; }
-Record text(TextRef t) { return {Kind::Text, {}, {}, nullptr, t}; }
-Record field(FieldRef f) { return {Kind::Field, {}, {}, f}; }
-Record option(Option o) { return {Kind::Switch, {}, o}; }
-Record kind(Kind k) { return {k}; }
+Record index(Choice c) {
+    return {Kind::Index, c};
+}
+Record text(TextRef t) {
+    return {Kind::Text, {}, {}, nullptr, t};
+}
+Record field(FieldRef f) {
+    return {Kind::Field, {}, {}, f};
+}
+Record option(Option o) {
+    return {Kind::Switch, {}, o};
+}
+Record kind(Kind k) {
+    return {k};
+}
 
 template <int Row>
 void addLayer(std::vector<Record>& r) {
@@ -173,17 +185,27 @@ const std::vector<Record>& records() {
 constexpr const char* kWallShapePage = "2";  // the page "逆Ｌ型"
 constexpr int kWallShapeLine = 20;
 
-std::string flag(bool on) { return on ? "TRUE" : "FALSE"; }
+std::string flag(bool on) {
+    return on ? "TRUE" : "FALSE";
+}
 
 std::vector<std::string> fileLines(const DesignConditions& d0) {
     DesignConditions d = d0;  // the accessors take a mutable record
     std::vector<std::string> lines;
     for (const Record& r : records()) {
         switch (r.kind) {
-            case Kind::Index: lines.push_back(std::to_string(choiceIndex(d, r.choice))); break;
-            case Kind::ShapePage: lines.push_back(kWallShapePage); break;
-            case Kind::Tab: lines.push_back(std::to_string(d.backfillShape)); break;
-            case Kind::Text: lines.push_back(r.text(d)); break;
+            case Kind::Index:
+                lines.push_back(std::to_string(choiceIndex(d, r.choice)));
+                break;
+            case Kind::ShapePage:
+                lines.push_back(kWallShapePage);
+                break;
+            case Kind::Tab:
+                lines.push_back(std::to_string(d.backfillShape));
+                break;
+            case Kind::Text:
+                lines.push_back(r.text(d));
+                break;
             case Kind::Field: {
                 const NumberField& f = r.field(d);
                 lines.push_back(f.text);
@@ -198,7 +220,8 @@ std::vector<std::string> fileLines(const DesignConditions& d0) {
                 break;
             }
             case Kind::FollowLoadCase:
-            case Kind::FollowStresses: break;
+            case Kind::FollowStresses:
+                break;
         }
     }
     return lines;
@@ -216,7 +239,8 @@ std::vector<std::string_view> splitLines(std::string_view bytes, std::size_t lim
             break;
         }
         lines.push_back(bytes.substr(start, end - start));
-        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+        start = end +
+                ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }
@@ -224,7 +248,9 @@ std::vector<std::string_view> splitLines(std::string_view bytes, std::size_t lim
 const std::string kReadStopped = "設計条件ファイルの読込みを中止しました。\r";
 const std::string kNotRead = "設計条件ファイルを読込めません。\r";
 
-std::string lineLabel(int line) { return std::to_string(line) + "行目"; }
+std::string lineLabel(int line) {
+    return std::to_string(line) + "行目";
+}
 
 }  // namespace
 
@@ -252,7 +278,8 @@ std::optional<Colour> parseColourLine(std::string_view line) {
     if (negative || digits.front() == '+') digits.remove_prefix(1);
     std::uint64_t value = 0;
     auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
+    if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size())
+        return std::nullopt;
     if (negative ? value > 0x80000000ull : value > 0xFFFFFFFFull) return std::nullopt;
     return static_cast<Colour>(negative ? 0x100000000ull - value : value);
 }
@@ -312,8 +339,8 @@ private:
     Colour nextColour() {
         const std::string& text = next();
         if (auto c = parseColourLine(text)) return *c;
-        throw DesignFileError(kReadStopped + lineLabel(line_) + "：'" + text + "' は色ではありません",
-                              line_);
+        throw DesignFileError(
+            kReadStopped + lineLabel(line_) + "：'" + text + "' は色ではありません", line_);
     }
 
     void applyRecord(const Record& r) {
@@ -328,9 +355,15 @@ private:
                 e_.react(r.choice);
                 return;
             }
-            case Kind::ShapePage: next(); return;  // checked before anything was applied
-            case Kind::Tab: d.backfillShape = nextIndex(choiceItemCount(Choice::BackfillShape)); return;
-            case Kind::Text: r.text(d) = next(); return;
+            case Kind::ShapePage:
+                next();
+                return;  // checked before anything was applied
+            case Kind::Tab:
+                d.backfillShape = nextIndex(choiceItemCount(Choice::BackfillShape));
+                return;
+            case Kind::Text:
+                r.text(d) = next();
+                return;
             case Kind::Field: {
                 NumberField& f = r.field(d);
                 f.text = next();
@@ -364,13 +397,14 @@ private:
     int line_ = 0;
 };
 
-bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes, const std::string& subjectName) {
+bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes,
+                                             const std::string& subjectName) {
     // Whatever cannot be a design file of this wall is refused before anything changes.
     const std::vector<std::string_view> raw = splitLines(bytes, kDesignFileLines);
     if (raw.size() < static_cast<std::size_t>(kWallShapeLine)) {
-        dialogs_.message(MessageKind::Error,
-                         kNotRead + "設計条件ファイルとしては行数が足りません（" +
-                             std::to_string(raw.size()) + "行）。");
+        dialogs_.message(MessageKind::Error, kNotRead +
+                                                 "設計条件ファイルとしては行数が足りません（" +
+                                                 std::to_string(raw.size()) + "行）。");
         return false;
     }
     std::vector<std::string> lines;
@@ -385,9 +419,10 @@ bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes, const std::
         }
     }
     if (lines[kWallShapeLine - 1] != kWallShapePage) {
-        dialogs_.message(MessageKind::Error,
-                         kNotRead + "逆Ｌ型擁壁の設計条件ファイルではありません（" +
-                             lineLabel(kWallShapeLine) + "：'" + lines[kWallShapeLine - 1] + "'）。");
+        dialogs_.message(MessageKind::Error, kNotRead +
+                                                 "逆Ｌ型擁壁の設計条件ファイルではありません（" +
+                                                 lineLabel(kWallShapeLine) + "：'" +
+                                                 lines[kWallShapeLine - 1] + "'）。");
         return false;
     }
 

@@ -16,12 +16,15 @@ const std::string allowableStressSeismicInNormalRun =
 const std::string allowableStressNormalInSeismicRun =
     "[地震時計算時]に[許容応力度]が\r[常時]になっています。\r\r確認して、訂正して下さい。";
 const std::string surchargeWithUnloadedPressure =
-    "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、\r\r[②載荷重]が[載荷重有り]になっています。"
+    "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、\r\r[②載荷重]が[載荷重有り]"
+    "になっています。"
     "\r[②載荷重]を確認してください。\r\r計算は、このまま続行します。";
 const std::string embedDepthAboveBearingEmbedDepth =
-    "Df(根入地盤への根入れ深さ)が、Df'(支持地盤への根入れ深さ)より浅いです。\r確認して、訂正して下さい。";
+    "Df(根入地盤への根入れ深さ)が、Df'(支持地盤への根入れ深さ)"
+    "より浅いです。\r確認して、訂正して下さい。";
 const std::string embedDepthAboveEffectiveDepth =
-    "Df(根入地盤への根入れ深さ)が、(3)その他の荷重のHo(有効根入長)より浅いです。\r確認して、訂正して下さい。";
+    "Df(根入地盤への根入れ深さ)が、(3)その他の荷重のHo(有効根入長)"
+    "より浅いです。\r確認して、訂正して下さい。";
 }  // namespace messages
 
 namespace {
@@ -101,7 +104,8 @@ Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, 
     }
     if (d.backfillShape == kEmbankment) {
         if (auto n = v.number(&D::slopeRatio)) v.refuseIf(*n == 0, "法面勾配を設定して下さい。");
-        if (auto h = v.number(&D::embankmentHeight)) v.refuseIf(*h == 0, "盛土高を設定して下さい。");
+        if (auto h = v.number(&D::embankmentHeight))
+            v.refuseIf(*h == 0, "盛土高を設定して下さい。");
     }
 
     {

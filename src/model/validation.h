@@ -24,11 +24,11 @@ Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, 
 bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs);
 
 namespace messages {
-extern const std::string allowableStressSeismicInNormalRun;   // normal run, seismic stresses
-extern const std::string allowableStressNormalInSeismicRun;   // seismic run, normal stresses
-extern const std::string surchargeWithUnloadedPressure;       // warning, the run goes on
-extern const std::string embedDepthAboveBearingEmbedDepth;    // Df < Df'
-extern const std::string embedDepthAboveEffectiveDepth;       // Df < Ho
+extern const std::string allowableStressSeismicInNormalRun;  // normal run, seismic stresses
+extern const std::string allowableStressNormalInSeismicRun;  // seismic run, normal stresses
+extern const std::string surchargeWithUnloadedPressure;      // warning, the run goes on
+extern const std::string embedDepthAboveBearingEmbedDepth;   // Df < Df'
+extern const std::string embedDepthAboveEffectiveDepth;      // Df < Ho
 }  // namespace messages
 
 }  // namespace marvoten

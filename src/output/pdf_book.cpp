@@ -167,7 +167,9 @@ private:
     void put(const Lines& l) {
         pdfListBlock(canvas(), l.dx, l.dy, book_.text(l.id).block(l.block), l.size);
     }
-    void put(const Table& t) { pdfTable(canvas(), t.dx, t.dy, t.size, book_.table(t.id), t.caption); }
+    void put(const Table& t) {
+        pdfTable(canvas(), t.dx, t.dy, t.size, book_.table(t.id), t.caption);
+    }
     void put(const Figure& f) {
         pdfFigure(canvas(), f.mode, book_.figure(f.id), f.dx, f.dy, f.width, f.height);
     }
@@ -190,7 +192,9 @@ void writeDocument(TPDFMaker& pdf, TPDFStream& stream, const CalculationBook& bo
 
 }  // namespace
 
-std::string pdfBookTitle(std::string_view subjectName) { return cp932Printable(subjectName); }
+std::string pdfBookTitle(std::string_view subjectName) {
+    return cp932Printable(subjectName);
+}
 
 std::string pdfBookBytes(const CalculationBook& book, std::string_view subjectName,
                          bool hasShearKey, const Clock& clock) {

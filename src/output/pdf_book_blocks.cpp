@@ -17,7 +17,9 @@ std::size_t utf8Length(unsigned char lead) {
     return 0;
 }
 
-bool isContinuation(unsigned char c) { return c >= 0x80 && c <= 0xBF; }
+bool isContinuation(unsigned char c) {
+    return c >= 0x80 && c <= 0xBF;
+}
 
 bool convertible(std::string_view character) {
     try {

@@ -45,9 +45,13 @@ private:
     double L_, T_, B_, width_, height_;
 };
 
-TPDFColor pdfColour(Rgb rgb) { return TPDFColor{rgb.r, rgb.g, rgb.b}; }
+TPDFColor pdfColour(Rgb rgb) {
+    return TPDFColor{rgb.r, rgb.g, rgb.b};
+}
 
-bool drawnLabel(const std::string& label) { return !label.empty() && label != " "; }
+bool drawnLabel(const std::string& label) {
+    return !label.empty() && label != " ";
+}
 
 void drawPolyline(TPDFContents& c, const std::vector<PagePoint>& points) {
     for (std::size_t i = 1; i < points.size(); ++i) {

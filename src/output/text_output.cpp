@@ -15,9 +15,17 @@ constexpr const char* kConfirmation =
     "計算結果をテキスト出力しますか。\r\r出力ファイル名は\r　擁壁.txt\rです。";
 constexpr const char* kDone = "テキスト出力終わりました。";
 
-struct Heading { const char* text; };
-struct Block { TextId id; int block; };
-struct Table { TableId id; std::size_t width; };
+struct Heading {
+    const char* text;
+};
+struct Block {
+    TextId id;
+    int block;
+};
+struct Table {
+    TableId id;
+    std::size_t width;
+};
 using Item = std::variant<Heading, Block, Table>;
 
 // The file's contents in order; the shear-key tail follows only with a key.
@@ -71,10 +79,8 @@ const std::vector<Item>& mainItems() {
 
 const std::vector<Item>& shearKeyItems() {
     static const std::vector<Item> items{
-        Heading{"Ⅳ-2-2.構造計算:底版(突起)"},
-        Heading{"突起"},
-        Block{TextId::KeyForcesText, 0},
-        Block{TextId::KeyStressText, 0},
+        Heading{"Ⅳ-2-2.構造計算:底版(突起)"}, Heading{"突起"},
+        Block{TextId::KeyForcesText, 0},      Block{TextId::KeyStressText, 0},
         Table{TableId::KeyTable, 10},
     };
     return items;
@@ -100,7 +106,8 @@ private:
         const TableSection& table = book_.table(t.id);
         for (int r = 0; r < table.rowCount(); ++r) {
             std::string row;
-            for (int c = 0; c < table.columnCount(); ++c) row += padLeft(table.cell(c, r), t.width) + ":";
+            for (int c = 0; c < table.columnCount(); ++c)
+                row += padLeft(table.cell(c, r), t.width) + ":";
             line(row);
         }
         line("");

@@ -21,7 +21,9 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // sign? digits* ('.' digits*)? (('e'|'E') sign? digits+)?, with at least one mantissa digit.
 bool isDecimalSyntax(std::string_view s) {

@@ -71,7 +71,8 @@ void writeFileSafely(const std::filesystem::path& target, std::string_view bytes
 std::string readFileBytes(const std::filesystem::path& source) {
     std::error_code ec;
     if (std::filesystem::is_directory(source, ec))
-        throw FileReadError("ファイル「" + source.string() + "」を開けません：" + std::strerror(EISDIR));
+        throw FileReadError("ファイル「" + source.string() + "」を開けません：" +
+                            std::strerror(EISDIR));
     std::ifstream in(source, std::ios::binary);
     if (!in) {
         int err = errno;
@@ -80,8 +81,7 @@ std::string readFileBytes(const std::filesystem::path& source) {
     }
     std::ostringstream ss;
     ss << in.rdbuf();
-    if (in.bad())
-        throw FileReadError("ファイル「" + source.string() + "」を読めません");
+    if (in.bad()) throw FileReadError("ファイル「" + source.string() + "」を読めません");
     return ss.str();
 }
 

@@ -157,8 +157,8 @@ SurfaceLine surfaceLine(const TTeisu& t, const DesignConditions& dc, SurfaceKind
     return line;
 }
 
-void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f, double left,
-                             ReactionDiagramMode mode) {
+void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f,
+                             double left, ReactionDiagramMode mode) {
     f.series(1).setColour(colours::black);
     f.series(3).setColour(colours::black);
     f.series(2).setColour(colourOutput(dc) ? colours::purple : colours::black);

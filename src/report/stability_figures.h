@@ -27,8 +27,8 @@ void drawReactionDiagram(FigureSeries& series, const TAntei& a, ReactionDiagramM
 // and the reaction diagram in series 2 (purple, black in monochrome), series 3 in
 // black for the member's bar; the vertical axis from below the largest reaction to
 // above the crest, the horizontal from `left` to beyond the heel.
-void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f, double left,
-                             ReactionDiagramMode mode);
+void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f,
+                             double left, ReactionDiagramMode mode);
 
 // Every entry of the distinct vertex list of the wall body "W_A", the closing
 // entry included, with empty labels.

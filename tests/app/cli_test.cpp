@@ -63,14 +63,17 @@ TEST_F(Cli, DesignFileOfTheStartValuesGivesTheSameTextAsTheDefault) {
 }
 
 TEST_F(Cli, WritesOnlyTheChosenOutputsAndEveryOutputWithoutAFlag) {
-    const CliResult twice = cli({"run", "--default", "--txt", "--txt", "--out", (out() / "txt").string()});
+    const CliResult twice =
+        cli({"run", "--default", "--txt", "--txt", "--out", (out() / "txt").string()});
     ASSERT_EQ(twice.status, 0);
-    EXPECT_EQ(twice.out, "テキスト出力終わりました。\n") << "a flag given twice writes its output once";
+    EXPECT_EQ(twice.out, "テキスト出力終わりました。\n")
+        << "a flag given twice writes its output once";
     EXPECT_TRUE(fs::exists(out() / "txt" / "擁壁.txt"));
     EXPECT_FALSE(fs::exists(out() / "txt" / "擁壁計算結果.pdf"));
     CliResult all = cli({"run", "--default", "--out", (out() / "all").string()});
     ASSERT_EQ(all.status, 0) << all.err;
-    for (const char* name : {"擁壁.txt", "擁壁計算結果.pdf", "図：擁壁外形図.wmf", "図：擁壁外形図.svg"})
+    for (const char* name :
+         {"擁壁.txt", "擁壁計算結果.pdf", "図：擁壁外形図.wmf", "図：擁壁外形図.svg"})
         EXPECT_TRUE(fs::exists(out() / "all" / name)) << name;
     EXPECT_NE(all.out.find("テキスト出力終わりました。"), std::string::npos);
 }
@@ -80,8 +83,10 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
     std::string bytes;
     for (int i = 0; i < 3000; ++i) bytes.push_back(static_cast<char>((i * 7919 + 13) % 251));
     writeFileSafely(random, bytes);
-    const fs::path abc = designWith("abc.dat", [](DesignConditions& d) { d.backfillPhi.text = "abc"; });
-    const fs::path wide = designWith("wide.dat", [](DesignConditions& d) { d.baseWidth.text = "5000"; });
+    const fs::path abc =
+        designWith("abc.dat", [](DesignConditions& d) { d.backfillPhi.text = "abc"; });
+    const fs::path wide =
+        designWith("wide.dat", [](DesignConditions& d) { d.baseWidth.text = "5000"; });
     const fs::path checkedAbc =
         designWith("checked.dat", [](DesignConditions& d) { d.frontBatterWidth.text = "abc"; });
 
@@ -95,7 +100,10 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
         {"missing design file", {"run", (tmp.path() / "none.dat").string()}, 1, "none.dat"},
         {"random bytes", {"run", random.string()}, 1, "設計条件ファイルを読込めません"},
         {"field holding abc", {"run", abc.string()}, 1, "'abc' は数値ではありません"},
-        {"field the checks read holding abc", {"run", checkedAbc.string()}, 1, "前面勾配幅(mm)：'abc'"},
+        {"field the checks read holding abc",
+         {"run", checkedAbc.string()},
+         1,
+         "前面勾配幅(mm)：'abc'"},
         {"validation refusal", {"run", wide.string()}, 2, "擁壁形状(幅)を再確認して下さい。"},
         {"unknown flag", {"run", "--default", "--doc"}, 1, "不明なオプションです: --doc"},
         {"single-dash flag", {"run", "--default", "-x"}, 1, "不明なオプションです: -x"},
@@ -112,7 +120,8 @@ TEST_F(Cli, BadInputEndsWithAClearMessageAndItsStatus) {
         EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
         EXPECT_EQ(readFileBytes(out() / "擁壁.txt"), "earlier") << c.what;
-        EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 1) << c.what;
+        EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 1)
+            << c.what;
         fs::current_path(startFolder);
     }
 }

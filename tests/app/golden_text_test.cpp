@@ -9,8 +9,8 @@
 
 #include "app/cli.h"
 #include "app/session.h"
-#include "output/text_output.h"
 #include "model/design_conditions_editor.h"
+#include "output/text_output.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
 #include "support/test_support.h"
@@ -37,7 +37,8 @@ std::vector<std::string> splitLines(const std::string& text, const std::string& 
 
 // A line diff by longest common subsequence: "-" golden only, "+" written only,
 // each with its line number in its own file.
-std::string lineDiff(const std::vector<std::string>& golden, const std::vector<std::string>& written) {
+std::string lineDiff(const std::vector<std::string>& golden,
+                     const std::vector<std::string>& written) {
     const size_t n = golden.size(), m = written.size();
     std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
     for (size_t i = n; i-- > 0;)
@@ -64,9 +65,9 @@ std::string lineDiff(const std::vector<std::string>& golden, const std::vector<s
 void startValues(DesignConditionsEditor&) {}
 
 void keyWaterAndSeismic(DesignConditionsEditor& e) {
-    e.choose(Choice::HasShearKey, 1);   // 800 / 500 / 400 mm
+    e.choose(Choice::HasShearKey, 1);     // 800 / 500 / 400 mm
     e.setOption(Option::HasWater, true);  // H1 0.5 m, γw 9.8, buoyancy in the slab
-    e.choose(Choice::SeismicCase, 1);   // kh 0.12, seismic earth pressure + inertia
+    e.choose(Choice::SeismicCase, 1);     // kh 0.12, seismic earth pressure + inertia
     e.showAllowableStresses();
     e.allowableStressWindow().chooseLoadCase(1);
     e.transferAllowableStresses();
@@ -167,7 +168,9 @@ struct GoldenCase {
     Route route = Route::CommandLine;
 };
 
-void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.golden; }
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+    *os << c.golden;
+}
 
 class GoldenText : public ::testing::TestWithParam<GoldenCase> {
 protected:
@@ -187,18 +190,21 @@ TEST_P(GoldenText, WholeFileMatchesTheReviewedGoldenFile) {
 
     if (c.route == Route::CommandLine) {
         std::ostringstream o, e;
-        ASSERT_EQ(runCli({"run", design.string(), "--txt", "--out", out.string()}, o, e), 0) << e.str();
+        ASSERT_EQ(runCli({"run", design.string(), "--txt", "--out", out.string()}, o, e), 0)
+            << e.str();
     } else {
         ASSERT_EQ(runCalculationCommand(session), RunOutcome::Completed);
         fs::create_directories(out);
-        ASSERT_TRUE(writeTextOutput(session.book, session.editor.conditions().hasShearKey == 1, dialogs, out));
+        ASSERT_TRUE(writeTextOutput(session.book, session.editor.conditions().hasShearKey == 1,
+                                    dialogs, out));
     }
     const std::string bytes = readFileBytes(out / "擁壁.txt");
 
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     for (const std::string& line : splitLines(bytes, "\r\n"))
-        ASSERT_EQ(line.find_first_of("\r\n"), std::string::npos) << "a line break that is not CR LF";
+        ASSERT_EQ(line.find_first_of("\r\n"), std::string::npos)
+            << "a line break that is not CR LF";
     std::string text;
     ASSERT_NO_THROW(text = fromCp932(bytes));
 
@@ -210,17 +216,20 @@ TEST_P(GoldenText, WholeFileMatchesTheReviewedGoldenFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, GoldenText,
-    ::testing::Values(GoldenCase{"start.dat", "start_values.txt", startValues},
-                      GoldenCase{"key_water_seismic.dat", "key_water_seismic.txt", keyWaterAndSeismic},
-                      GoldenCase{"embankment_wind_collision.dat", "embankment_wind_collision.txt",
-                                 embankmentWindAndCollision},
-                      GoldenCase{"slope_seismic_small_wall.dat", "slope_seismic_small_wall.txt",
-                                 slopeSeismicSmallWall},
-                      GoldenCase{"clay_zc_seismic_pressure_only.dat", "clay_zc_seismic_pressure_only.txt",
-                                 clayWithZcSafetyFactorAndSeismicPressureOnly, Route::Session},
-                      GoldenCase{"resultant_beyond_the_middle_third.dat",
-                                 "resultant_beyond_the_middle_third.txt", resultantBeyondTheMiddleTwoThirds}),
-    [](const auto& info) { return std::string(info.param.golden).substr(0, std::string(info.param.golden).find('.')); });
+    ::testing::Values(
+        GoldenCase{"start.dat", "start_values.txt", startValues},
+        GoldenCase{"key_water_seismic.dat", "key_water_seismic.txt", keyWaterAndSeismic},
+        GoldenCase{"embankment_wind_collision.dat", "embankment_wind_collision.txt",
+                   embankmentWindAndCollision},
+        GoldenCase{"slope_seismic_small_wall.dat", "slope_seismic_small_wall.txt",
+                   slopeSeismicSmallWall},
+        GoldenCase{"clay_zc_seismic_pressure_only.dat", "clay_zc_seismic_pressure_only.txt",
+                   clayWithZcSafetyFactorAndSeismicPressureOnly, Route::Session},
+        GoldenCase{"resultant_beyond_the_middle_third.dat", "resultant_beyond_the_middle_third.txt",
+                   resultantBeyondTheMiddleTwoThirds}),
+    [](const auto& info) {
+        return std::string(info.param.golden).substr(0, std::string(info.param.golden).find('.'));
+    });
 
 }  // namespace
 }  // namespace marvoten

@@ -30,7 +30,8 @@ TEST(TextSection, WriterFillsAndReplacesLines) {
     ASSERT_EQ(t.lineCount(), 3u);
     EXPECT_EQ(t.line(1), "");
     t.setLine(2, "  面積(A)=1.25m2");
-    EXPECT_EQ(t.upper().lines(), (std::vector<std::string>{"１．自重計算", "", "  面積(A)=1.25m2"}));
+    EXPECT_EQ(t.upper().lines(),
+              (std::vector<std::string>{"１．自重計算", "", "  面積(A)=1.25m2"}));
     EXPECT_THROW(t.setLine(3, "x"), std::out_of_range);
     t.clear();
     EXPECT_EQ(t.lineCount(), 0u);

@@ -83,14 +83,15 @@ TEST(BookShape, PagesSubTabsAndSectionsInBookOrder) {
         EXPECT_TRUE(page.visible) << page.caption;
         for (const auto& entry : page.sections) {
             const std::string subTab =
-                entry.subTab < 0 ? "" : page.subTabs.at(static_cast<std::size_t>(entry.subTab)).caption;
-            actual.push_back({page.caption, subTab, book.groupCaption(entry.id), book.sectionName(entry.id),
-                              kindOf(book, entry.id)});
+                entry.subTab < 0 ? ""
+                                 : page.subTabs.at(static_cast<std::size_t>(entry.subTab)).caption;
+            actual.push_back({page.caption, subTab, book.groupCaption(entry.id),
+                              book.sectionName(entry.id), kindOf(book, entry.id)});
         }
     }
-    EXPECT_EQ(pageCaptions, (std::vector<std::string>{"Ⅰ．設計条件", "Ⅱ-1．荷重計算", "Ⅱ-3．荷重計算",
-                                                       "Ⅲ-1．安定計算", "Ⅲ-2.荷重図", "Ⅳ-1．構造(たて壁)",
-                                                       "Ⅳ-2．構造(底版)"}));
+    EXPECT_EQ(pageCaptions, (std::vector<std::string>{
+                                "Ⅰ．設計条件", "Ⅱ-1．荷重計算", "Ⅱ-3．荷重計算", "Ⅲ-1．安定計算",
+                                "Ⅲ-2.荷重図", "Ⅳ-1．構造(たて壁)", "Ⅳ-2．構造(底版)"}));
     ASSERT_EQ(actual.size(), bookOrder.size());
     for (std::size_t i = 0; i < bookOrder.size(); ++i) {
         const auto& e = bookOrder[i];
@@ -123,7 +124,8 @@ TEST(BookShape, SubTabsOfEachPage) {
 
 TEST(BookShape, TextSectionsHaveTheirBlocks) {
     const CalculationBook book;
-    const std::vector<TextId> twoBlocks{TextId::ConditionsText, TextId::StemForcesText, TextId::AnchorageText};
+    const std::vector<TextId> twoBlocks{TextId::ConditionsText, TextId::StemForcesText,
+                                        TextId::AnchorageText};
     for (std::size_t i = 0; i < textSectionCount; ++i) {
         const auto id = static_cast<TextId>(i);
         const auto& t = book.text(id);
@@ -150,41 +152,120 @@ struct TableCase {
 };
 
 const std::vector<TableCase> tableCases{
-    {TableId::CeTable, "CeTable", 6, 2, {30, 30, 30, 30, 30, 35}, 17,
-     {"d(mm)", "300", "1,000", "3,000", "5,000", "10,000"}, {"d(mm)", "Ce"}, {"Ce", "1.4", "1.0", "0.7", "0.6", "0.5"}},
-    {TableId::CptTable, "CptTable", 6, 2, {30, 30, 30, 30, 30, 35}, 17,
-     {"Pt(%)", "0.1", "0.2", "0.3", "0.5", "1.0以上"}, {"Pt(%)", "Cpt"}, {"Cpt", "0.7", "0.9", "1.0", "1.2", "1.5"}},
-    {TableId::CdcTable, "CdcTable", 6, 2, {30, 30, 30, 30, 30, 35}, 17,
-     {"a/d", "0.5", "1.0", "1.5", "2.0", "2.5"}, {"a/d", "Cdc"}, {"Cdc", "6.4", "4.0", "2.5", "1.6", "1.0"}},
-    {TableId::StabilityPointTable, "StabilityPointTable", 3, 12, {62, 50, 50}, 16, {"", "", ""}, {}, {}},
-    {TableId::SlabLoadTable, "SlabLoadTable", 5, 12, {90, 50, 50, 50, 50}, 16,
-     {"-", "A(m2)", "W(kN)", "Iy(m3)", "X(m)"}, {}, {}},
+    {TableId::CeTable,
+     "CeTable",
+     6,
+     2,
+     {30, 30, 30, 30, 30, 35},
+     17,
+     {"d(mm)", "300", "1,000", "3,000", "5,000", "10,000"},
+     {"d(mm)", "Ce"},
+     {"Ce", "1.4", "1.0", "0.7", "0.6", "0.5"}},
+    {TableId::CptTable,
+     "CptTable",
+     6,
+     2,
+     {30, 30, 30, 30, 30, 35},
+     17,
+     {"Pt(%)", "0.1", "0.2", "0.3", "0.5", "1.0以上"},
+     {"Pt(%)", "Cpt"},
+     {"Cpt", "0.7", "0.9", "1.0", "1.2", "1.5"}},
+    {TableId::CdcTable,
+     "CdcTable",
+     6,
+     2,
+     {30, 30, 30, 30, 30, 35},
+     17,
+     {"a/d", "0.5", "1.0", "1.5", "2.0", "2.5"},
+     {"a/d", "Cdc"},
+     {"Cdc", "6.4", "4.0", "2.5", "1.6", "1.0"}},
+    {TableId::StabilityPointTable,
+     "StabilityPointTable",
+     3,
+     12,
+     {62, 50, 50},
+     16,
+     {"", "", ""},
+     {},
+     {}},
+    {TableId::SlabLoadTable,
+     "SlabLoadTable",
+     5,
+     12,
+     {90, 50, 50, 50, 50},
+     16,
+     {"-", "A(m2)", "W(kN)", "Iy(m3)", "X(m)"},
+     {},
+     {}},
     {TableId::SlabPointTable, "SlabPointTable", 3, 12, {90, 50, 50}, 16, {"", "", ""}, {}, {}},
-    {TableId::LoadListTable, "LoadListTable", 7, 11, {55, 55, 55, 55, 55, 65, 65}, 16,
+    {TableId::LoadListTable,
+     "LoadListTable",
+     7,
+     11,
+     {55, 55, 55, 55, 55, 65, 65},
+     16,
      {"区分", "鉛直力V", "水平力H", "作用点x", "作用点y", "ﾓｰﾒﾝﾄV･x", "ﾓｰﾒﾝﾄH･y"},
-     {"区分", "躯体重量", "前面土", "載荷重", "主働土圧", "受働土圧", "水圧", "浮力", "風荷重", "衝突荷重", "合計"},
+     {"区分", "躯体重量", "前面土", "載荷重", "主働土圧", "受働土圧", "水圧", "浮力", "風荷重",
+      "衝突荷重", "合計"},
      {}},
-    {TableId::StemForcesTable, "StemForcesTable", 5, 14, {65, 68, 68, 68, 68}, 17,
+    {TableId::StemForcesTable,
+     "StemForcesTable",
+     5,
+     14,
+     {65, 68, 68, 68, 68},
+     17,
      {"断面力", "H=1/4", "H=2/4", "H=3/4", "固定部"},
-     {"断面力", "計算位置", "土圧水平力", "土圧作用点", "土圧ﾓｰﾒﾝﾄ", "躯体重量", "地震慣性力", "地震作用点",
-      "地震ﾓｰﾒﾝﾄ", "水圧水平力", "水圧作用点", "水圧ﾓｰﾒﾝﾄ", "Σﾓｰﾒﾝﾄ", "Σ剪断力"},
+     {"断面力", "計算位置", "土圧水平力", "土圧作用点", "土圧ﾓｰﾒﾝﾄ", "躯体重量", "地震慣性力",
+      "地震作用点", "地震ﾓｰﾒﾝﾄ", "水圧水平力", "水圧作用点", "水圧ﾓｰﾒﾝﾄ", "Σﾓｰﾒﾝﾄ", "Σ剪断力"},
      {}},
-    {TableId::StemStressTable, "StemStressTable", 5, 16, {80, 68, 68, 68, 68}, 17,
+    {TableId::StemStressTable,
+     "StemStressTable",
+     5,
+     16,
+     {80, 68, 68, 68, 68},
+     17,
      {"-", "H=1/4", "H=2/4", "H=3/4", "固定部"},
-     {"-", "計算位置", "たて壁厚", "曲げﾓｰﾒﾝﾄ", "剪断力(S)", "剪断力(Sh)", "必要鉄筋量", "使用鉄筋量",
-      "鉄筋径@ﾋﾟｯﾁ", "圧縮応力度", "引張応力度", "平均剪断応力度", "許容剪断応力度", "Ce", "Pt(%):Cpt", "判定"},
+     {"-", "計算位置", "たて壁厚", "曲げﾓｰﾒﾝﾄ", "剪断力(S)", "剪断力(Sh)", "必要鉄筋量",
+      "使用鉄筋量", "鉄筋径@ﾋﾟｯﾁ", "圧縮応力度", "引張応力度", "平均剪断応力度", "許容剪断応力度",
+      "Ce", "Pt(%):Cpt", "判定"},
      {}},
-    {TableId::ToeHalfDepthTable, "ToeHalfDepthTable", 6, 5, {54, 42, 42, 42, 42, 47}, 17,
-     {"-", "先端部", "H/2部", "V(kN)", "x(m)", "Vx(kNm)"}, {"-", "自　重", "前面土", "地盤反力", "合計"}, {}},
-    {TableId::ToeRootTable, "ToeRootTable", 6, 5, {54, 42, 42, 42, 42, 47}, 17,
-     {"-", "先端部", "付根部", "V(kN)", "x(m)", "Vx(kNm)"}, {"-", "自　重", "前面土", "地盤反力", "合計"}, {}},
-    {TableId::ToeStressTable, "ToeStressTable", 3, 10, {75, 70, 70}, 17, {"-", "応力度等", "許容応力度"},
-     {"-", "曲げﾓｰﾒﾝﾄ", "剪断力", "必要鉄筋量", "使用鉄筋量", "鉄筋径@ﾋﾟｯﾁ", "圧縮応力度", "引張応力度",
-      "平均剪断応力度", "判定"},
+    {TableId::ToeHalfDepthTable,
+     "ToeHalfDepthTable",
+     6,
+     5,
+     {54, 42, 42, 42, 42, 47},
+     17,
+     {"-", "先端部", "H/2部", "V(kN)", "x(m)", "Vx(kNm)"},
+     {"-", "自　重", "前面土", "地盤反力", "合計"},
      {}},
-    {TableId::KeyTable, "KeyTable", 3, 10, {80, 70, 70}, 17, {"-", "応力度等", "許容応力度"},
-     {"-", "曲げﾓｰﾒﾝﾄ", "剪断力", "必要鉄筋量", "使用鉄筋量", "鉄筋径@ﾋﾟｯﾁ", "圧縮応力度", "引張応力度",
-      "平均剪断応力度", "判定"},
+    {TableId::ToeRootTable,
+     "ToeRootTable",
+     6,
+     5,
+     {54, 42, 42, 42, 42, 47},
+     17,
+     {"-", "先端部", "付根部", "V(kN)", "x(m)", "Vx(kNm)"},
+     {"-", "自　重", "前面土", "地盤反力", "合計"},
+     {}},
+    {TableId::ToeStressTable,
+     "ToeStressTable",
+     3,
+     10,
+     {75, 70, 70},
+     17,
+     {"-", "応力度等", "許容応力度"},
+     {"-", "曲げﾓｰﾒﾝﾄ", "剪断力", "必要鉄筋量", "使用鉄筋量", "鉄筋径@ﾋﾟｯﾁ", "圧縮応力度",
+      "引張応力度", "平均剪断応力度", "判定"},
+     {}},
+    {TableId::KeyTable,
+     "KeyTable",
+     3,
+     10,
+     {80, 70, 70},
+     17,
+     {"-", "応力度等", "許容応力度"},
+     {"-", "曲げﾓｰﾒﾝﾄ", "剪断力", "必要鉄筋量", "使用鉄筋量", "鉄筋径@ﾋﾟｯﾁ", "圧縮応力度",
+      "引張応力度", "平均剪断応力度", "判定"},
      {}},
 };
 
@@ -206,21 +287,24 @@ TEST(BookShape, TablesAtStartUp) {
             }
         }
         for (int row = 0; row < c.rows; ++row) {
-            const std::string expected = c.column0.empty() ? (row == 0 ? c.row0[0] : "")
-                                                           : c.column0.at(static_cast<std::size_t>(row));
+            const std::string expected = c.column0.empty()
+                                             ? (row == 0 ? c.row0[0] : "")
+                                             : c.column0.at(static_cast<std::size_t>(row));
             EXPECT_EQ(t.cell(0, row), expected) << "row " << row;
         }
         // Data cells other than the fixed ones are empty at start-up.
         for (int row = c.row1.empty() ? 1 : 2; row < c.rows; ++row)
-            for (int col = 1; col < c.columns; ++col) EXPECT_EQ(t.cell(col, row), "") << col << "," << row;
+            for (int col = 1; col < c.columns; ++col)
+                EXPECT_EQ(t.cell(col, row), "") << col << "," << row;
     }
 }
 
 // Colours of the figures by the names the figure list uses.
 const std::map<std::string, Rgb> namedColours{
-    {"black", {0, 0, 0}},       {"maroon", {128, 0, 0}},   {"green", {0, 128, 0}},   {"olive", {128, 128, 0}},
-    {"navy", {0, 0, 128}},      {"purple", {128, 0, 128}}, {"teal", {0, 128, 128}},  {"gray", {128, 128, 128}},
-    {"red", {255, 0, 0}},       {"lime", {0, 255, 0}},     {"yellow", {255, 255, 0}}, {"blue", {0, 0, 255}},
+    {"black", {0, 0, 0}},       {"maroon", {128, 0, 0}},   {"green", {0, 128, 0}},
+    {"olive", {128, 128, 0}},   {"navy", {0, 0, 128}},     {"purple", {128, 0, 128}},
+    {"teal", {0, 128, 128}},    {"gray", {128, 128, 128}}, {"red", {255, 0, 0}},
+    {"lime", {0, 255, 0}},      {"yellow", {255, 255, 0}}, {"blue", {0, 0, 255}},
     {"fuchsia", {255, 0, 255}}, {"aqua", {0, 255, 255}},
 };
 
@@ -251,8 +335,11 @@ std::vector<ExpectedSeries> parseSeries(const std::string& text) {
         ExpectedSeries s;
         s.number = std::stoi(m[1]);
         s.legend = m[2];
-        if (m[6].matched) s.colour = namedColours.at(m[6]);
-        else s.colour = {std::uint8_t(std::stoi(m[3])), std::uint8_t(std::stoi(m[4])), std::uint8_t(std::stoi(m[5]))};
+        if (m[6].matched)
+            s.colour = namedColours.at(m[6]);
+        else
+            s.colour = {std::uint8_t(std::stoi(m[3])), std::uint8_t(std::stoi(m[4])),
+                        std::uint8_t(std::stoi(m[5]))};
         s.fast = m[7].matched;
         s.width = m[8].matched ? 2 : 1;
         s.labels = m[9].matched;
@@ -277,31 +364,41 @@ struct FigureCase {
 };
 
 const std::vector<FigureCase> figureCases{
-    {FigureId::WallShapeFigure, "WallShapeFigure", "擁壁外形図(mm)", false, "", "", "", "", false, false,
-     "1 black w2; 2 green; 3 yellow; 4 blue labels -4; 5 gray labels -8; 6 fuchsia labels 4; 7 teal labels 4; 8 navy "
+    {FigureId::WallShapeFigure, "WallShapeFigure", "擁壁外形図(mm)", false, "", "", "", "", false,
+     false,
+     "1 black w2; 2 green; 3 yellow; 4 blue labels -4; 5 gray labels -8; 6 fuchsia labels 4; 7 "
+     "teal labels 4; 8 navy "
      "labels 4; 9 maroon labels 4; 10 lime labels 4; 11 olive labels 4; 12 purple labels 4"},
-    {FigureId::StabilityLoadFigure, "StabilityLoadFigure", "点番号図", false, "", "", "", "", false, false,
-     "1 black w2 labels -14; 2 green labels 4; 3 yellow labels 4; 4 red"},
+    {FigureId::StabilityLoadFigure, "StabilityLoadFigure", "点番号図", false, "", "", "", "", false,
+     false, "1 black w2 labels -14; 2 green labels 4; 3 yellow labels 4; 4 red"},
     {FigureId::SlabLoadFigure, "SlabLoadFigure", "点番号図", false, "", "", "", "", false, false,
-     "1 red; 2 green w2 labels -14; 3 yellow labels 4; 4 blue w2 labels -14; 5 gray labels 4; 6 fuchsia labels 4; 7 "
+     "1 red; 2 green w2 labels -14; 3 yellow labels 4; 4 blue w2 labels -14; 5 gray labels 4; 6 "
+     "fuchsia labels 4; 7 "
      "teal labels 4; 8 navy; 9 maroon labels 4; 10 lime labels 4"},
-    {FigureId::EarthPressureFigure, "EarthPressureFigure", "すべり角～土圧図", false, "すべり角（度）", "0",
-     "土圧(kN)", "#,##0", false, false, "1 red fast polyline; 2 green labels 2"},
-    {FigureId::GroundReactionFigure, "GroundReactionFigure", "地盤反力", false, "", "", "", "", false, false,
-     "1 red w2; 2 green labels 8"},
-    {FigureId::LoadDiagramFigure, "LoadDiagramFigure", "荷重図(安定計算時)", false, "", "", "", "", false, true,
-     "1 \"擁壁\" black w2; 2 \"地盤反力\" RGB (128, 0, 255) labels -14; 3 \"すべり面\" red labels -12; 4 \"載荷重\" "
-     "lime labels 2; 5 \"地表\" RGB (128, 64, 0); 6 \"土圧\" blue labels 4; 7 \"水圧\" aqua labels 2; 8 \"中央1/3点\" "
-     "black w2; 9 \"中央1/3点\" black w2; 10 \"土圧作用点\" red; 11 \"Ph作用点\" red labels 0; 12 \"Pv作用点\" red "
+    {FigureId::EarthPressureFigure, "EarthPressureFigure", "すべり角～土圧図", false,
+     "すべり角（度）", "0", "土圧(kN)", "#,##0", false, false,
+     "1 red fast polyline; 2 green labels 2"},
+    {FigureId::GroundReactionFigure, "GroundReactionFigure", "地盤反力", false, "", "", "", "",
+     false, false, "1 red w2; 2 green labels 8"},
+    {FigureId::LoadDiagramFigure, "LoadDiagramFigure", "荷重図(安定計算時)", false, "", "", "", "",
+     false, true,
+     "1 \"擁壁\" black w2; 2 \"地盤反力\" RGB (128, 0, 255) labels -14; 3 \"すべり面\" red labels "
+     "-12; 4 \"載荷重\" "
+     "lime labels 2; 5 \"地表\" RGB (128, 64, 0); 6 \"土圧\" blue labels 4; 7 \"水圧\" aqua labels "
+     "2; 8 \"中央1/3点\" "
+     "black w2; 9 \"中央1/3点\" black w2; 10 \"土圧作用点\" red; 11 \"Ph作用点\" red labels 0; 12 "
+     "\"Pv作用点\" red "
      "labels 8; 13 (no legend entry) green"},
-    {FigureId::StemStressFigure, "StemStressFigure", "図:たて壁鉄配筋", false, "幅(m)", "#,##0", "高さ(m)", "#,##0",
-     false, false, "1 red w2; 2 green w2 labels 8"},
-    {FigureId::AnchorageFigureL1, "AnchorageFigureL1", "L1(高さ～必要鉄筋量)", false, "×10 必要鉄筋量(mm2)",
-     "#,##0", "高さ(m)", "#,##0", true, false, "1 \"必要鉄筋量\" black w2; 2 black labels 8"},
-    {FigureId::AnchorageFigureL2, "AnchorageFigureL2", "L2(高さ～引張応力度)", false, "×10　引張応力度(N/mm2)",
-     "#,##0", "高さ(m)", "#,##0", true, false, "1 black w2; 2 black labels 8"},
-    {FigureId::ToeReactionFigure, "ToeReactionFigure", "図", true, "", "", "kN/m2", "", false, false,
-     "1 red w2; 2 green labels -12; 3 black w2 labels 4"},
+    {FigureId::StemStressFigure, "StemStressFigure", "図:たて壁鉄配筋", false, "幅(m)", "#,##0",
+     "高さ(m)", "#,##0", false, false, "1 red w2; 2 green w2 labels 8"},
+    {FigureId::AnchorageFigureL1, "AnchorageFigureL1", "L1(高さ～必要鉄筋量)", false,
+     "×10 必要鉄筋量(mm2)", "#,##0", "高さ(m)", "#,##0", true, false,
+     "1 \"必要鉄筋量\" black w2; 2 black labels 8"},
+    {FigureId::AnchorageFigureL2, "AnchorageFigureL2", "L2(高さ～引張応力度)", false,
+     "×10　引張応力度(N/mm2)", "#,##0", "高さ(m)", "#,##0", true, false,
+     "1 black w2; 2 black labels 8"},
+    {FigureId::ToeReactionFigure, "ToeReactionFigure", "図", true, "", "", "kN/m2", "", false,
+     false, "1 red w2; 2 green labels -12; 3 black w2 labels 4"},
     {FigureId::KeyFigure, "KeyFigure", "図", true, "", "", "kN/m2", "", false, false,
      "1 red w2; 2 green labels -12; 3 yellow w2 labels -16"},
 };
@@ -325,7 +422,8 @@ TEST(BookShape, FigureSetUp) {
         EXPECT_TRUE(f.horizontalAxis().automatic);
         EXPECT_TRUE(f.verticalAxis().automatic);
         EXPECT_EQ(f.legendShown(), c.legend);
-        EXPECT_EQ(f.horizontalAxis().minimumLabelSpacing, c.id == FigureId::EarthPressureFigure ? 40 : 0);
+        EXPECT_EQ(f.horizontalAxis().minimumLabelSpacing,
+                  c.id == FigureId::EarthPressureFigure ? 40 : 0);
 
         const auto expected = parseSeries(c.series);
         ASSERT_EQ(f.seriesCount(), static_cast<int>(expected.size()));
@@ -350,10 +448,10 @@ TEST(BookShape, FigureSetUp) {
 
 TEST(BookShape, NamedColoursMatchTheirRgbValues) {
     const std::map<std::string, Rgb> constants{
-        {"black", colours::black},   {"maroon", colours::maroon}, {"green", colours::green},
-        {"olive", colours::olive},   {"navy", colours::navy},     {"purple", colours::purple},
-        {"teal", colours::teal},     {"gray", colours::gray},     {"red", colours::red},
-        {"lime", colours::lime},     {"yellow", colours::yellow}, {"blue", colours::blue},
+        {"black", colours::black},     {"maroon", colours::maroon}, {"green", colours::green},
+        {"olive", colours::olive},     {"navy", colours::navy},     {"purple", colours::purple},
+        {"teal", colours::teal},       {"gray", colours::gray},     {"red", colours::red},
+        {"lime", colours::lime},       {"yellow", colours::yellow}, {"blue", colours::blue},
         {"fuchsia", colours::fuchsia}, {"aqua", colours::aqua},
     };
     EXPECT_EQ(constants, namedColours);

@@ -14,13 +14,16 @@ struct FormatCase {
     std::string expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << '"' << c.templ << "\" <- " << c.value; }
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << '"' << c.templ << "\" <- " << c.value;
+}
 
 class FormatValueTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatValueTest, PrintsTheLine) {
     const auto& c = GetParam();
-    EXPECT_EQ(formatValue(c.templ, c.value), c.expected) << "template \"" << c.templ << "\" value " << c.value;
+    EXPECT_EQ(formatValue(c.templ, c.value), c.expected)
+        << "template \"" << c.templ << "\" value " << c.value;
 }
 
 // Expected texts worked out by hand; the exact stored values of the doubles
@@ -34,8 +37,10 @@ const std::vector<FormatCase> lineExamples{
     {"   10)ブロック長      =0,0", 7, "   10)ブロック長      =07"},
     {"直径=D0mm", 16, "直径=D16mm"},
     {":ﾋﾟｯﾁ=@0mmとする。", 250, ":ﾋﾟｯﾁ=@250mmとする。"},
-    {"  α(壁面が鉛直となす角)  =0.00度;α(壁面が鉛直となす角)=-0.00度", -5, "α(壁面が鉛直となす角)=-5.00度"},
-    {"  α(壁面が鉛直となす角)  =0.00度;α(壁面が鉛直となす角)=-0.00度", 5, "  α(壁面が鉛直となす角)  =5.00度"},
+    {"  α(壁面が鉛直となす角)  =0.00度;α(壁面が鉛直となす角)=-0.00度", -5,
+     "α(壁面が鉛直となす角)=-5.00度"},
+    {"  α(壁面が鉛直となす角)  =0.00度;α(壁面が鉛直となす角)=-0.00度", 5,
+     "  α(壁面が鉛直となす角)  =5.00度"},
     {"Ph=0.00kN", 12.5, "Ph=12.50kN"},
     {"荷重概要", 5, "荷重概要"},
     {"④地下水          :なし", -3, "④地下水          :なし"},
@@ -137,13 +142,13 @@ struct PadCase {
 
 TEST(Padding, CountsCp932Bytes) {
     const std::vector<PadCase> cases{
-        {"躯体重量地震", 12, "躯体重量地震", "躯体重量地震"},           // six kanji: 12 bytes
+        {"躯体重量地震", 12, "躯体重量地震", "躯体重量地震"},  // six kanji: 12 bytes
         {"躯体重量地震", 14, "躯体重量地震  ", "  躯体重量地震"},
-        {"躯体重量地震", 10, "躯体重量地震", "躯体重量地震"},           // longer than the width: whole
-        {"ﾓｰﾒﾝﾄ", 6, "ﾓｰﾒﾝﾄ ", " ﾓｰﾒﾝﾄ"},                               // half-width katakana: 1 byte each
+        {"躯体重量地震", 10, "躯体重量地震", "躯体重量地震"},  // longer than the width: whole
+        {"ﾓｰﾒﾝﾄ", 6, "ﾓｰﾒﾝﾄ ", " ﾓｰﾒﾝﾄ"},                      // half-width katakana: 1 byte each
         {"A(m2)", 6, "A(m2) ", " A(m2)"},
         {"", 3, "   ", "   "},
-        {"γc=", 5, "γc= ", " γc="},                                  // Greek is double-byte: 4 bytes
+        {"γc=", 5, "γc= ", " γc="},  // Greek is double-byte: 4 bytes
     };
     for (const auto& c : cases) {
         EXPECT_EQ(padRight(c.text, c.width), c.right) << c.text << " width " << c.width;

@@ -66,7 +66,7 @@ TEST(ResultsView, SetUpAppliedOnlyWhenComingUpFromHidden) {
     EXPECT_EQ(view.selectedInnerTab(InnerTabSet::Anchorage), "L1");
     EXPECT_EQ(view.selectedInnerTab(InnerTabSet::StemStress), "一覧表");
     EXPECT_EQ(book.table(TableId::ToeHalfDepthTable).rowCount(), 7);
-    EXPECT_EQ(book.table(TableId::LoadListTable).cell(0, 3), "載荷重");  // fixed label restored
+    EXPECT_EQ(book.table(TableId::LoadListTable).cell(0, 3), "載荷重");   // fixed label restored
     EXPECT_EQ(book.table(TableId::StemStressTable).cell(1, 2), "0.500");  // data cells kept
     EXPECT_EQ(view.selectedSubTab(PageId::PageStability), "");
 }

@@ -152,7 +152,8 @@ TEST(ChooseMemberBars, EachModeOfTheRebarChoice) {
         {choice(2, "-", "16mm"), 100, 16, 1986.0},     // D16@125 1,588.8 too small
         {choice(3, "200mm", "13mm"), 200, 13, 633.5},  // given, though too small
         {choice(3, "-", "-"), 50, 6, 633.4},           // "-" selects the first row
-        {choice(3, "50mm", "6mm"), 50, 6, 633.4},     {choice(3, "75mm", "51mm"), 75, 51, 27026.67},
+        {choice(3, "50mm", "6mm"), 50, 6, 633.4},
+        {choice(3, "75mm", "51mm"), 75, 51, 27026.67},
         // Texts that are no list item (a hand-edited file): the positions last
         // selected in the editor's lists, 150mm and 16mm, stay.
         {choice(3, "150", "16", 5, 4), 150, 16, 1324.0},

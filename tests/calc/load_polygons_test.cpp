@@ -123,15 +123,15 @@ INSTANTIATE_TEST_SUITE_P(
                  3.5 * 0.3 - 0.36 + 0.002 * 0.1 / 2},
         // The toe shear section at x = 3.05 with its top at 0.8794: water at 0.8 lies
         // below it, water at 0.89 above it (both within the sloped top).
-        AreaCase{"WaterBelowToeSectionTop", [](DesignConditions& d) { water(d, "0.8"); }, "T_FS", 26,
-                 3.05 * 0.8 - 1.7 * 0.1 / 2},
-        AreaCase{"WaterAboveToeSectionTop", [](DesignConditions& d) { water(d, "0.89"); }, "T_FS", 27,
-                 3.05 * (0.7 + 0.7 + 0.2 * 3.05 / 3.4) / 2},
-        AreaCase{"SoilBelowToeSectionTop", [](DesignConditions& d) { water(d, "0.8"); }, "TS_FS", 32,
-                 1.7 * 0.1 / 2},
+        AreaCase{"WaterBelowToeSectionTop", [](DesignConditions& d) { water(d, "0.8"); }, "T_FS",
+                 26, 3.05 * 0.8 - 1.7 * 0.1 / 2},
+        AreaCase{"WaterAboveToeSectionTop", [](DesignConditions& d) { water(d, "0.89"); }, "T_FS",
+                 27, 3.05 * (0.7 + 0.7 + 0.2 * 3.05 / 3.4) / 2},
+        AreaCase{"SoilBelowToeSectionTop", [](DesignConditions& d) { water(d, "0.8"); }, "TS_FS",
+                 32, 1.7 * 0.1 / 2},
         // 3.05·0.89 less the slab top 0.7 + 0.2·x/3.4 integrated over 0 … 3.05
-        AreaCase{"SoilAboveToeSectionTop", [](DesignConditions& d) { water(d, "0.89"); }, "TS_FS", 33,
-                 3.05 * 0.89 - (0.7 * 3.05 + 0.1 * 3.05 * 3.05 / 3.4)},
+        AreaCase{"SoilAboveToeSectionTop", [](DesignConditions& d) { water(d, "0.89"); }, "TS_FS",
+                 33, 3.05 * 0.89 - (0.7 * 3.05 + 0.1 * 3.05 * 3.05 / 3.4)},
         AreaCase{"WaterOnStemToeShear", [](DesignConditions& d) { water(d, "1.0"); }, "T_FS", 28,
                  3.05 * (0.7 + 0.7 + 0.2 * 3.05 / 3.4) / 2},
         AreaCase{"LowGroundFrontSoil", lowGround, "TS_A", 0, 0},

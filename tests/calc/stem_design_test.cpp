@@ -299,8 +299,8 @@ TEST(StemDesign, RestoreBringsBackTheWholeWallPressure) {
     EXPECT_EQ(w->a.Rt, fresh.Rt);
     EXPECT_EQ(w->a.toePieceWeight, fresh.toePieceWeight);
     // The stability results the slab designs read were never touched by the stem.
-    for (double TAntei::*value : {&TAntei::q1, &TAntei::q2, &TAntei::qt, &TAntei::qf, &TAntei::qb, &TAntei::Be,
-                                  &TAntei::Fs, &TAntei::Hk, &TAntei::Ht})
+    for (double TAntei::*value : {&TAntei::q1, &TAntei::q2, &TAntei::qt, &TAntei::qf, &TAntei::qb,
+                                  &TAntei::Be, &TAntei::Fs, &TAntei::Hk, &TAntei::Ht})
         EXPECT_EQ(w->a.*value, fresh.*value);
 }
 

@@ -8,11 +8,15 @@ namespace marvoten {
 namespace {
 
 TEST(FixedDecimals, RoundsHalfAwayFromZeroOnTheExactValue) {
-    struct Case { double value; int decimals; const char* text; };
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    };
     const Case cases[] = {
-        {10.5, 0, "11"},        {-10.5, 0, "-11"},     {0.375, 2, "0.38"},
-        {0.136f, 2, "0.14"},    {0.112f, 2, "0.11"},   {9.995, 2, "9.99"},  // 9.99499999…
-        {99.95, 1, "100.0"},    {-0.001, 2, "0.00"},   {7.0, 0, "7"},
+        {10.5, 0, "11"},         {-10.5, 0, "-11"},       {0.375, 2, "0.38"},
+        {0.136f, 2, "0.14"},     {0.112f, 2, "0.11"},     {9.995, 2, "9.99"},  // 9.99499999…
+        {99.95, 1, "100.0"},     {-0.001, 2, "0.00"},     {7.0, 0, "7"},
         {1.0 / 3.0, 3, "0.333"}, {2.5e6, 1, "2500000.0"},
     };
     for (const auto& c : cases) EXPECT_EQ(fixedDecimals(c.value, c.decimals), c.text) << c.value;
@@ -21,13 +25,22 @@ TEST(FixedDecimals, RoundsHalfAwayFromZeroOnTheExactValue) {
 // The table of reinforced-concrete allowable stresses: σca, σcat, τa1, τo by design
 // strength in the normal and the seismic case (seismic = 1.5 × normal, rounded).
 TEST(AllowableStresses, TenRowsOfTheTable) {
-    struct Row { int sigmaCk; bool seismic; AllowableStressTexts expected; };
+    struct Row {
+        int sigmaCk;
+        bool seismic;
+        AllowableStressTexts expected;
+    };
     const Row rows[] = {
-        {18, false, {"6", "0", "0.33", "0.0", "160"}}, {18, true, {"9", "0", "0.50", "0.0", "300"}},
-        {21, false, {"7", "0", "0.22", "1.4", "160"}}, {21, true, {"11", "0", "0.33", "2.1", "300"}},
-        {24, false, {"8", "0", "0.23", "1.6", "160"}}, {24, true, {"12", "0", "0.35", "2.4", "300"}},
-        {27, false, {"9", "0", "0.24", "1.7", "160"}}, {27, true, {"14", "0", "0.36", "2.6", "300"}},
-        {30, false, {"10", "0", "0.25", "1.8", "160"}}, {30, true, {"15", "0", "0.38", "2.7", "300"}},
+        {18, false, {"6", "0", "0.33", "0.0", "160"}},
+        {18, true, {"9", "0", "0.50", "0.0", "300"}},
+        {21, false, {"7", "0", "0.22", "1.4", "160"}},
+        {21, true, {"11", "0", "0.33", "2.1", "300"}},
+        {24, false, {"8", "0", "0.23", "1.6", "160"}},
+        {24, true, {"12", "0", "0.35", "2.4", "300"}},
+        {27, false, {"9", "0", "0.24", "1.7", "160"}},
+        {27, true, {"14", "0", "0.36", "2.6", "300"}},
+        {30, false, {"10", "0", "0.25", "1.8", "160"}},
+        {30, true, {"15", "0", "0.38", "2.7", "300"}},
     };
     for (const auto& r : rows) {
         const auto t = recomputeAllowableStresses(r.sigmaCk, BarGrade::SD345, r.seismic);

@@ -6,7 +6,11 @@ namespace marvoten {
 namespace {
 
 TEST(Colour, StandardNamesMapBothWays) {
-    struct Case { const char* name; Colour colour; std::uint32_t rgb; };
+    struct Case {
+        const char* name;
+        Colour colour;
+        std::uint32_t rgb;
+    };
     const Case cases[] = {
         {"clWindow", clWindow, 0xFFFFFF}, {"clSilver", clSilver, 0xC0C0C0},
         {"clWhite", clWhite, 0xFFFFFF},   {"clMaroon", clMaroon, 0x800000},

@@ -102,7 +102,12 @@ TEST_F(Editor, WaterSwitchesBuoyancyInTheSlabWithIt) {
 }
 
 TEST_F(Editor, SoilTypeLoadsItsPresetsOverTypedValues) {
-    struct Case { int item; const char* gamma; const char* phi; const char* qa0; };
+    struct Case {
+        int item;
+        const char* gamma;
+        const char* phi;
+        const char* qa0;
+    };
     const Case cases[] = {{2, "18", "25", "300"}, {1, "19", "30", "600"}, {0, "20", "35", "900"}};
     for (const auto& c : cases) {
         editor.typeText(&D::allowableBearing, "450");
@@ -192,7 +197,13 @@ TEST_F(Editor, OverturningMethodAndRebarModesProposeTheirValues) {
     expectDisabled(d().safetyFactorNormal, "-", "safetyFactorNormal");
     expectDisabled(d().safetyFactorSeismic, "-", "safetyFactorSeismic");
 
-    struct Mode { int mode; bool pitchOn; const char* pitch; bool diaOn; const char* dia; };
+    struct Mode {
+        int mode;
+        bool pitchOn;
+        const char* pitch;
+        bool diaOn;
+        const char* dia;
+    };
     const Mode modes[] = {{1, true, "150mm", false, "-"},
                           {2, false, "-", true, "16mm"},
                           {3, true, "150mm", true, "16mm"},
@@ -201,7 +212,8 @@ TEST_F(Editor, OverturningMethodAndRebarModesProposeTheirValues) {
         editor.choose(Choice::ToeRebarMode, m.mode);
         const RebarChoice& r = d().toeRebar;
         EXPECT_EQ(r.mode, m.mode);
-        m.pitchOn ? expectEnabled(r.pitch, m.pitch, "pitch") : expectDisabled(r.pitch, m.pitch, "pitch");
+        m.pitchOn ? expectEnabled(r.pitch, m.pitch, "pitch")
+                  : expectDisabled(r.pitch, m.pitch, "pitch");
         m.diaOn ? expectEnabled(r.diameter, m.dia, "diameter")
                 : expectDisabled(r.diameter, m.dia, "diameter");
     }
@@ -249,7 +261,8 @@ TEST_F(Editor, TextsThatAreNotNumbersLeaveTheCoefficientAndTellWhichField) {
     EXPECT_EQ(d().kh.text, "0.10");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].text.find("設計震度 標準値：'abc' は数値ではありません"),
-              std::string::npos) << dialogs.messages[0].text;
+              std::string::npos)
+        << dialogs.messages[0].text;
     editor.typeText(&D::khStandard, "0.12");
     editor.typeText(&D::regionFactor, "");
     EXPECT_EQ(d().kh.text, "0.10");
@@ -331,7 +344,8 @@ TEST_F(Editor, CharacteristicPeriodOfTheGround) {
         DesignConditionsEditor e(dialogs);
         e.choose(Choice::SeismicCase, 1);
         for (int row = 1; row <= static_cast<int>(c.rows.size()); ++row)
-            for (int col = 1; col <= 3; ++col) e.setGroundLayerCell(row, col, c.rows[row - 1][col - 1]);
+            for (int col = 1; col <= 3; ++col)
+                e.setGroundLayerCell(row, col, c.rows[row - 1][col - 1]);
         e.setGroundLayerCell(5, 1, "2");  // a last row left with "-" as its soil is not used
         e.calculateGroundPeriod();
         EXPECT_EQ(e.conditions().groundPeriod, c.period) << c.name;
@@ -348,7 +362,11 @@ TEST_F(Editor, GroundEntriesThatCannotBeComputedClearThePeriodAndSaySo) {
     editor.setGroundLayerCell(1, 3, "粘性土");
     editor.calculateGroundPeriod();
     ASSERT_EQ(d().groundPeriod, "Tg=0.12");
-    struct Case { int column; const char* text; const char* fragment; };
+    struct Case {
+        int column;
+        const char* text;
+        const char* fragment;
+    };
     const Case cases[] = {
         {2, "abc", "地層区分 1層 N値：'abc' は数値ではありません"},
         {1, "x", "地層区分 1層 層厚(m)：'x' は数値ではありません"},
@@ -414,9 +432,10 @@ TEST_F(Editor, CalculationStartAsksWithTheLoadCombination) {
     EXPECT_FALSE(editor.confirmCalculationStart());
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_TRUE(changes[0].has(EditorChange::HideResults));
-    EXPECT_EQ(dialogs.confirmations[0],
-              "[荷重組合せ]は正しいですか。\r\r1.[載荷重]   =有り\r2.[雪荷重]   =無し\r3.[常   時]\r"
-              "4.[受働土圧]=有り\r5.[水圧浮力]=無し\r6.[風荷重   ]=無し\r7.[衝突荷重]=無し");
+    EXPECT_EQ(
+        dialogs.confirmations[0],
+        "[荷重組合せ]は正しいですか。\r\r1.[載荷重]   =有り\r2.[雪荷重]   =無し\r3.[常   時]\r"
+        "4.[受働土圧]=有り\r5.[水圧浮力]=無し\r6.[風荷重   ]=無し\r7.[衝突荷重]=無し");
 
     editor.setOption(Option::HasSurcharge, false);
     editor.setOption(Option::HasSnow, true);
@@ -487,9 +506,9 @@ TEST_F(Editor, WallFrictionNote) {
                                          "　 擁壁背面に透水マットを使用した場合：δ=φ/2（常時）",
                                          "",
                                          "とされている。"};
-    const std::string expected = std::accumulate(
-        lines.begin() + 1, lines.end(), lines[0],
-        [](const std::string& a, const std::string& b) { return a + '\x0D' + b; });
+    const std::string expected =
+        std::accumulate(lines.begin() + 1, lines.end(), lines[0],
+                        [](const std::string& a, const std::string& b) { return a + '\x0D' + b; });
     editor.explainWallFriction();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Information);

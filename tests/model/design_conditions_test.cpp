@@ -12,16 +12,28 @@ namespace {
 // the design file keeps them (its lines 1 to 19).
 TEST(StartupRecord, HoldsTheStartValuesOfTheSoilBearingAndBodyGroups) {
     const DesignConditions d;
-    const std::vector<std::string> expected{"0",   "20",  "35",  "0",   "0.0", "18.0", "25",
+    const std::vector<std::string> expected{"0",   "20",  "35",   "0",  "0.0", "18.0", "25",
                                             "0.0", "2.5", "19.0", "35", "0.0", "0.6",  "300",
-                                            "0.6", "0.0", "0",   "5",   "24.5"};
-    const std::vector<std::string> actual{
-        std::to_string(d.backfillSoilType), d.backfillUnitWeight.text, d.backfillPhi.text,
-        std::to_string(d.wallFrictionRatio), d.backfillCohesion.text, d.embedUnitWeight.text,
-        d.embedPhi.text, d.embedCohesion.text, d.embedDepth.text, d.bearingUnitWeight.text,
-        d.bearingPhi.text, d.bearingCohesion.text, d.bearingEmbedDepth.text,
-        d.allowableBearing.text, d.frictionCoeff.text, d.adhesion.text,
-        std::to_string(d.bodyKind), d.blockLength.text, d.concreteUnitWeight.text};
+                                            "0.6", "0.0", "0",    "5",  "24.5"};
+    const std::vector<std::string> actual{std::to_string(d.backfillSoilType),
+                                          d.backfillUnitWeight.text,
+                                          d.backfillPhi.text,
+                                          std::to_string(d.wallFrictionRatio),
+                                          d.backfillCohesion.text,
+                                          d.embedUnitWeight.text,
+                                          d.embedPhi.text,
+                                          d.embedCohesion.text,
+                                          d.embedDepth.text,
+                                          d.bearingUnitWeight.text,
+                                          d.bearingPhi.text,
+                                          d.bearingCohesion.text,
+                                          d.bearingEmbedDepth.text,
+                                          d.allowableBearing.text,
+                                          d.frictionCoeff.text,
+                                          d.adhesion.text,
+                                          std::to_string(d.bodyKind),
+                                          d.blockLength.text,
+                                          d.concreteUnitWeight.text};
     EXPECT_EQ(actual, expected);
 }
 
@@ -34,17 +46,28 @@ TEST(StartupRecord, IsTheEditorStateAfterItsStartUpSetUp) {
     EXPECT_EQ(d.effectiveEmbedDepth.colour, clWhite);
     EXPECT_TRUE(d.effectiveEmbedDepth.enabled);
 
-    struct Disabled { const char* name; const NumberField& f; const char* text; };
+    struct Disabled {
+        const char* name;
+        const NumberField& f;
+        const char* text;
+    };
     const Disabled disabled[] = {
-        {"slopeRatio", d.slopeRatio, "-"},           {"embankmentHeight", d.embankmentHeight, "0.0"},
+        {"slopeRatio", d.slopeRatio, "-"},
+        {"embankmentHeight", d.embankmentHeight, "0.0"},
         {"safetyFactorNormal", d.safetyFactorNormal, "-"},
         {"safetyFactorSeismic", d.safetyFactorSeismic, "-"},
-        {"kh", d.kh, "0.0"},                         {"khStandard", d.khStandard, "0.0"},
-        {"keyPosition", d.keyPosition, "0"},         {"waterDepth", d.waterDepth, "0.0"},
-        {"waterUnitWeight", d.waterUnitWeight, "0.0"}, {"barrierHeight", d.barrierHeight, "0"},
-        {"windPressure", d.windPressure, "0"},       {"collisionLoad", d.collisionLoad, "0"},
-        {"collisionHeight", d.collisionHeight, "0.0"}, {"snowOnFlat", d.snowOnFlat, "0.0"},
-        {"stemRebar.pitch", d.stemRebar.pitch, "-"}, {"keyRebar.diameter", d.keyRebar.diameter, "-"},
+        {"kh", d.kh, "0.0"},
+        {"khStandard", d.khStandard, "0.0"},
+        {"keyPosition", d.keyPosition, "0"},
+        {"waterDepth", d.waterDepth, "0.0"},
+        {"waterUnitWeight", d.waterUnitWeight, "0.0"},
+        {"barrierHeight", d.barrierHeight, "0"},
+        {"windPressure", d.windPressure, "0"},
+        {"collisionLoad", d.collisionLoad, "0"},
+        {"collisionHeight", d.collisionHeight, "0.0"},
+        {"snowOnFlat", d.snowOnFlat, "0.0"},
+        {"stemRebar.pitch", d.stemRebar.pitch, "-"},
+        {"keyRebar.diameter", d.keyRebar.diameter, "-"},
     };
     for (const auto& c : disabled) {
         EXPECT_EQ(c.f.text, c.text) << c.name;

@@ -52,12 +52,12 @@ void expectSameStored(const D& a, const D& b) {
         EXPECT_EQ((a.*f.member).enabled, (b.*f.member).enabled) << f.name;
         EXPECT_EQ((a.*f.member).colour, (b.*f.member).colour) << f.name;
     }
-    for (Choice c : {Choice::BackfillSoilType, Choice::WallFrictionRatio, Choice::BodyKind,
-                     Choice::HasShearKey, Choice::BackfillShape, Choice::SurchargeZone,
-                     Choice::LoadOnVirtualBack, Choice::SurchargeTreatment, Choice::StemPressureMethod,
-                     Choice::SeismicCase, Choice::SeismicLoadSet, Choice::OutputColour,
-                     Choice::StemRebarMode, Choice::ToeRebarMode, Choice::HeelRebarMode,
-                     Choice::KeyRebarMode})
+    for (Choice c :
+         {Choice::BackfillSoilType, Choice::WallFrictionRatio, Choice::BodyKind,
+          Choice::HasShearKey, Choice::BackfillShape, Choice::SurchargeZone,
+          Choice::LoadOnVirtualBack, Choice::SurchargeTreatment, Choice::StemPressureMethod,
+          Choice::SeismicCase, Choice::SeismicLoadSet, Choice::OutputColour, Choice::StemRebarMode,
+          Choice::ToeRebarMode, Choice::HeelRebarMode, Choice::KeyRebarMode})
         EXPECT_EQ(choiceIndex(a, c), choiceIndex(b, c)) << static_cast<int>(c);
     for (Option o : {Option::HasSurcharge, Option::HasSnow, Option::HasPassive, Option::HasWater,
                      Option::HasWind, Option::HasCollision, Option::BuoyancyInSlab}) {
@@ -67,7 +67,8 @@ void expectSameStored(const D& a, const D& b) {
         EXPECT_EQ(sa.captionColour, sb.captionColour) << static_cast<int>(o);
     }
     EXPECT_EQ(a.buoyancyInSlab.enabled, b.buoyancyInSlab.enabled);
-    for (RebarMember m : {RebarMember::Stem, RebarMember::Toe, RebarMember::Heel, RebarMember::Key}) {
+    for (RebarMember m :
+         {RebarMember::Stem, RebarMember::Toe, RebarMember::Heel, RebarMember::Key}) {
         const RebarChoice& ra = rebarChoice(const_cast<D&>(a), m);
         const RebarChoice& rb = rebarChoice(const_cast<D&>(b), m);
         for (auto part : {&RebarChoice::pitch, &RebarChoice::diameter}) {
@@ -104,19 +105,22 @@ TEST_F(DesignFile, StartUpStateIs185CrLfLinesInTheFixedOrder) {
     const std::vector<std::string> lines = splitCrLf(bytes);
     ASSERT_EQ(lines.size(), 185u);
     const std::vector<std::string> first20(lines.begin(), lines.begin() + 20);
-    EXPECT_EQ(first20, (std::vector<std::string>{"0", "20", "35", "0", "0.0", "18.0", "25", "0.0",
-                                                 "2.5", "19.0", "35", "0.0", "0.6", "300", "0.6",
-                                                 "0.0", "0", "5", "24.5", "2"}));
-    struct Spot { int line; const char* text; };
+    EXPECT_EQ(first20, (std::vector<std::string>{"0",   "20",  "35",   "0",  "0.0",  "18.0", "25",
+                                                 "0.0", "2.5", "19.0", "35", "0.0",  "0.6",  "300",
+                                                 "0.6", "0.0", "0",    "5",  "24.5", "2"}));
+    struct Spot {
+        int line;
+        const char* text;
+    };
     const Spot spots[] = {
-        {21, "142"},     {22, "clWindow"}, {23, "TRUE"},  {42, "4042"},   {45, "0"},
-        {46, "0"},       {47, "clSilver"}, {48, "FALSE"}, {55, "0"},      {56, "-"},
-        {63, "1"},       {64, "1"},        {65, "TRUE"},  {66, "clMaroon"}, {67, "10.0"},
-        {72, "FALSE"},   {73, "clBlack"},  {80, "0"},     {84, "1.0"},    {86, "TRUE"},
-        {90, "0"},       {92, "-"},        {104, "-"},    {105, ""},      {106, "TRUE"},
-        {114, "2.5"},    {115, "clWhite"}, {124, "clBlack"}, {137, "24"}, {149, "160"},
-        {152, "1.6"},    {155, "100"},     {156, "110"},  {157, "0"},     {158, "0"},
-        {159, "-"},      {185, "FALSE"},
+        {21, "142"},   {22, "clWindow"}, {23, "TRUE"},     {42, "4042"},     {45, "0"},
+        {46, "0"},     {47, "clSilver"}, {48, "FALSE"},    {55, "0"},        {56, "-"},
+        {63, "1"},     {64, "1"},        {65, "TRUE"},     {66, "clMaroon"}, {67, "10.0"},
+        {72, "FALSE"}, {73, "clBlack"},  {80, "0"},        {84, "1.0"},      {86, "TRUE"},
+        {90, "0"},     {92, "-"},        {104, "-"},       {105, ""},        {106, "TRUE"},
+        {114, "2.5"},  {115, "clWhite"}, {124, "clBlack"}, {137, "24"},      {149, "160"},
+        {152, "1.6"},  {155, "100"},     {156, "110"},     {157, "0"},       {158, "0"},
+        {159, "-"},    {185, "FALSE"},
     };
     for (const auto& s : spots) EXPECT_EQ(lines[s.line - 1], s.text) << "line " << s.line;
 
@@ -194,7 +198,10 @@ TEST_F(DesignFile, OnlyUpperCaseTrueCounts) {
 }
 
 TEST_F(DesignFile, IndexesAreClampedToTheItems) {
-    struct Case { const char* line; int expected; };
+    struct Case {
+        const char* line;
+        int expected;
+    };
     for (const Case& c : {Case{"7", 1}, Case{"-5", -1}, Case{"-1", -1}, Case{"1", 1}}) {
         std::vector<std::string> lines = startupLines();
         lines[157 - 1] = c.line;
@@ -299,8 +306,9 @@ TEST_F(DesignFile, OneNotificationForALoadBeforeItsMessage) {
     });
     ASSERT_TRUE(load(startupLines()));
     ASSERT_EQ(changes.size(), 1u);
-    for (auto f : {EditorChange::Values, EditorChange::Caption, EditorChange::Visibility,
-                   EditorChange::Picture, EditorChange::SelectSelfWeightPage, EditorChange::ShowEditor})
+    for (auto f :
+         {EditorChange::Values, EditorChange::Caption, EditorChange::Visibility,
+          EditorChange::Picture, EditorChange::SelectSelfWeightPage, EditorChange::ShowEditor})
         EXPECT_TRUE(changes[0].has(f)) << f;
     EXPECT_EQ(messagesAtNotification, 0u);
     EXPECT_EQ(dialogs.messages.size(), 1u);
@@ -322,7 +330,12 @@ TEST_F(DesignFile, SubjectNameIsTheFileNameWithoutItsExtension) {
 }
 
 TEST_F(DesignFile, AnUnreadableLineStopsTheLoadThere) {
-    struct Case { const char* name; int line; const char* text; const char* fragment; };
+    struct Case {
+        const char* name;
+        int line;
+        const char* text;
+        const char* fragment;
+    };
     const Case cases[] = {
         {"first line", 1, "abc", "1行目：'abc' は整数ではありません"},
         {"index", 45, "1.0", "45行目：'1.0' は整数ではありません"},
@@ -333,7 +346,7 @@ TEST_F(DesignFile, AnUnreadableLineStopsTheLoadThere) {
         FakeDialogs dlg;
         DesignConditionsEditor e(dlg);
         std::vector<std::string> lines = startupLines();
-        lines[2 - 1] = "21";   // applied when the stop comes later
+        lines[2 - 1] = "21";  // applied when the stop comes later
         lines[21 - 1] = "150";
         lines[24 - 1] = "450";
         lines[155 - 1] = "120";  // after every stop: stays unapplied
@@ -355,7 +368,8 @@ TEST_F(DesignFile, AShortFileEndsAtItsNextIndexOrColourLine) {
     std::vector<std::string> lines = startupLines();
     lines.resize(100);
     EXPECT_FALSE(load(lines));
-    EXPECT_NE(lastMessage().find("107行目：'' は色ではありません"), std::string::npos) << lastMessage();
+    EXPECT_NE(lastMessage().find("107行目：'' は色ではありません"), std::string::npos)
+        << lastMessage();
     EXPECT_EQ(d().groundLayers[4].soil, "") << "lines past the end read as empty";
 }
 
@@ -367,11 +381,16 @@ TEST_F(DesignFile, FilesThatAreNoDesignOfThisWallChangeNothing) {
     notCp932.replace(notCp932.find("20\r\n"), 2, "\x81\x20");
     std::string random;
     for (int i = 0; i < 5000; ++i) random += static_cast<char>((i * 7919 + 13) % 256);
-    struct Case { const char* name; std::string bytes; const char* fragment; };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* fragment;
+    };
     const Case cases[] = {
         {"empty", "", "行数が足りません（0行）"},
         {"19 lines", joinCrLf(std::vector<std::string>(19, "0")), "行数が足りません（19行）"},
-        {"another wall shape", joinCrLf(otherShape), "逆Ｌ型擁壁の設計条件ファイルではありません（20行目：'1'）"},
+        {"another wall shape", joinCrLf(otherShape),
+         "逆Ｌ型擁壁の設計条件ファイルではありません（20行目：'1'）"},
         {"not Shift-JIS", notCp932, "2行目："},
         {"random bytes", random, "設計条件ファイルを読込めません。"},
         {"binary zeros", std::string(4000, '\0'), "設計条件ファイルを読込めません。"},
@@ -401,14 +420,19 @@ TEST_F(DesignFile, LineEndsOtherThanCrLfAndLinesAfterTheLastAreAccepted) {
 }
 
 TEST(ColourLines, NamesHexAndDecimal) {
-    struct Case { const char* line; std::optional<Colour> colour; };
+    struct Case {
+        const char* line;
+        std::optional<Colour> colour;
+    };
     const Case cases[] = {
-        {"clWindow", clWindow},   {"clSilver", clSilver},   {"$00123456", 0x00123456},
-        {"$FF", 0xFF},            {"$FF000005", clWindow},  {"255", 0x000000FF},
-        {"-16777211", clWindow},  {"-1", 0xFFFFFFFF},       {"4294967295", 0xFFFFFFFF},
-        {"4294967296", std::nullopt}, {"-2147483649", std::nullopt}, {"$123456789", std::nullopt},
-        {"$", std::nullopt},      {"", std::nullopt},       {"12a", std::nullopt},
-        {"clwindow", std::nullopt},
+        {"clWindow", clWindow},        {"clSilver", clSilver},
+        {"$00123456", 0x00123456},     {"$FF", 0xFF},
+        {"$FF000005", clWindow},       {"255", 0x000000FF},
+        {"-16777211", clWindow},       {"-1", 0xFFFFFFFF},
+        {"4294967295", 0xFFFFFFFF},    {"4294967296", std::nullopt},
+        {"-2147483649", std::nullopt}, {"$123456789", std::nullopt},
+        {"$", std::nullopt},           {"", std::nullopt},
+        {"12a", std::nullopt},         {"clwindow", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(parseColourLine(c.line), c.colour) << c.line;
     EXPECT_EQ(colourLine(0x00123456), "$00123456");

@@ -13,15 +13,20 @@ using D = DesignConditions;
 constexpr auto W = MessageKind::Warning;
 constexpr auto E = MessageKind::Error;
 
-const std::string kM1 = "[常時計算時]に[許容応力度]が\r[地震時]になっています。\r\r確認して、訂正して下さい。";
-const std::string kM2 = "[地震時計算時]に[許容応力度]が\r[常時]になっています。\r\r確認して、訂正して下さい。";
+const std::string kM1 =
+    "[常時計算時]に[許容応力度]が\r[地震時]になっています。\r\r確認して、訂正して下さい。";
+const std::string kM2 =
+    "[地震時計算時]に[許容応力度]が\r[常時]になっています。\r\r確認して、訂正して下さい。";
 const std::string kM3 =
-    "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、\r\r[②載荷重]が[載荷重有り]になっています。\r"
+    "[地震時土圧計算法]が[載荷無常時土圧]です。\rしかし、\r\r[②載荷重]が[載荷重有り]"
+    "になっています。\r"
     "[②載荷重]を確認してください。\r\r計算は、このまま続行します。";
 const std::string kM4 =
-    "Df(根入地盤への根入れ深さ)が、Df'(支持地盤への根入れ深さ)より浅いです。\r確認して、訂正して下さい。";
+    "Df(根入地盤への根入れ深さ)が、Df'(支持地盤への根入れ深さ)"
+    "より浅いです。\r確認して、訂正して下さい。";
 const std::string kM5 =
-    "Df(根入地盤への根入れ深さ)が、(3)その他の荷重のHo(有効根入長)より浅いです。\r確認して、訂正して下さい。";
+    "Df(根入地盤への根入れ深さ)が、(3)その他の荷重のHo(有効根入長)"
+    "より浅いです。\r確認して、訂正して下さい。";
 const std::string kSlope = "法面勾配を設定して下さい。";
 
 struct Message {
@@ -48,85 +53,216 @@ void slope(D& d, const char* n, const char* phi) {
     d.slopeRatio.text = n;
     d.backfillPhi.text = phi;
 }
-void seismic(D& d) { d.seismicCase = 1; }
+void seismic(D& d) {
+    d.seismicCase = 1;
+}
 
 TEST(ValidateConditions, EachCheckInOrderWithItsMessageAndEffect) {
     const Case cases[] = {
         {"start values pass", [](D&) {}, 0, {}, false},
-        {"1 cohesion 25 warns", [](D& d) { d.backfillCohesion.text = "25"; }, 0,
-         {{W, "粘着力が過大です。修正する事をお勧めします。"}}, false},
+        {"1 cohesion 25 warns",
+         [](D& d) { d.backfillCohesion.text = "25"; },
+         0,
+         {{W, "粘着力が過大です。修正する事をお勧めします。"}},
+         false},
         {"1 cohesion 20 is allowed", [](D& d) { d.backfillCohesion.text = "20"; }, 0, {}, false},
-        {"2 adhesion 20.5 warns", [](D& d) { d.adhesion.text = "20.5"; }, 0,
-         {{W, "付着力が過大です。修正する事をお勧めします。"}}, false},
-        {"3 key position", [](D& d) { shearKey(d, "-1", "500", "400"); }, 0,
-         {{E, "突起位置を再確認して下さい。"}}, true},
-        {"4 key width", [](D& d) { shearKey(d, "0", "9.9", "400"); }, 0,
-         {{E, "突起幅を再確認して下さい。"}}, true},
-        {"5 key height", [](D& d) { shearKey(d, "800", "10", "9"); }, 0,
-         {{E, "突起高を再確認して下さい。"}}, true},
+        {"2 adhesion 20.5 warns",
+         [](D& d) { d.adhesion.text = "20.5"; },
+         0,
+         {{W, "付着力が過大です。修正する事をお勧めします。"}},
+         false},
+        {"3 key position",
+         [](D& d) { shearKey(d, "-1", "500", "400"); },
+         0,
+         {{E, "突起位置を再確認して下さい。"}},
+         true},
+        {"4 key width",
+         [](D& d) { shearKey(d, "0", "9.9", "400"); },
+         0,
+         {{E, "突起幅を再確認して下さい。"}},
+         true},
+        {"5 key height",
+         [](D& d) { shearKey(d, "800", "10", "9"); },
+         0,
+         {{E, "突起高を再確認して下さい。"}},
+         true},
         {"3-5 not without a key",
-         [](D& d) { shearKey(d, "-1", "0", "0"); d.hasShearKey = 0; }, 0, {}, false},
-        {"6 concrete unit weight", [](D& d) { d.concreteUnitWeight.text = "1.9"; }, 0,
-         {{E, "コンクリート重量を再確認して下さい。"}}, true},
-        {"7 slope ratio 0, check 8 not repeated", [](D& d) { slope(d, "0", "35"); }, 0,
-         {{E, kSlope}}, true},
-        {"8 slope 1:1.0 (45°) steeper than φ 35", [](D& d) { slope(d, "1.0", "35"); }, 0,
-         {{E, "剪断抵抗角より法面勾配が大きいです。修正して下さい。"}}, true},
+         [](D& d) {
+             shearKey(d, "-1", "0", "0");
+             d.hasShearKey = 0;
+         },
+         0,
+         {},
+         false},
+        {"6 concrete unit weight",
+         [](D& d) { d.concreteUnitWeight.text = "1.9"; },
+         0,
+         {{E, "コンクリート重量を再確認して下さい。"}},
+         true},
+        {"7 slope ratio 0, check 8 not repeated",
+         [](D& d) { slope(d, "0", "35"); },
+         0,
+         {{E, kSlope}},
+         true},
+        {"8 slope 1:1.0 (45°) steeper than φ 35",
+         [](D& d) { slope(d, "1.0", "35"); },
+         0,
+         {{E, "剪断抵抗角より法面勾配が大きいです。修正して下さい。"}},
+         true},
         {"8 slope 1:1.0 with φ 46 passes", [](D& d) { slope(d, "1.0", "46"); }, 0, {}, false},
-        {"8 slope 1:1.5 (33.7°) with φ 35 passes", [](D& d) { slope(d, "1.5", "35"); }, 0, {}, false},
+        {"8 slope 1:1.5 (33.7°) with φ 35 passes",
+         [](D& d) { slope(d, "1.5", "35"); },
+         0,
+         {},
+         false},
         {"9 embankment without slope ratio",
-         [](D& d) { d.backfillShape = 2; d.slopeRatio.text = "0"; d.embankmentHeight.text = "2000"; }, 0,
-         {{E, kSlope}}, true},
+         [](D& d) {
+             d.backfillShape = 2;
+             d.slopeRatio.text = "0";
+             d.embankmentHeight.text = "2000";
+         },
+         0,
+         {{E, kSlope}},
+         true},
         {"10 embankment without height",
-         [](D& d) { d.backfillShape = 2; d.slopeRatio.text = "1.0"; d.embankmentHeight.text = "0.0"; }, 0,
-         {{E, "盛土高を設定して下さい。"}}, true},
-        {"11 base width 4043.5", [](D& d) { d.baseWidth.text = "4043.5"; }, 0,
-         {{E, "擁壁形状(幅)を再確認して下さい。"}}, true},
-        {"11 base width 4042.9 within 1 mm", [](D& d) { d.baseWidth.text = "4042.9"; }, 0, {}, false},
+         [](D& d) {
+             d.backfillShape = 2;
+             d.slopeRatio.text = "1.0";
+             d.embankmentHeight.text = "0.0";
+         },
+         0,
+         {{E, "盛土高を設定して下さい。"}},
+         true},
+        {"11 base width 4043.5",
+         [](D& d) { d.baseWidth.text = "4043.5"; },
+         0,
+         {{E, "擁壁形状(幅)を再確認して下さい。"}},
+         true},
+        {"11 base width 4042.9 within 1 mm",
+         [](D& d) { d.baseWidth.text = "4042.9"; },
+         0,
+         {},
+         false},
         {"12 normal run, seismic stresses", [](D&) {}, 1, {{E, kM1}}, true},
         {"13 seismic run, normal stresses", seismic, 0, {{E, kM2}}, true},
         {"12/13 seismic run, seismic stresses", seismic, 1, {}, false},
         {"14 unloaded normal pressure with a surcharge warns",
-         [](D& d) { seismic(d); d.seismicLoadSet = 0; }, 1, {{W, kM3}}, false},
+         [](D& d) {
+             seismic(d);
+             d.seismicLoadSet = 0;
+         },
+         1,
+         {{W, kM3}},
+         false},
         {"14 not without a surcharge",
-         [](D& d) { seismic(d); d.seismicLoadSet = 0; d.hasSurcharge.on = false; }, 1, {}, false},
+         [](D& d) {
+             seismic(d);
+             d.seismicLoadSet = 0;
+             d.hasSurcharge.on = false;
+         },
+         1,
+         {},
+         false},
         {"15 Df shallower than Df'",
-         [](D& d) { d.embedDepth.text = "0.5"; d.hasPassive.on = false; }, 0, {{E, kM4}}, true},
-        {"16 Df shallower than Ho", [](D& d) { d.effectiveEmbedDepth.text = "3.0"; }, 0,
-         {{E, kM5}}, true},
-        {"17 Ho above the slab", [](D& d) { d.effectiveEmbedDepth.text = "0.8"; }, 0,
-         {{E, "有効根入長は底版厚以上にして下さい。"}}, true},
-        {"17 Ho at the slab top passes", [](D& d) { d.effectiveEmbedDepth.text = "0.9"; }, 0, {}, false},
+         [](D& d) {
+             d.embedDepth.text = "0.5";
+             d.hasPassive.on = false;
+         },
+         0,
+         {{E, kM4}},
+         true},
+        {"16 Df shallower than Ho",
+         [](D& d) { d.effectiveEmbedDepth.text = "3.0"; },
+         0,
+         {{E, kM5}},
+         true},
+        {"17 Ho above the slab",
+         [](D& d) { d.effectiveEmbedDepth.text = "0.8"; },
+         0,
+         {{E, "有効根入長は底版厚以上にして下さい。"}},
+         true},
+        {"17 Ho at the slab top passes",
+         [](D& d) { d.effectiveEmbedDepth.text = "0.9"; },
+         0,
+         {},
+         false},
         {"18 Ho above the crest",
-         [](D& d) { d.embedDepth.text = "9"; d.effectiveEmbedDepth.text = "8.5"; }, 0,
-         {{E, "有効根入長は擁壁天端以下にして下さい。"}}, true},
+         [](D& d) {
+             d.embedDepth.text = "9";
+             d.effectiveEmbedDepth.text = "8.5";
+         },
+         0,
+         {{E, "有効根入長は擁壁天端以下にして下さい。"}},
+         true},
         {"18 Ho at the crest passes",
-         [](D& d) { d.embedDepth.text = "9"; d.effectiveEmbedDepth.text = "8.0"; }, 0, {}, false},
+         [](D& d) {
+             d.embedDepth.text = "9";
+             d.effectiveEmbedDepth.text = "8.0";
+         },
+         0,
+         {},
+         false},
         {"16-18 skipped without passive pressure",
-         [](D& d) { d.hasPassive.on = false; d.effectiveEmbedDepth.text = "abc"; d.embedDepth.text = "0.6"; },
-         0, {}, false},
+         [](D& d) {
+             d.hasPassive.on = false;
+             d.effectiveEmbedDepth.text = "abc";
+             d.embedDepth.text = "0.6";
+         },
+         0,
+         {},
+         false},
         {"19 water above the crest",
-         [](D& d) { d.hasWater.on = true; d.waterDepth.text = "8.1"; }, 0,
-         {{E, "地下水位は擁壁天端以下にして下さい。"}}, true},
+         [](D& d) {
+             d.hasWater.on = true;
+             d.waterDepth.text = "8.1";
+         },
+         0,
+         {{E, "地下水位は擁壁天端以下にして下さい。"}},
+         true},
         {"19 water at the crest passes",
-         [](D& d) { d.hasWater.on = true; d.waterDepth.text = "8.0"; }, 0, {}, false},
-        {"11 and 12: two messages, then refused", [](D& d) { d.baseWidth.text = "4043.5"; }, 1,
-         {{E, "擁壁形状(幅)を再確認して下さい。"}, {E, kM1}}, true},
+         [](D& d) {
+             d.hasWater.on = true;
+             d.waterDepth.text = "8.0";
+         },
+         0,
+         {},
+         false},
+        {"11 and 12: two messages, then refused",
+         [](D& d) { d.baseWidth.text = "4043.5"; },
+         1,
+         {{E, "擁壁形状(幅)を再確認して下さい。"}, {E, kM1}},
+         true},
         {"1, 2 and 14 warn in a row, the run goes on",
-         [](D& d) { d.backfillCohesion.text = "30"; d.adhesion.text = "30"; seismic(d); d.seismicLoadSet = 0; },
+         [](D& d) {
+             d.backfillCohesion.text = "30";
+             d.adhesion.text = "30";
+             seismic(d);
+             d.seismicLoadSet = 0;
+         },
          1,
          {{W, "粘着力が過大です。修正する事をお勧めします。"},
           {W, "付着力が過大です。修正する事をお勧めします。"},
           {W, kM3}},
          false},
         {"a needed text that is not a number names its field",
-         [](D& d) { slope(d, "1.0", "abc"); }, 0,
-         {{E, "裏込め土 φ(角度)：'abc' は数値ではありません"}}, true},
+         [](D& d) { slope(d, "1.0", "abc"); },
+         0,
+         {{E, "裏込め土 φ(角度)：'abc' は数値ではありません"}},
+         true},
         {"a field needed by several checks is reported once",
-         [](D& d) { d.hasWater.on = true; d.waterDepth.text = "1"; d.stemHeight.text = "7,100"; }, 0,
-         {{E, "たて壁高さ(mm)：'7,100' は数値ではありません"}}, true},
-        {"a level backfill does not read the slope ratio", [](D& d) { d.slopeRatio.text = "-"; }, 0,
-         {}, false},
+         [](D& d) {
+             d.hasWater.on = true;
+             d.waterDepth.text = "1";
+             d.stemHeight.text = "7,100";
+         },
+         0,
+         {{E, "たて壁高さ(mm)：'7,100' は数値ではありません"}},
+         true},
+        {"a level backfill does not read the slope ratio",
+         [](D& d) { d.slopeRatio.text = "-"; },
+         0,
+         {},
+         false},
     };
     for (const auto& c : cases) {
         D d;
@@ -151,9 +287,15 @@ TEST(CheckConditions, TellsATextThatIsNoNumberFromARefusal) {
     };
     const std::vector<VerdictCase> cases{
         {"start values", [](D&) {}, Verdict::Passed},
-        {"base width off by more than 1 mm", [](D& d) { d.baseWidth.text = "5000"; }, Verdict::Refused},
-        {"a checked text that is no number", [](D& d) { d.frontBatterWidth.text = "abc"; }, Verdict::NotANumber},
-        {"both", [](D& d) { d.frontBatterWidth.text = "abc"; d.concreteUnitWeight.text = "1"; },
+        {"base width off by more than 1 mm", [](D& d) { d.baseWidth.text = "5000"; },
+         Verdict::Refused},
+        {"a checked text that is no number", [](D& d) { d.frontBatterWidth.text = "abc"; },
+         Verdict::NotANumber},
+        {"both",
+         [](D& d) {
+             d.frontBatterWidth.text = "abc";
+             d.concreteUnitWeight.text = "1";
+         },
          Verdict::NotANumber},
     };
     for (const auto& c : cases) {

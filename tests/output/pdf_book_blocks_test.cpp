@@ -34,9 +34,11 @@ TEST(Cp932Printable, KeepsWhatShiftJisHoldsAndMarksTheRest) {
         {"①Ⅰ～ｺﾝｸﾘｰﾄ", "①Ⅰ～ｺﾝｸﾘｰﾄ"},  // code-page 932 extensions and half-width kana
         {"擁壁😀案", "擁壁?案"},
         {"옹벽", "??"},
-        {"a\xff" "b", "a?b"},            // not UTF-8 at all
-        {"a\xe6\x93", "a??"},            // a character cut short
-        {"\xed\xa0\x80x", "?x"},         // an encoded surrogate
+        {"a\xff"
+         "b",
+         "a?b"},                  // not UTF-8 at all
+        {"a\xe6\x93", "a??"},     // a character cut short
+        {"\xed\xa0\x80x", "?x"},  // an encoded surrogate
         {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(cp932Printable(c.text), c.expected) << c.text;
@@ -62,10 +64,12 @@ TEST_F(PdfBlocks, FrameAndTitleRule) {
     const auto& r = page.rects[0];
     EXPECT_FALSE(r.clip);
     EXPECT_EQ(r.width, 1);
-    EXPECT_EQ(std::vector<double>({r.x1, r.y1, r.x2, r.y2}), std::vector<double>({45, 817, 571, 28}));
+    EXPECT_EQ(std::vector<double>({r.x1, r.y1, r.x2, r.y2}),
+              std::vector<double>({45, 817, 571, 28}));
     ASSERT_EQ(page.lines.size(), 1u);
     const auto& l = page.lines[0];
-    EXPECT_EQ(std::vector<double>({l.x1, l.y1, l.x2, l.y2}), std::vector<double>({45, 797, 571, 797}));
+    EXPECT_EQ(std::vector<double>({l.x1, l.y1, l.x2, l.y2}),
+              std::vector<double>({45, 797, 571, 797}));
 }
 
 TEST_F(PdfBlocks, FooterCountsFromTheDesignConditionsPageCentredUnderTheFrame) {
@@ -107,7 +111,8 @@ TEST_F(PdfBlocks, ListBlockLinesAtTheLinePitchOfTheirSize) {
 // 17-pixel rows drawn 14 points high, 2 rows: H = 28.
 TEST_F(PdfBlocks, TableRulesWithHeavierRulesUnderTheHeaderAndRightOfTheLabels) {
     const CalculationBook book;
-    pdfTable(canvas(), 300, 570, 9, book.table(TableId::CeTable), "Ce ：部材断面の有効高dの補正係数");
+    pdfTable(canvas(), 300, 570, 9, book.table(TableId::CeTable),
+             "Ce ：部材断面の有効高dの補正係数");
     auto page = drawing();
 
     std::vector<testing::DrawnLine> heavy, horizontal, vertical;

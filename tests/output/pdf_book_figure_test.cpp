@@ -61,10 +61,10 @@ TEST_F(PdfFigure, PointsMapOntoTheFrameUpwardsOrDownwards) {
         PdfFigureMode mode;
         double x, y, px, py;
     } cases[] = {
-        {PdfFigureMode::Upwards, 0, 0, 45, 717},     // lower-left corner
-        {PdfFigureMode::Upwards, 50, 25, 95, 742},   // a quarter across, a quarter up
+        {PdfFigureMode::Upwards, 0, 0, 45, 717},    // lower-left corner
+        {PdfFigureMode::Upwards, 50, 25, 95, 742},  // a quarter across, a quarter up
         {PdfFigureMode::Upwards, 200, 100, 245, 817},
-        {PdfFigureMode::Downwards, 0, 0, 45, 817},   // height 0 on the top edge
+        {PdfFigureMode::Downwards, 0, 0, 45, 817},  // height 0 on the top edge
         {PdfFigureMode::Downwards, 50, 25, 95, 792},
         {PdfFigureMode::Downwards, 200, 100, 245, 717},
     };

@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 // "〜"; both sides of a comparison are brought to one form.
 std::string normalised(std::string text) {
     auto replaceAll = [&](const std::string& from, const std::string& to) {
-        for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+            text.replace(at, from.size(), to);
     };
     replaceAll("　", " ");
     replaceAll("〜", "～");
@@ -50,7 +51,8 @@ protected:
     }
     static void TearDownTestSuite() {
         if (const char* keep = std::getenv("MARVOTEN_KEEP_PDF_BOOK"))
-            fs::copy(folder->path(), keep, fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+            fs::copy(folder->path(), keep,
+                     fs::copy_options::overwrite_existing | fs::copy_options::recursive);
         delete folder;
         folder = nullptr;
     }
@@ -79,7 +81,8 @@ TEST_F(PdfBookReaders, QpdfFindsNoErrors) {
         testing::ProgramRun r =
             testing::runProgram("qpdf --check " + testing::shellQuoted(path(key)));
         EXPECT_EQ(r.status, 0) << r.output;
-        EXPECT_NE(r.output.find("No syntax or stream encoding errors found"), std::string::npos) << r.output;
+        EXPECT_NE(r.output.find("No syntax or stream encoding errors found"), std::string::npos)
+            << r.output;
     }
 }
 
@@ -91,10 +94,16 @@ TEST_F(PdfBookReaders, PdfinfoCountsTwelveOrThirteenPagesAndReadsTheInformation)
         EXPECT_EQ(testing::reportField(r.output, "Pages"), key ? "13" : "12") << r.output;
         EXPECT_EQ(testing::reportField(r.output, "Page size"), "596 x 842 pts (A4)") << r.output;
         // This poppler shows the language tag's "ja" as a character before each text.
-        EXPECT_NE(testing::reportField(r.output, "Author").find("MRV"), std::string::npos) << r.output;
-        EXPECT_NE(testing::reportField(r.output, "Title").find(kSubject), std::string::npos) << r.output;
-        EXPECT_NE(testing::reportField(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos) << r.output;
-        EXPECT_NE(testing::reportField(r.output, "Subject").find("擁壁計算結果.pdf"), std::string::npos) << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Author").find("MRV"), std::string::npos)
+            << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Title").find(kSubject), std::string::npos)
+            << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Creator").find("Marvoten Ver3.1"),
+                  std::string::npos)
+            << r.output;
+        EXPECT_NE(testing::reportField(r.output, "Subject").find("擁壁計算結果.pdf"),
+                  std::string::npos)
+            << r.output;
     }
 }
 
@@ -122,16 +131,23 @@ TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
         int page;
         std::vector<std::string> texts;
     } cases[] = {
-        {1, {"目　　次", std::string("件　名：") + kSubject, "逆Ｌ型擁壁計算書　目次", "・・・・P1", "・・・・P11",
-             "・・・・P12"}},
-        {2, {"Ⅰ.設計条件", "1.裏込土の諸量", "5.許容応力度", "Ce ：部材断面の有効高dの補正係数", "10,000",
-             "Page: 1"}},
+        {1,
+         {"目　　次", std::string("件　名：") + kSubject, "逆Ｌ型擁壁計算書　目次", "・・・・P1",
+          "・・・・P11", "・・・・P12"}},
+        {2,
+         {"Ⅰ.設計条件", "1.裏込土の諸量", "5.許容応力度", "Ce ：部材断面の有効高dの補正係数",
+          "10,000", "Page: 1"}},
         {3, {"Ⅱ-1.荷重計算(自重:安定計算用)", "表:荷重座標一覧表", "点番号図", "Page: 2"}},
-        {5, {"Ⅱ-3.荷重計算(土圧等)", "土圧は試行くさび法により求める。", "すべり角～土圧図", "表:荷重一覧", "主働土圧",
-             "Page: 4"}},
-        {6, {"Ⅲ-1.安定計算", "1.滑動に対する安定", "3.支持地盤の支持力に対する安定", "地盤反力", "Page: 5"}},
+        {5,
+         {"Ⅱ-3.荷重計算(土圧等)", "土圧は試行くさび法により求める。", "すべり角～土圧図",
+          "表:荷重一覧", "主働土圧", "Page: 4"}},
+        {6,
+         {"Ⅲ-1.安定計算", "1.滑動に対する安定", "3.支持地盤の支持力に対する安定", "地盤反力",
+          "Page: 5"}},
         {8, {"Ⅲ-2.荷重図", "荷重図(安定計算時)", "荷重概要", "Ph=161.58kN", "Page: 7"}},
-        {11, {"Ⅳ-1-3.構造計算:たて壁(鉄筋定着長)", "L1(高さ～必要鉄筋量)", "L2(高さ～引張応力度)", "Page: 10"}},
+        {11,
+         {"Ⅳ-1-3.構造計算:たて壁(鉄筋定着長)", "L1(高さ～必要鉄筋量)", "L2(高さ～引張応力度)",
+          "Page: 10"}},
         {12, {"Ⅳ-2-1.構造計算:底版(つま先版)", "表:断面力(剪断力:H/2部)", "Page: 11"}},
         {13, {"Ⅳ-2-2.構造計算:底版(突起)", "突起の設計", "表:応力度及び配筋量", "Page: 12"}},
     };
@@ -139,7 +155,8 @@ TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
         const std::string text = normalised(pageText(true, c.page));
         for (const std::string& expected : c.texts)
             EXPECT_NE(text.find(normalised(expected)), std::string::npos)
-                << "page " << c.page << " lacks '" << expected << "':\n" << text;
+                << "page " << c.page << " lacks '" << expected << "':\n"
+                << text;
     }
     // The contents page is not numbered; the book without a key ends on page 12.
     EXPECT_EQ(pageText(true, 1).find("Page:"), std::string::npos);
@@ -151,7 +168,9 @@ TEST_F(PdfBookReaders, PdftoppmRendersEveryPageWithoutError) {
     if (!testing::programInstalled("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
     for (bool key : {false, true}) {
         const fs::path prefix = dir(key) / "page";
-        testing::ProgramRun r = testing::runProgram("pdftoppm -r 50 -png " + testing::shellQuoted(path(key)) + " " + testing::shellQuoted(prefix));
+        testing::ProgramRun r =
+            testing::runProgram("pdftoppm -r 50 -png " + testing::shellQuoted(path(key)) + " " +
+                                testing::shellQuoted(prefix));
         EXPECT_EQ(r.status, 0) << r.output;
         EXPECT_EQ(r.output.find("Error"), std::string::npos) << r.output;
         const int pages = key ? 13 : 12;

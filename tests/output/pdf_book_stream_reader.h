@@ -121,11 +121,11 @@ inline PageDrawing readContentStream(const std::string& stream) {
         } else if (o == "W") {
             clipPath = true;
         } else if (o == "S" && path.size() == 2) {
-            page.lines.push_back(
-                {path[0].first, path[0].second, path[1].first, path[1].second, width, colour, order});
+            page.lines.push_back({path[0].first, path[0].second, path[1].first, path[1].second,
+                                  width, colour, order});
         } else if (o == "s" && path.size() == 4) {
-            page.rects.push_back({path[0].first, path[0].second, path[2].first, path[2].second, width,
-                                  clipPath, order});
+            page.rects.push_back({path[0].first, path[0].second, path[2].first, path[2].second,
+                                  width, clipPath, order});
         } else if (o == "q") {
             page.saves.push_back(order);
         } else if (o == "Q") {

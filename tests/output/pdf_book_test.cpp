@@ -40,15 +40,18 @@ const std::vector<std::string> titles{
 class PdfBook : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        withoutKey = new CalculationBook(testing::representativeBook(DesignConditions{}, "擁壁試験"));
-        withKey = new CalculationBook(testing::representativeBook(testing::wallWithShearKey(), "擁壁試験"));
+        withoutKey =
+            new CalculationBook(testing::representativeBook(DesignConditions{}, "擁壁試験"));
+        withKey = new CalculationBook(
+            testing::representativeBook(testing::wallWithShearKey(), "擁壁試験"));
     }
     static void TearDownTestSuite() {
         delete withoutKey;
         delete withKey;
     }
     static std::vector<PageDrawing> pages(bool key) {
-        return testing::readPages(pdfBookBytes(key ? *withKey : *withoutKey, "擁壁試験", key, fixedClock));
+        return testing::readPages(
+            pdfBookBytes(key ? *withKey : *withoutKey, "擁壁試験", key, fixedClock));
     }
     static const CalculationBook& book(bool key) { return key ? *withKey : *withoutKey; }
 
@@ -166,7 +169,8 @@ TEST_F(PdfBook, EverySectionIsDrawnOnItsPage) {
     const auto drawn = pages(true);
     for (const Placement& p : placements) {
         const std::string text = marker(book(true), p);
-        ASSERT_FALSE(text.empty()) << "the test book leaves a section empty (page " << p.page << ")";
+        ASSERT_FALSE(text.empty())
+            << "the test book leaves a section empty (page " << p.page << ")";
         EXPECT_TRUE(drawn[p.page - 1].hasText(text)) << "'" << text << "' not on page " << p.page;
     }
     // Without a key the key's sections appear nowhere.
@@ -224,13 +228,15 @@ TEST_F(PdfBook, AnEmptyBookStillGivesEveryPage) {
     const CalculationBook empty;
     const auto drawn = testing::readPages(pdfBookBytes(empty, "", false, fixedClock));
     ASSERT_EQ(drawn.size(), 12u);
-    EXPECT_TRUE(drawn[11].hasText("Page: 11")) << "the last footer is written before the file closes";
+    EXPECT_TRUE(drawn[11].hasText("Page: 11"))
+        << "the last footer is written before the file closes";
 }
 
 TEST(PdfBookCommand, AsksWritesReportsAndOffersToOpen) {
     const std::string confirmation =
         "計算結果をPDF出力しますか。\r\r出力ファイル名は\r　擁壁計算結果.pdf\rです。";
-    const std::string openQuestion = "[ 擁壁計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
+    const std::string openQuestion =
+        "[ 擁壁計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
     testing::TempFolder tmp;
     const fs::path file = tmp.path() / "擁壁計算結果.pdf";
     CalculationBook book;
@@ -255,7 +261,8 @@ TEST(PdfBookCommand, AsksWritesReportsAndOffersToOpen) {
     testing::FakeDialogs opened;
     EXPECT_TRUE(writePdfBook(book, "擁壁", true, opened, tmp.path()));
     EXPECT_EQ(opened.openedDocuments, std::vector<std::string>{file.string()});
-    EXPECT_EQ(testing::readPages(readFileBytes(file)).size(), 13u) << "the earlier file is replaced";
+    EXPECT_EQ(testing::readPages(readFileBytes(file)).size(), 13u)
+        << "the earlier file is replaced";
 }
 
 // As root the writer forks and drops to "nobody", since root ignores folder
@@ -264,16 +271,18 @@ TEST(PdfBookCommand, ReadOnlyFolderIsReportedAndKeepsTheEarlierFileWhole) {
     testing::TempFolder tmp;
     const fs::path file = tmp.path() / "擁壁計算結果.pdf";
     writeFileSafely(file, "earlier book");
-    fs::permissions(tmp.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                    fs::perms::group_exec | fs::perms::others_read |
-                                    fs::perms::others_exec);
+    fs::permissions(tmp.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
     const int status = testing::exitStatusAsOrdinaryUser([&] {
         testing::FakeDialogs dialogs;
         const CalculationBook book;
         if (writePdfBook(book, "", false, dialogs, tmp.path())) return 2;
-        if (dialogs.messages.size() != 1 || dialogs.messages[0].kind != MessageKind::Error) return 4;
+        if (dialogs.messages.size() != 1 || dialogs.messages[0].kind != MessageKind::Error)
+            return 4;
         const std::string& text = dialogs.messages[0].text;
-        if (text.find("擁壁計算結果.pdf") == std::string::npos || text.find("書き込めません") == std::string::npos)
+        if (text.find("擁壁計算結果.pdf") == std::string::npos ||
+            text.find("書き込めません") == std::string::npos)
             return 5;
         if (dialogs.confirmations.size() != 1) return 6;
         return 0;

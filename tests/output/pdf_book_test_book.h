@@ -20,7 +20,8 @@ inline DesignConditions wallWithShearKey() {
     return dc;
 }
 
-inline CalculationBook representativeBook(const DesignConditions& dc, const std::string& subjectName) {
+inline CalculationBook representativeBook(const DesignConditions& dc,
+                                          const std::string& subjectName) {
     CalculationBook book;
     ResultsView view(book);
     StabilityHeadings headings;

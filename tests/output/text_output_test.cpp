@@ -43,8 +43,9 @@ TEST(TextOutput, TableRowsArePaddedCellsEachFollowedByAColon) {
     book.resetResultTables();
     book.table(TableId::LoadListTable).setCell(1, 1, "123456789012345");
     lines = linesOf(textOutputBytes(book, false));
-    size_t row = indexOf(lines, "    躯体重量:123456789012345:         ---:         ---:         ---:"
-                                "         ---:         ---:");
+    size_t row = indexOf(lines,
+                         "    躯体重量:123456789012345:         ---:         ---:         ---:"
+                         "         ---:         ---:");
     EXPECT_NE(row, std::string::npos);
 }
 
@@ -61,12 +62,20 @@ TEST(TextOutput, HeadingsBlocksAndTablesInBookOrder) {
     EXPECT_EQ(lines[3], "");
     EXPECT_EQ(lines[4], "") << "the empty upper block of ConditionsText is only its empty line";
     EXPECT_EQ(lines[5], "下段の行");
-    const std::vector<std::string> headings{
-        "Ⅱ-1.荷重計算(安定計算用)", "安定計算用", "Ⅱ-2.荷重計算(構造計算用)", "Ⅱ-3.荷重計算(土圧等)",
-        "1.土圧計算", "2.その他の荷重", "4.荷重一覧", "Ⅲ-1.安定計算",
-        "Ⅳ-1-1.構造計算:たて壁(断面力)", "Ⅳ-1-2.構造計算:たて壁(鉄筋量、応力度)",
-        "Ⅳ-1-3.構造計算:たて壁(鉄筋定着位置)", "Ⅳ-2-1.構造計算:底版(つま先版)", "つま先版",
-        "つま先の行"};
+    const std::vector<std::string> headings{"Ⅱ-1.荷重計算(安定計算用)",
+                                            "安定計算用",
+                                            "Ⅱ-2.荷重計算(構造計算用)",
+                                            "Ⅱ-3.荷重計算(土圧等)",
+                                            "1.土圧計算",
+                                            "2.その他の荷重",
+                                            "4.荷重一覧",
+                                            "Ⅲ-1.安定計算",
+                                            "Ⅳ-1-1.構造計算:たて壁(断面力)",
+                                            "Ⅳ-1-2.構造計算:たて壁(鉄筋量、応力度)",
+                                            "Ⅳ-1-3.構造計算:たて壁(鉄筋定着位置)",
+                                            "Ⅳ-2-1.構造計算:底版(つま先版)",
+                                            "つま先版",
+                                            "つま先の行"};
     size_t previous = 0;
     for (const auto& h : headings) {
         size_t at = indexOf(lines, h);
@@ -86,7 +95,8 @@ TEST(TextOutput, ShearKeyTailOnlyWithAKeyAndTheFileEndsWithTheEmptyLineOfTheLast
         const auto lines = linesOf(bytes);
         const std::string& lastRow = lines[lines.size() - 2];
         const TableSection& last = book.table(key ? TableId::KeyTable : TableId::ToeStressTable);
-        EXPECT_EQ(lastRow.substr(0, lastRow.find(':')), padLeft(last.cell(0, last.rowCount() - 1), 10));
+        EXPECT_EQ(lastRow.substr(0, lastRow.find(':')),
+                  padLeft(last.cell(0, last.rowCount() - 1), 10));
         EXPECT_EQ(indexOf(lines, "突起") != std::string::npos, key);
         for (const auto& l : lines) EXPECT_EQ(l.find("<no CR LF>"), std::string::npos);
     }
@@ -131,9 +141,12 @@ TEST(TextOutput, FailedWriteReportsAndLeavesWhatWasThere) {
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
     EXPECT_NE(dialogs.messages[0].text.find("擁壁.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(tmp.path() / kTextOutputName / "inner"), "keep");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), std::filesystem::directory_iterator()), 1)
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()),
+                            std::filesystem::directory_iterator()),
+              1)
         << "no temporary file is left";
-    EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path() / "missing")) << "nor into a missing folder";
+    EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path() / "missing"))
+        << "nor into a missing folder";
 }
 
 }  // namespace

@@ -84,10 +84,13 @@ TEST_F(ReaderTest, PdfinfoCountsThePagesAndReadsTheInformation) {
     EXPECT_EQ(testing::reportField(r.output, "PDF version"), "1.2") << r.output;
     EXPECT_EQ(testing::reportField(r.output, "Producer"), "PDFMaker0.4") << r.output;
     EXPECT_EQ(testing::reportField(r.output, "Page size"), "596 x 842 pts (A4)") << r.output;
-    EXPECT_NE(testing::reportField(r.output, "CreationDate").find("2026"), std::string::npos) << r.output;
+    EXPECT_NE(testing::reportField(r.output, "CreationDate").find("2026"), std::string::npos)
+        << r.output;
     // This poppler shows the language tag's "ja" (U+6A61) as a character before the text.
-    EXPECT_NE(testing::reportField(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos) << r.output;
-    EXPECT_NE(testing::reportField(r.output, "Title").find("擁壁.dat"), std::string::npos) << r.output;
+    EXPECT_NE(testing::reportField(r.output, "Creator").find("Marvoten Ver3.1"), std::string::npos)
+        << r.output;
+    EXPECT_NE(testing::reportField(r.output, "Title").find("擁壁.dat"), std::string::npos)
+        << r.output;
 }
 
 TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
@@ -121,7 +124,8 @@ TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
 TEST_F(ReaderTest, PdftoppmRendersEveryPage) {
     if (!testing::programInstalled("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
     std::filesystem::path prefix = folder->path() / "page";
-    testing::ProgramRun r = testing::runProgram("pdftoppm -r 60 -png " + testing::shellQuoted(path()) + " " + testing::shellQuoted(prefix));
+    testing::ProgramRun r = testing::runProgram(
+        "pdftoppm -r 60 -png " + testing::shellQuoted(path()) + " " + testing::shellQuoted(prefix));
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(r.output.find("Error"), std::string::npos) << r.output;
     for (int page = 1; page <= 3; ++page) {

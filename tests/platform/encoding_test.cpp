@@ -26,10 +26,13 @@ TEST(Cp932, UnconvertibleCharacterIsAnErrorNotAQuestionMark) {
 }
 
 TEST(Cp932, WidthCountsCp932Bytes) {
-    struct Case { const char* text; size_t width; };
+    struct Case {
+        const char* text;
+        size_t width;
+    };
     const Case cases[] = {
-        {"", 0}, {"abc 1.0", 7}, {"計算位置計算位", 14}, {"ﾓｰﾒﾝﾄ", 5},
-        {"γc(ｺﾝｸﾘｰﾄ単位重量)", 19}, {"①", 2},
+        {"", 0},  {"abc 1.0", 7}, {"計算位置計算位", 14}, {"ﾓｰﾒﾝﾄ", 5}, {"γc(ｺﾝｸﾘｰﾄ単位重量)", 19},
+        {"①", 2},
     };
     for (const auto& c : cases) EXPECT_EQ(cp932Width(c.text), c.width) << c.text;
 }

@@ -8,16 +8,20 @@ namespace marvoten {
 namespace {
 
 TEST(TextToNumber, AcceptsDecimalsWithSignFractionAndExponent) {
-    struct Case { const char* text; double value; };
+    struct Case {
+        const char* text;
+        double value;
+    };
     const Case cases[] = {
-        {"7100", 7100}, {"0.6", 0.6}, {"-0.3", -0.3}, {"1e3", 1000}, {"+2.5", 2.5},
-        {"2.5E-1", 0.25}, {" 35 ", 35}, {".5", 0.5}, {"5.", 5}, {"0.0", 0},
+        {"7100", 7100},   {"0.6", 0.6}, {"-0.3", -0.3}, {"1e3", 1000}, {"+2.5", 2.5},
+        {"2.5E-1", 0.25}, {" 35 ", 35}, {".5", 0.5},    {"5.", 5},     {"0.0", 0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value) << c.text;
 }
 
 TEST(TextToNumber, RejectsNonNumbersWithMessageQuotingTheText) {
-    for (const char* bad : {"", "abc", "1.2.3", "1e", "-", ".", "1,000", "0x10", "1e999", "nan", "inf", "１"}) {
+    for (const char* bad :
+         {"", "abc", "1.2.3", "1e", "-", ".", "1,000", "0x10", "1e999", "nan", "inf", "１"}) {
         EXPECT_TRUE(testing::throwsWithMessage<ConversionError>(
             [&] { textToNumber(bad); }, std::string("'") + bad + "' は数値ではありません"))
             << bad;

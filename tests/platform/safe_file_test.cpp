@@ -13,7 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 size_t entriesIn(const fs::path& folder) {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST(SafeFile, WritesAndReplacesWholeFile) {
@@ -51,7 +52,8 @@ TEST(SafeFile, ReadOnlyFolderKeepsOldFileAndGivesReason) {
 TEST(SafeFile, MissingFolderIsAnErrorWithTheSystemsReason) {
     testing::TempFolder tmp;
     EXPECT_TRUE(testing::throwsWithMessage<FileWriteError>(
-        [&] { writeFileSafely(tmp.path() / "missing" / "a.dat", "x"); }, "No such file or directory"));
+        [&] { writeFileSafely(tmp.path() / "missing" / "a.dat", "x"); },
+        "No such file or directory"));
 }
 
 TEST(SafeFile, FailedRenameOverAFolderKeepsItAndLeavesNoTemporary) {

@@ -226,7 +226,8 @@ TEST_F(CalculationRun, MemberFigureTitlesFollowTheShearKey) {
     D dc;
     runCalculation(dc, book, view, stages());
     EXPECT_EQ(book.figure(FigureId::ToeReactionFigure).title(), "図:つま先版地盤反力");
-    EXPECT_EQ(book.figure(FigureId::KeyFigure).title(), "図") << "the book's own title without a key";
+    EXPECT_EQ(book.figure(FigureId::KeyFigure).title(), "図")
+        << "the book's own title without a key";
     dc.hasShearKey = 1;
     dc.keyPosition.text = "800";
     dc.keyWidth.text = "500";

@@ -315,7 +315,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "　①受働土圧[有効根入深(Ho)]=0.000m"},
         LineCase{"PassiveOffWithAPressureFromCohesion",
                  [](DesignConditions& d) {
-                     d.hasPassive.on = false, d.effectiveEmbedDepth.text = "0.0", d.embedCohesion.text = "5.0";
+                     d.hasPassive.on = false, d.effectiveEmbedDepth.text = "0.0",
+                     d.embedCohesion.text = "5.0";
                  },
                  53, "　①受働土圧[有効根入深(Ho)]=0.000m"},
         LineCase{"WaterWithoutBuoyancyInTheSlab",

@@ -238,10 +238,13 @@ TEST(SlidingText, FormulaShowsPpExactlyWhenTheResistanceIncludesIt) {
         const char* ppLine;  // nullptr: no Pp line
     };
     const std::vector<Case> cases{
-        {true, 0,
-         {"      Vo･μ+Cb･Be+0.5･Pp", "  Fs=--------------------                =1.20", "            Ho"},
+        {true,
+         0,
+         {"      Vo･μ+Cb･Be+0.5･Pp", "  Fs=--------------------                =1.20",
+          "            Ho"},
          "    Pp (受働土圧)                        =0.00kN"},
-        {false, 30,
+        {false,
+         30,
          {"      Vo･μ+Cb･Be", "  Fs=--------------                      =1.20", "         Ho"},
          nullptr},
     };

@@ -36,7 +36,8 @@ inline ProgramRun runProgram(const std::string& command) {
     FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (!pipe) return r;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.output.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        r.output.append(buffer, n);
     r.status = ::pclose(pipe);
     return r;
 }

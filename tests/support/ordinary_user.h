@@ -17,7 +17,8 @@ inline int exitStatusAsOrdinaryUser(const std::function<int()>& body) {
     const pid_t pid = ::fork();
     if (pid < 0) return -1;
     if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(kCouldNotDropRoot);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(kCouldNotDropRoot);
         ::_exit(body());
     }
     int status = 0;

@@ -16,8 +16,8 @@ namespace marvoten::testing {
 // |actual - expected| <= tol, with both values in the failure message.
 inline ::testing::AssertionResult near(double actual, double expected, double tol) {
     if (std::fabs(actual - expected) <= tol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "actual " << actual << " expected " << expected
-                                         << " (tolerance " << tol << ")";
+    return ::testing::AssertionFailure()
+           << "actual " << actual << " expected " << expected << " (tolerance " << tol << ")";
 }
 
 inline ::testing::AssertionResult nearRel(double actual, double expected, double rel) {
@@ -32,7 +32,8 @@ template <class E, class F>
     } catch (const E& e) {
         std::string what = e.what();
         if (what.find(fragment) != std::string::npos) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "message '" << what << "' lacks '" << fragment << "'";
+        return ::testing::AssertionFailure()
+               << "message '" << what << "' lacks '" << fragment << "'";
     } catch (const std::exception& e) {
         return ::testing::AssertionFailure() << "threw another exception: " << e.what();
     }
