@@ -426,22 +426,29 @@ bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes,
         return false;
     }
 
-    std::string problem;
+    // The file is read into a copy of the editor, reactions and all, and that copy
+    // replaces the editor's design only when every record has been read: a file that
+    // fails part-way leaves the engineer's current design, and its name, untouched.
+    DesignConditionsEditor scratch(*this);
+    scratch.listener_ = nullptr;
+    scratch.pending_ = 0;
+    scratch.batchDepth_ = 0;
+    try {
+        DesignFileReader(scratch, lines).apply();
+    } catch (const DesignFileError& e) {
+        dialogs_.message(MessageKind::Error, e.what());
+        return false;
+    }
     {
         // The window shows what was read before any message box.
         Batch batch(*this);
+        state_.conditions = std::move(scratch.state_.conditions);
+        allowable_ = std::move(scratch.allowable_);
+        regionKeys_ = std::move(scratch.regionKeys_);
+        municipalities_ = std::move(scratch.municipalities_);
         setSubjectName(subjectName);
-        mark(EditorChange::SelectSelfWeightPage);
-        try {
-            DesignFileReader(*this, lines).apply();
-            mark(EditorChange::Visibility | EditorChange::Picture);
-        } catch (const DesignFileError& e) {
-            problem = e.what();
-        }
-    }
-    if (!problem.empty()) {
-        dialogs_.message(MessageKind::Error, problem);
-        return false;
+        mark(scratch.pending_ | EditorChange::SelectSelfWeightPage | EditorChange::Visibility |
+             EditorChange::Picture);
     }
     dialogs_.message(MessageKind::Information, "設計条件を読込みました。");
     return true;

@@ -1,6 +1,8 @@
 #include "model/validation.h"
 
 #include <cmath>
+#include <cstdio>
+#include <limits>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -70,6 +72,140 @@ private:
     bool refused_ = false;
     bool notANumber_ = false;
 };
+
+// When the run reads a field; a field the run leaves alone may hold its placeholder.
+enum class ReadWhen { Always, ShearKey, SlopedBackfill, Water, Seismic, SafetyFactorMethod };
+
+bool isRead(ReadWhen when, const DesignConditions& d) {
+    switch (when) {
+        case ReadWhen::ShearKey:
+            return d.hasShearKey == 1;
+        case ReadWhen::SlopedBackfill:
+            return d.backfillShape == 1 || d.backfillShape == 2;
+        case ReadWhen::Water:
+            return d.hasWater.on;
+        case ReadWhen::Seismic:
+            return d.seismicCase == 1;
+        case ReadWhen::SafetyFactorMethod:
+            return d.overturningMethod == 1;
+        default:
+            return true;
+    }
+}
+
+// The values a wall can have, in the editor's units. The bounds are wide enough for
+// every wall the guideline covers (a lightweight fill of a few kN/m3, a wall of 30 m,
+// rock bearing of 10,000 kN/m2) and narrow enough that the calculation stays finite:
+// an angle of friction of 90° or more has no wedge, a weight of 0 or less no load.
+// Where a check of its own already guards the lower end (key dimensions, concrete
+// weight, a slope ratio or embankment height of 0) the range leaves that end to it, so
+// that the user sees one message for one fault.
+struct FieldRange {
+    Field field;
+    double min, max;
+    bool minIncluded, maxIncluded;
+    ReadWhen when = ReadWhen::Always;
+};
+
+constexpr double kOwnCheck = -std::numeric_limits<double>::infinity();
+constexpr double kSoilWeightMax = 100;  // kN/m3, five times the densest soil
+constexpr double kAngleMax = 90;        // degrees, excluded
+constexpr double kCohesionMax = 1000;   // kN/m2
+constexpr double kDepthMax = 100;       // m
+constexpr double kOutlineMax = 50000;   // mm
+constexpr double kStressMax = 1000;     // N/mm2
+
+using D = DesignConditions;
+const FieldRange kRanges[] = {
+    {&D::backfillUnitWeight, 0, kSoilWeightMax, false, true},
+    {&D::backfillPhi, 0, kAngleMax, true, false},
+    {&D::backfillCohesion, 0, kCohesionMax, true, true},
+    {&D::embedUnitWeight, 0, kSoilWeightMax, false, true},
+    {&D::embedDepth, 0, kDepthMax, true, true},
+    {&D::embedPhi, 0, kAngleMax, true, false},
+    {&D::embedCohesion, 0, kCohesionMax, true, true},
+    {&D::allowableBearing, 0, 10000, false, true},
+    {&D::frictionCoeff, 0, 2, true, true},
+    {&D::adhesion, 0, kCohesionMax, true, true},
+    {&D::bearingPhi, 0, kAngleMax, true, false},
+    {&D::bearingCohesion, 0, kCohesionMax, true, true},
+    {&D::bearingUnitWeight, 0, kSoilWeightMax, false, true},
+    {&D::bearingEmbedDepth, 0, kDepthMax, true, true},
+    {&D::concreteUnitWeight, kOwnCheck, kSoilWeightMax, true, true},
+    {&D::blockLength, 0, 100, false, true},
+    {&D::stemHeight, 0, kOutlineMax, false, true},
+    {&D::baseThickness, 0, kOutlineMax, false, true},
+    {&D::slabSlopeHeight, 0, kOutlineMax, true, true},
+    {&D::toeWidth, 0, kOutlineMax, false, true},
+    {&D::frontBatterWidth, 0, kOutlineMax, true, true},
+    {&D::crestWidth, 0, kOutlineMax, false, true},
+    {&D::formworkWidth, 0, kOutlineMax, true, true},
+    {&D::baseWidth, 0, kOutlineMax, false, true},
+    {&D::keyPosition, kOwnCheck, kOutlineMax, true, true, ReadWhen::ShearKey},
+    {&D::keyWidth, kOwnCheck, kOutlineMax, true, true, ReadWhen::ShearKey},
+    {&D::keyHeight, kOwnCheck, kOutlineMax, true, true, ReadWhen::ShearKey},
+    {&D::slopeRatio, 0, 100, true, true, ReadWhen::SlopedBackfill},
+    {&D::embankmentHeight, 0, kOutlineMax, true, true, ReadWhen::SlopedBackfill},
+    {&D::surcharge, 0, 1000, true, true},
+    {&D::snowOnSlope, 0, 100, true, true},
+    {&D::snowOnFlat, 0, 100, true, true},
+    {&D::effectiveEmbedDepth, 0, kDepthMax, true, true},
+    {&D::waterDepth, 0, kDepthMax, true, true, ReadWhen::Water},
+    {&D::waterUnitWeight, 0, kSoilWeightMax, true, true},
+    {&D::barrierHeight, 0, 30, true, true},
+    {&D::windPressure, 0, 100, true, true},
+    {&D::collisionLoad, 0, 10000, true, true},
+    {&D::collisionHeight, 0, 30, true, true},
+    {&D::kh, 0, 1, true, true, ReadWhen::Seismic},
+    {&D::khStandard, 0, 1, true, true, ReadWhen::Seismic},
+    {&D::regionFactor, 0, 1, false, true, ReadWhen::Seismic},
+    {&D::sigmaCk, 0, 200, false, true},
+    {&D::sigmaCa, 0, 200, false, true},
+    {&D::sigmaCat, 0, 200, true, true},
+    {&D::tauA1, 0, 20, false, true},
+    {&D::tau0, 0, 20, false, true},
+    {&D::sigmaSa, 0, kStressMax, false, true},
+    {&D::coverStem, 0, kOutlineMax, false, true},
+    {&D::coverSlab, 0, kOutlineMax, false, true},
+    {&D::safetyFactorNormal, 0, 100, false, true, ReadWhen::SafetyFactorMethod},
+    {&D::safetyFactorSeismic, 0, 100, false, true, ReadWhen::SafetyFactorMethod},
+};
+
+std::string boundText(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+bool inside(const FieldRange& r, double v) {
+    const bool aboveMin = r.minIncluded ? v >= r.min : v > r.min;
+    const bool belowMax = r.maxIncluded ? v <= r.max : v < r.max;
+    return aboveMin && belowMax;
+}
+
+}  // namespace
+
+std::string rangeMessage(const NumberField DesignConditions::*field, const std::string& text) {
+    for (const FieldRange& r : kRanges) {
+        if (r.field != field) continue;
+        const std::string lower =
+            r.min == kOwnCheck ? std::string()
+                               : boundText(r.min) + (r.minIncluded ? " 以上 " : " より大きく ");
+        return fieldLabel(field) + "：'" + text + "' は範囲外です。\r" + lower + boundText(r.max) +
+               (r.maxIncluded ? " 以下" : " 未満") + "の値を入力して下さい。";
+    }
+    return {};
+}
+
+namespace {
+
+void checkRanges(const DesignConditions& d, Validation& v) {
+    for (const FieldRange& r : kRanges) {
+        if (!isRead(r.when, d)) continue;
+        if (const auto value = v.number(r.field))
+            v.refuseIf(!inside(r, *value), rangeMessage(r.field, (d.*r.field).text));
+    }
+}
 
 }  // namespace
 
@@ -148,6 +284,7 @@ Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, 
         if (const auto h = wallHeight(); h && h1)
             v.refuseIf(*h < 1000 * *h1, "地下水位は擁壁天端以下にして下さい。");
     }
+    checkRanges(d, v);
     return v.verdict();
 }
 

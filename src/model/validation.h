@@ -20,6 +20,10 @@ enum class Verdict {
 // case chosen in the allowable-stress table (0 常時, 1 地震時, −1 none).
 Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs);
 
+// The refusal of a value outside the values a wall can have: the field's label, the
+// text and the accepted range. Empty for a field without a range.
+std::string rangeMessage(const NumberField DesignConditions::*field, const std::string& text);
+
 // True when the run must not start.
 bool validateConditions(const DesignConditions& d, int allowableStressLoadCase, Dialogs& dialogs);
 

@@ -329,7 +329,9 @@ TEST_F(DesignFile, SubjectNameIsTheFileNameWithoutItsExtension) {
     }
 }
 
-TEST_F(DesignFile, AnUnreadableLineStopsTheLoadThere) {
+// A load that fails part-way changes nothing: neither the records before the bad line
+// nor the subject name of the design the engineer had open.
+TEST_F(DesignFile, AnUnreadableLineRefusesTheWholeFile) {
     struct Case {
         const char* name;
         int line;
@@ -341,36 +343,52 @@ TEST_F(DesignFile, AnUnreadableLineStopsTheLoadThere) {
         {"index", 45, "1.0", "45行目：'1.0' は整数ではありません"},
         {"colour", 22, "clNoSuch", "22行目：'clNoSuch' は色ではありません"},
         {"colour beyond 32 bits", 22, "4294967296", "22行目：'4294967296' は色ではありません"},
+        {"last index", 179, "x", "179行目：'x' は整数ではありません"},
     };
     for (const auto& c : cases) {
         FakeDialogs dlg;
         DesignConditionsEditor e(dlg);
+        ASSERT_TRUE(e.saveDesignFileTo(folder.path() / "current.dat"));
+        e.typeText(&D::stemHeight, "6500");
+        e.setOption(Option::HasWater, true);
+        const std::string before = designFileBytes(e.conditions());
+        const int loadCase = e.allowableStressWindow().loadCase();
+        dlg.messages.clear();
+
         std::vector<std::string> lines = startupLines();
-        lines[2 - 1] = "21";  // applied when the stop comes later
+        lines[2 - 1] = "21";
         lines[21 - 1] = "150";
-        lines[24 - 1] = "450";
-        lines[155 - 1] = "120";  // after every stop: stays unapplied
+        lines[80 - 1] = "1";  // seismic: the allowable-stress table would follow
         lines[c.line - 1] = c.text;
         EXPECT_FALSE(e.loadDesignBytes(joinCrLf(lines), "broken")) << c.name;
         ASSERT_EQ(dlg.messages.size(), 1u) << c.name;
         EXPECT_EQ(dlg.messages[0].kind, MessageKind::Error);
         EXPECT_NE(dlg.messages[0].text.find(c.fragment), std::string::npos) << dlg.messages[0].text;
-        EXPECT_EQ(e.caption(), "設計条件 broken") << c.name;
-        EXPECT_EQ(e.state().subjectName, "broken");
-        EXPECT_EQ(e.conditions().backfillUnitWeight.text, c.line > 2 ? "21" : "20") << c.name;
-        EXPECT_EQ(e.conditions().frontBatterWidth.text, c.line > 21 ? "150" : "142") << c.name;
-        EXPECT_EQ(e.conditions().crestWidth.text, c.line > 24 ? "450" : "400") << c.name;
-        EXPECT_EQ(e.conditions().coverStem.text, "100") << c.name;
+        EXPECT_EQ(e.caption(), "設計条件 current") << c.name;
+        EXPECT_EQ(e.state().subjectName, "current") << c.name;
+        EXPECT_EQ(designFileBytes(e.conditions()), before) << c.name;
+        EXPECT_EQ(e.allowableStressWindow().loadCase(), loadCase) << c.name;
     }
+}
+
+TEST_F(DesignFile, AFailedLoadSendsNoNotification) {
+    int notifications = 0;
+    editor.setListener([&](const EditorChange&) { ++notifications; });
+    std::vector<std::string> lines = startupLines();
+    lines[45 - 1] = "x";
+    EXPECT_FALSE(load(lines));
+    EXPECT_EQ(notifications, 0);
 }
 
 TEST_F(DesignFile, AShortFileEndsAtItsNextIndexOrColourLine) {
     std::vector<std::string> lines = startupLines();
     lines.resize(100);
+    lines[2 - 1] = "19";
     EXPECT_FALSE(load(lines));
     EXPECT_NE(lastMessage().find("107行目：'' は色ではありません"), std::string::npos)
         << lastMessage();
-    EXPECT_EQ(d().groundLayers[4].soil, "") << "lines past the end read as empty";
+    EXPECT_EQ(d().backfillUnitWeight.text, "20") << "nothing of the short file is applied";
+    EXPECT_EQ(d().groundLayers[4].soil, "-");
 }
 
 TEST_F(DesignFile, FilesThatAreNoDesignOfThisWallChangeNothing) {

@@ -205,7 +205,7 @@ TEST(ValidateConditions, EachCheckInOrderWithItsMessageAndEffect) {
         {"16-18 skipped without passive pressure",
          [](D& d) {
              d.hasPassive.on = false;
-             d.effectiveEmbedDepth.text = "abc";
+             d.effectiveEmbedDepth.text = "9";  // above the crest and deeper than Df
              d.embedDepth.text = "0.6";
          },
          0,
@@ -304,6 +304,140 @@ TEST(CheckConditions, TellsATextThatIsNoNumberFromARefusal) {
         testing::FakeDialogs dialogs;
         EXPECT_EQ(checkConditions(d, 0, dialogs), c.verdict) << c.name;
         EXPECT_EQ(validateConditions(d, 0, dialogs), c.verdict != Verdict::Passed) << c.name;
+    }
+}
+
+// Values no wall can have are refused with the field, the text and the range; the
+// bounds themselves follow the inclusive flags of the range table.
+TEST(ValueRanges, OutsideValuesAreRefusedNamingFieldTextAndRange) {
+    struct RangeCase {
+        const char* name;
+        NumberField D::*field;
+        const char* text;
+        std::function<void(D&)> setting;  // what makes the run read the field
+        const char* message;              // empty: passes
+    };
+    const auto always = [](D&) {};
+    const auto seismic = [](D& d) { d.seismicCase = 1; };
+    const auto key = [](D& d) {
+        d.hasShearKey = 1;
+        d.keyPosition.text = "800";
+        d.keyWidth.text = "500";
+        d.keyHeight.text = "400";
+    };
+    const auto safetyFactors = [](D& d) {
+        d.overturningMethod = 1;
+        d.safetyFactorNormal.text = "1.5";
+        d.safetyFactorSeismic.text = "1.2";
+    };
+    const RangeCase cases[] = {
+        {"φ 0 is a soil without friction", &D::backfillPhi, "0", always, ""},
+        {"φ just below 90", &D::backfillPhi, "89.9", always, ""},
+        {"φ 90 has no wedge", &D::backfillPhi, "90", always,
+         "裏込め土 φ(角度)：'90' は範囲外です。\r0 以上 90 未満の値を入力して下さい。"},
+        {"φ negative", &D::backfillPhi, "-1e9", always,
+         "裏込め土 φ(角度)：'-1e9' は範囲外です。\r0 以上 90 未満の値を入力して下さい。"},
+        {"bearing φ 90", &D::bearingPhi, "90", always,
+         "支持地盤 φ(角度)：'90' は範囲外です。\r0 以上 90 未満の値を入力して下さい。"},
+        {"unit weight 0 weighs nothing", &D::backfillUnitWeight, "0", always,
+         "裏込め土 γs(kN/m3)：'0' は範囲外です。\r0 より大きく 100 以下の値を入力して下さい。"},
+        {"unit weight 100", &D::bearingUnitWeight, "100", always, ""},
+        {"unit weight 1e17", &D::embedUnitWeight, "1e17", always,
+         "根入れ地盤 γ2(kN/m3)：'1e17' は範囲外です。\r0 より大きく 100 "
+         "以下の値を入力して下さい。"},
+        {"concrete 1e17: its own check guards the lower end only", &D::concreteUnitWeight, "1e17",
+         always, "γc(kN/m3)：'1e17' は範囲外です。\r100 以下の値を入力して下さい。"},
+        {"base thickness 0", &D::baseThickness, "0", always,
+         "底板厚(mm)：'0' は範囲外です。\r0 より大きく 50000 以下の値を入力して下さい。"},
+        {"slab slope 0 is a level slab", &D::slabSlopeHeight, "0", always, ""},
+        {"tiny positive cover", &D::coverSlab, "1e-300", always, ""},
+        {"cohesion negative", &D::bearingCohesion, "-0.1", always,
+         "支持地盤 c(kN/m2)：'-0.1' は範囲外です。\r0 以上 1000 以下の値を入力して下さい。"},
+        {"kh 1 in a seismic run", &D::kh, "1", seismic, ""},
+        {"kh above 1 in a seismic run", &D::kh, "1.5", seismic,
+         "設計震度 kh：'1.5' は範囲外です。\r0 以上 1 以下の値を入力して下さい。"},
+        {"kh is not read in a normal run", &D::kh, "1.5", always, ""},
+        {"key width huge", &D::keyWidth, "1e9", key,
+         "突起 (2)幅(mm)：'1e9' は範囲外です。\r50000 以下の値を入力して下さい。"},
+        {"key fields are not read without a key", &D::keyWidth, "1e9", always, ""},
+        {"safety factor 0 with the safety-factor method", &D::safetyFactorNormal, "0",
+         safetyFactors,
+         "安全率 常時：'0' は範囲外です。\r0 より大きく 100 以下の値を入力して下さい。"},
+        {"placeholder safety factor with the eccentricity method", &D::safetyFactorNormal, "-",
+         always, ""},
+    };
+    for (const auto& c : cases) {
+        D d;
+        c.setting(d);
+        (d.*c.field).text = c.text;
+        testing::FakeDialogs dialogs;
+        const Verdict verdict = checkConditions(d, d.seismicCase, dialogs);
+        if (std::string(c.message).empty()) {
+            EXPECT_EQ(verdict, Verdict::Passed) << c.name;
+            EXPECT_TRUE(dialogs.messages.empty()) << c.name << ": " << dialogs.messages[0].text;
+            continue;
+        }
+        EXPECT_EQ(verdict, Verdict::Refused) << c.name;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
+        EXPECT_EQ(dialogs.messages[0].kind, E) << c.name;
+        EXPECT_EQ(dialogs.messages[0].text, c.message) << c.name;
+    }
+}
+
+// A value caught by a check of its own is reported once, by that check.
+TEST(ValueRanges, OneMessageForOneFault) {
+    const std::vector<std::pair<std::function<void(D&)>, std::string>> cases{
+        {[](D& d) { d.concreteUnitWeight.text = "0"; }, "コンクリート重量を再確認して下さい。"},
+        {[](D& d) {
+             d.hasShearKey = 1;
+             d.keyPosition.text = "-1";
+             d.keyWidth.text = "500";
+             d.keyHeight.text = "400";
+         },
+         "突起位置を再確認して下さい。"},
+        {[](D& d) {
+             d.backfillShape = 1;
+             d.slopeRatio.text = "0";
+         },
+         kSlope},
+    };
+    for (const auto& [change, message] : cases) {
+        D d;
+        change(d);
+        testing::FakeDialogs dialogs;
+        EXPECT_EQ(checkConditions(d, 0, dialogs), Verdict::Refused) << message;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << message;
+        EXPECT_EQ(dialogs.messages[0].text, message);
+    }
+}
+
+TEST(ValueRanges, EveryNumberFieldHasARangeAndItsStartValuesAndListsPass) {
+    for (const auto& f : numberFields())
+        EXPECT_FALSE(rangeMessage(f.member, "x").empty()) << f.name << " has no range";
+    const std::vector<std::pair<NumberField D::*, const std::vector<std::string>*>> lists{
+        {&D::concreteUnitWeight, &items::concreteUnitWeight},
+        {&D::blockLength, &items::blockLength},
+        {&D::waterUnitWeight, &items::waterUnitWeight},
+        {&D::barrierHeight, &items::barrierHeight},
+        {&D::windPressure, &items::windPressure},
+        {&D::collisionLoad, &items::collisionLoad},
+        {&D::collisionHeight, &items::collisionHeight},
+        {&D::regionFactor, &items::regionFactor},
+    };
+    for (const auto& [field, values] : lists)
+        for (const std::string& value : *values) {
+            D d;
+            (d.*field).text = value;
+            testing::FakeDialogs dialogs;
+            EXPECT_EQ(checkConditions(d, 0, dialogs), Verdict::Passed) << value;
+        }
+    for (const std::string& n : items::slopeRatio) {
+        D d;
+        d.backfillShape = 2;
+        d.slopeRatio.text = n;
+        d.embankmentHeight.text = "2000";
+        testing::FakeDialogs dialogs;
+        EXPECT_EQ(checkConditions(d, 0, dialogs), Verdict::Passed) << n;
     }
 }
 
