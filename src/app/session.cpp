@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "calc/search_limit.h"
 #include "platform/number_text.h"
 #include "report/anchorage_report.h"
 #include "report/calculation_run.h"
@@ -18,6 +19,32 @@ Session::Session(Dialogs& d) : dialogs(d), editor(d) {
     });
 }
 
+std::string searchStoppedMessage(Search search) {
+    const char* what = "";
+    switch (search) {
+        case Search::SlipAngle:
+            what = "試行くさび法のすべり角";
+            break;
+        case Search::SlipAngleCurve:
+            what = "すべり角と土圧の関係図";
+            break;
+        case Search::Anchorage:
+            what = "たて壁鉄筋の定着長";
+            break;
+        case Search::StemCurve:
+            what = "たて壁の断面の計算";
+            break;
+        case Search::NeutralAxis:
+            what = "必要鉄筋量の中立軸";
+            break;
+        case Search::BearingSlipLine:
+            what = "支持力係数のすべり線";
+            break;
+    }
+    return std::string("計算を中止しました。\r") + what +
+           "の探索が終わりません。\r\r設計条件を確認して、訂正して下さい。";
+}
+
 RunOutcome runCalculationCommand(Session& s) {
     Verdict verdict = Verdict::Passed;
     try {
@@ -29,6 +56,9 @@ RunOutcome runCalculationCommand(Session& s) {
         runCalculation(s.editor.conditions(), s.book, s.view, stages);
     } catch (const ConversionError& e) {
         s.dialogs.message(MessageKind::Error, e.what());
+        return RunOutcome::Stopped;
+    } catch (const SearchLimitExceeded& e) {
+        s.dialogs.message(MessageKind::Error, searchStoppedMessage(e.search()));
         return RunOutcome::Stopped;
     }
     switch (verdict) {

@@ -2,8 +2,11 @@
 // One design session as the program holds it from start to end: the editor with
 // the current design conditions, the one calculation book, the results window's
 // state, and the verdict headings and printed page labels a run leaves behind.
+#include <string>
+
 #include "book/calculation_book.h"
 #include "book/results_view.h"
+#include "calc/search_limit.h"
 #include "model/design_conditions_editor.h"
 #include "platform/dialogs.h"
 #include "report/printed_layout.h"
@@ -31,8 +34,11 @@ struct Session {
 enum class RunOutcome {
     Completed,  // the book holds the run's results (verdicts "不可"/"NO" included)
     Refused,    // validation refused the run; the book is untouched
-    Stopped,    // a design text is not a number; the message was shown
+    Stopped,    // a design text is not a number, or a search did not end; the message was shown
 };
+
+// The message of a run that ended because one of its searches reached its limit.
+std::string searchStoppedMessage(Search search);
 
 // The menu command "1.計算開始": validation, then the whole run into the book.
 RunOutcome runCalculationCommand(Session& session);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calc/search_limit.h"
+
 namespace marvoten {
 
 double anchorageLength(double L1, double L2, std::int32_t phi) {
@@ -12,7 +14,10 @@ Anchorage anchorageSearch(double Hs, double As, std::int32_t phi, double sigmaSa
                           const AnchorageSectionAt& sectionAt) {
     Anchorage r;
     double y = Hs;
+    // A stem of at most 50 m, the highest validation admits, has 4,990 sections.
+    TrialCounter trials(Search::Anchorage, 5000);
     while (y > 0.1) {
+        trials.next();
         const AnchorageSection s = sectionAt(y);
         if (!r.foundL1 && As / 2 > s.requiredArea) {
             r.L1 = Hs - y;

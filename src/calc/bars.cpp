@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/search_limit.h"
+
 namespace marvoten {
 
 namespace {
@@ -67,7 +69,10 @@ RequiredBarArea requiredBarArea(double sigmaSa, double M, double d) {
     // x³ − 3d·x² − (6·M·n/(σsa·b))·(x − d) = 0, searched downwards from d in 1 mm steps;
     // x ends at the first step below the root.
     double x = d;
+    // d is at most the 50 m of the thickest member validation admits: 50,000 steps.
+    TrialCounter steps(Search::NeutralAxis, 50001);
     while (x > 0) {
+        steps.next();
         double f = x * x * x - 3 * d * x * x - 6 * M * n * (x - d) / sigmaSa / b;
         if (f > 0) break;
         x = x - 1;

@@ -1,6 +1,7 @@
 #include "calc/stem_design.h"
 
 #include "calc/ground_reaction.h"
+#include "calc/search_limit.h"
 #include "calc/shear_factors.h"
 #include "calc/stability_loads.h"
 
@@ -89,7 +90,10 @@ StemDesign designStem(TAntei& a, const DesignConditions& dc) {
     }
 
     if (As) {
+        // A stem of at most 50 m has 500 sections of 0.1 m.
+        TrialCounter sections(Search::StemCurve, 510);
         for (double y = Hs; y > 0; y = y - 0.1) {
+            sections.next();
             const StemPressure method = y == Hs ? StemPressure::wedge : StemPressure::option;
             r.curve.push_back(anchorageSection(a, y, method, *As));
         }

@@ -6,6 +6,7 @@
 
 #include "calc/load_polygons.h"
 #include "calc/other_loads.h"
+#include "calc/search_limit.h"
 
 namespace marvoten {
 namespace {
@@ -15,6 +16,12 @@ constexpr double coarseStep = 0.005;
 constexpr double fineStep = 0.00001;
 constexpr double searchEnd = pi / 2 - 0.005;     // last slip angle tried
 constexpr double noPressureEnd = pi / 2 - 0.01;  // a maximum beyond it is no pressure
+// From φ ≥ 0 the coarse pass tries at most searchEnd / coarseStep ≈ 313 angles and the
+// fine pass, which starts one coarse step below the coarse maximum, at most
+// (searchEnd + coarseStep) / fineStep ≈ 157,000; the figure's curve at most 32.
+constexpr long coarseTrials = 400;
+constexpr long fineTrials = 160000;
+constexpr long curveTrials = 100;
 
 double safeDivide(double a, double b) {
     return b != 0 ? a / b : 0.0;
@@ -170,7 +177,9 @@ void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, 
 
     double Pa = 0;
     double omega = p.backfillPhi;
+    TrialCounter coarse(Search::SlipAngle, coarseTrials);
     while (omega < searchEnd) {
+        coarse.next();
         const double P = wedgeThrust(p, s, omega);
         if (Pa > P) {
             omega -= coarseStep;
@@ -187,7 +196,9 @@ void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, 
     // The fine pass looks only upwards from the coarse maximum.
     Pa = 0;
     bool fell = false;
+    TrialCounter fine(Search::SlipAngle, fineTrials);
     while (omega < searchEnd) {
+        fine.next();
         const double P = wedgeThrust(p, s, omega);
         if (Pa > P) {
             p.slipAngle = omega - fineStep;
@@ -258,8 +269,11 @@ SlipAngleCurve slipAngleCurve(TPa& p, int mode, int shape, double embankmentHeig
     };
     SlipAngleCurve curve;
     const double end = searchEnd + (s.alpha <= 0 ? s.alpha : 0.0);
-    for (double omega = saved.backfillPhi; omega < end; omega += 0.05)
+    TrialCounter trials(Search::SlipAngleCurve, curveTrials);
+    for (double omega = saved.backfillPhi; omega < end; omega += 0.05) {
+        trials.next();
         curve.points.push_back({omega, thrustAt(omega)});
+    }
     curve.critical = {saved.slipAngle, thrustAt(saved.slipAngle)};
     p = saved;
     return curve;

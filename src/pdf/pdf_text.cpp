@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
+#include "pdf_error.h"
 #include "platform/encoding.h"
 
 namespace marvoten {
@@ -19,6 +21,12 @@ void appendHexByte(std::string& out, unsigned char b) {
 }  // namespace
 
 std::string formatPdfNumber(double v) {
+    if (!(std::fabs(v) <= kPdfRealLimit)) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", v);
+        throw TPDFError(std::string("PDFに書けない数値です（") + text +
+                        "）。\rPDFの実数は ±32767 までです。PDFは出力しません。");
+    }
     // Hundredths of a point are far below what a reader can show; rounding halves away
     // from zero keeps negative coordinates symmetric with positive ones.
     std::int64_t n = static_cast<std::int64_t>(std::fabs(v) * 100 + 0.5);

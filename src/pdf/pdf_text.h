@@ -5,8 +5,13 @@
 
 namespace marvoten {
 
+// The largest real every PDF 1.2 reader is bound to read (its implementation limit).
+inline constexpr double kPdfRealLimit = 32767;
+
 // A real as the content stream and dictionaries write it: rounded to hundredths
 // (halves away from zero), shortest form, no exponent: "817", "12.5", "0.75", "-1.5".
+// TPDFError for a value beyond ±kPdfRealLimit or not finite: the document is not
+// written, so an earlier file stays as it was.
 std::string formatPdfNumber(double v);
 
 // A document-information text: the UTF-16BE hex digits of `utf8` (after the trip

@@ -243,6 +243,23 @@ TEST(PDFFileStream, WritesTheDocumentOrReportsInJapanese) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "無い"));
 }
 
+// A number the writer cannot write stops the document before the file is touched.
+TEST(PDFFileStream, AnUnwritableNumberLeavesTheEarlierFileWhole) {
+    testing::TempFolder folder;
+    const std::filesystem::path target = folder.path() / "擁壁計算結果.pdf";
+    writeFileSafely(target, "earlier document");
+    TPDFMaker pdf(kFixedClock);
+    TPDFFileStream file(target);
+    pdf.BeginDoc(&file);
+    EXPECT_TRUE(testing::throwsWithMessage<TPDFError>(
+        [&] {
+            pdf.Canvas().DrawLine(50, 50, 1e17, 50);
+            pdf.EndDoc();
+        },
+        "PDFに書けない数値です（1e+17）"));
+    EXPECT_EQ(readFileBytes(target), "earlier document");
+}
+
 // A document that cannot be written completely (here: the file-size limit is reached
 // half-way) must leave the earlier file as it was.
 TEST(PDFFileStream, FailedWriteLeavesTheEarlierFileWhole) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
+
+#include "pdf/pdf_error.h"
 
 namespace marvoten {
 namespace {
@@ -38,6 +41,24 @@ TEST(FormatPdfNumber, RoundsToHundredthsInShortestForm) {
         {-3, "-3"},
     };
     for (const auto& c : cases) EXPECT_EQ(formatPdfNumber(c.value), c.text) << "value " << c.value;
+}
+
+// Beyond the reals every reader must take, or not a number at all, the writer refuses
+// instead of writing a damaged stream (an integer cast of 10¹⁷ is undefined).
+TEST(FormatPdfNumber, RefusesWhatAReaderCannotTake) {
+    EXPECT_EQ(formatPdfNumber(32767), "32767");
+    EXPECT_EQ(formatPdfNumber(-32767), "-32767");
+    for (double v :
+         {32767.01, -32767.01, 1e17, -1e300, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        try {
+            formatPdfNumber(v);
+            ADD_FAILURE() << v << " was written";
+        } catch (const TPDFError& e) {
+            EXPECT_NE(std::string(e.what()).find("PDFに書けない数値です"), std::string::npos)
+                << e.what();
+        }
+    }
 }
 
 TEST(PdfTextString, IsUtf16BigEndianBehindBomAndLanguageEscape) {
