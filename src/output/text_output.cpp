@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/line_format.h"
+#include "output/pdf_book_blocks.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
 
@@ -93,7 +94,9 @@ public:
     void write(const std::vector<Item>& items) {
         for (const auto& item : items) std::visit([this](const auto& i) { put(i); }, item);
     }
-    std::string bytes() const { return toCp932(text_); }
+    // A character Shift-JIS cannot hold (a subject name "Müller") is written as "?",
+    // as the PDF book writes it, rather than failing the whole file.
+    std::string bytes() const { return toCp932(cp932Printable(text_)); }
 
 private:
     void line(const std::string& s) { text_ += s + "\r\n"; }

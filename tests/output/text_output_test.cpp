@@ -49,6 +49,16 @@ TEST(TextOutput, TableRowsArePaddedCellsEachFollowedByAColon) {
     EXPECT_NE(row, std::string::npos);
 }
 
+// A subject name from a file named "Müller.dat" once made the whole text output fail.
+TEST(TextOutput, CharactersShiftJisCannotHoldAreWrittenAsQuestionMarks) {
+    CalculationBook book;
+    book.text(TextId::ContentsText).addLine("件　名：Müller");
+    book.text(TextId::ContentsText).addLine("件　名：擁壁😀案");
+    const auto lines = linesOf(textOutputBytes(book, false));
+    EXPECT_NE(indexOf(lines, "件　名：M?ller"), std::string::npos);
+    EXPECT_NE(indexOf(lines, "件　名：擁壁?案"), std::string::npos);
+}
+
 TEST(TextOutput, HeadingsBlocksAndTablesInBookOrder) {
     CalculationBook book;
     book.text(TextId::ContentsText).addLine("目次の行");
