@@ -27,6 +27,9 @@ const std::string embedDepthAboveBearingEmbedDepth =
 const std::string embedDepthAboveEffectiveDepth =
     "Df(根入地盤への根入れ深さ)が、(3)その他の荷重のHo(有効根入長)"
     "より浅いです。\r確認して、訂正して下さい。";
+const std::string embedPhiBelowSeismicAngle =
+    "根入れ地盤のφが地震時合成角θ(=arctan kh)より小さく、地震時受働土圧係数を計算できません。"
+    "\r確認して、訂正して下さい。";
 }  // namespace messages
 
 namespace {
@@ -283,6 +286,14 @@ Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, 
         const auto h1 = v.number(&D::waterDepth);
         if (const auto h = wallHeight(); h && h1)
             v.refuseIf(*h < 1000 * *h1, "地下水位は擁壁天端以下にして下さい。");
+    }
+    // The seismic passive coefficient needs √(sin φ2 · sin(φ2 − θ) / cos θ): below the
+    // seismic angle θ = arctan kh the embedment ground has no passive resistance to give.
+    if (d.seismicCase == kSeismic && d.seismicLoadSet != 0) {
+        const auto phi2 = v.number(&D::embedPhi), kh = v.number(&D::kh);
+        if (phi2 && kh)
+            v.refuseIf(*phi2 * std::numbers::pi / 180 < std::atan(*kh),
+                       messages::embedPhiBelowSeismicAngle);
     }
     checkRanges(d, v);
     return v.verdict();

@@ -33,6 +33,7 @@ extern const std::string allowableStressNormalInSeismicRun;  // seismic run, nor
 extern const std::string surchargeWithUnloadedPressure;      // warning, the run goes on
 extern const std::string embedDepthAboveBearingEmbedDepth;   // Df < Df'
 extern const std::string embedDepthAboveEffectiveDepth;      // Df < Ho
+extern const std::string embedPhiBelowSeismicAngle;          // φ2 < arctan kh, seismic pressure
 }  // namespace messages
 
 }  // namespace marvoten

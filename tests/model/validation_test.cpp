@@ -318,7 +318,10 @@ TEST(ValueRanges, OutsideValuesAreRefusedNamingFieldTextAndRange) {
         const char* message;              // empty: passes
     };
     const auto always = [](D&) {};
-    const auto seismic = [](D& d) { d.seismicCase = 1; };
+    const auto seismic = [](D& d) {
+        d.seismicCase = 1;
+        d.embedPhi.text = "60";  // above the seismic angle of kh = 1.5
+    };
     const auto key = [](D& d) {
         d.hasShearKey = 1;
         d.keyPosition.text = "800";
@@ -381,6 +384,35 @@ TEST(ValueRanges, OutsideValuesAreRefusedNamingFieldTextAndRange) {
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.messages[0].kind, E) << c.name;
         EXPECT_EQ(dialogs.messages[0].text, c.message) << c.name;
+    }
+}
+
+// Regression: kh = 1 (θ = 45°) with φ2 = 25° took the square root of a negative number
+// and printed Kp as "NAN". Normal earth pressure with inertia has no seismic angle.
+TEST(SeismicPassive, AnEmbedmentAngleBelowTheSeismicAngleIsRefused) {
+    struct SeismicCase {
+        const char* kh;
+        const char* embedPhi;
+        int loadSet;
+        bool refused;
+    };
+    const SeismicCase cases[] = {
+        {"1", "25", 1, true},     {"1", "44.9", 2, true},    {"1", "45.1", 1, false},
+        {"0.12", "6.8", 1, true}, {"0.12", "6.9", 1, false}, {"1", "25", 0, false},
+    };
+    for (const auto& c : cases) {
+        D d;
+        d.seismicCase = 1;
+        d.seismicLoadSet = c.loadSet;
+        d.kh.text = c.kh;
+        d.embedPhi.text = c.embedPhi;
+        testing::FakeDialogs dialogs;
+        EXPECT_EQ(checkConditions(d, 1, dialogs), c.refused ? Verdict::Refused : Verdict::Passed)
+            << c.kh << " " << c.embedPhi;
+        if (c.refused) {
+            ASSERT_EQ(dialogs.messages.size(), 1u);
+            EXPECT_EQ(dialogs.messages[0].text, messages::embedPhiBelowSeismicAngle);
+        }
     }
 }
 
