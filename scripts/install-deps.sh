@@ -2,7 +2,8 @@
 # Installs the Debian packages a fresh machine lacks for building and testing.
 set -euo pipefail
 
-packages=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils poppler-data fonts-ipafont-mincho libwmf-bin fonts-urw-base35 librsvg2-bin)
+# clang and its runtime libraries (libFuzzer) build the design-file fuzz target.
+packages=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils poppler-data fonts-ipafont-mincho libwmf-bin fonts-urw-base35 librsvg2-bin clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
