@@ -7,6 +7,7 @@
 #include "book/calculation_book.h"
 #include "figure_test_tools.h"
 #include "platform/encoding.h"
+#include "platform/safe_file.h"
 #include "support/test_support.h"
 #include "wmf_file_reader.h"
 
@@ -103,19 +104,22 @@ TEST_P(FigureFiles, NoWritesNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// A folder standing where the second file goes cannot be replaced by it.
-TEST_P(FigureFiles, WriteErrorStopsWithItsMessageAndKeepsWhatWasWritten) {
+// A folder standing where the second file goes cannot be replaced by it: the
+// command writes none of its files and the earlier first file stays.
+TEST_P(FigureFiles, WriteErrorStopsWithItsMessageAndKeepsEveryEarlierFile) {
     const auto files = figureFiles(false, GetParam().format);
     CalculationBook book;
     TempFolder folder;
+    writeFileSafely(folder.path() / files[0].name, "earlier");
     fs::create_directory(folder.path() / files[1].name);
     FakeDialogs dialogs;
     EXPECT_FALSE(exportFigureFiles(book, false, dialogs, folder.path(), GetParam().format));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
-    EXPECT_FALSE(dialogs.messages[0].text.empty());
-    EXPECT_TRUE(fs::is_regular_file(folder.path() / files[0].name));
-    EXPECT_FALSE(fs::exists(folder.path() / files[2].name)) << "the command stopped";
+    EXPECT_NE(dialogs.messages[0].text.find(files[1].name), std::string::npos)
+        << dialogs.messages[0].text;
+    EXPECT_EQ(readFileBytes(folder.path() / files[0].name), "earlier");
+    EXPECT_EQ(filesIn(folder.path()).size(), 2u) << "no other file and no temporary";
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FigureFiles,
