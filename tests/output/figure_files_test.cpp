@@ -144,9 +144,8 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
     FakeDialogs dialogs;
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Metafile));
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Svg));
-    const bool wmf2svg = testing::programInstalled("wmf2svg");
-    const bool xmllint = testing::programInstalled("xmllint");
-    const bool rsvg = testing::programInstalled("rsvg-convert");
+    for (const char* reader : {"wmf2svg", "xmllint", "rsvg-convert"})
+        ASSERT_TRUE(testing::installed(reader));
     for (const auto& f : figureFiles(true, FigureFileFormat::Metafile)) {
         const fs::path path = folder.path() / f.name;
         const auto file = testing::readWmf(testing::readBytes(path));
@@ -158,32 +157,25 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
         for (const auto& t : file.texts)
             hasTitle |= t.cp932 == toCp932(book.figure(f.figure).title());
         EXPECT_TRUE(hasTitle) << f.name;
-        if (wmf2svg) {
-            EXPECT_EQ(testing::runQuietly("wmf2svg -o " +
-                                          testing::shellQuoted(folder.path() / "check.svg") + " " +
-                                          testing::shellQuoted(path)),
-                      0)
-                << f.name;
-        }
+        EXPECT_EQ(
+            testing::runQuietly("wmf2svg -o " + testing::shellQuoted(folder.path() / "check.svg") +
+                                " " + testing::shellQuoted(path)),
+            0)
+            << f.name;
     }
     for (const auto& f : figureFiles(true, FigureFileFormat::Svg)) {
         const fs::path path = folder.path() / f.name;
         const std::string doc = testing::readBytes(path);
         EXPECT_NE(doc.find(">" + book.figure(f.figure).title() + "</text>"), std::string::npos)
             << f.name;
-        if (xmllint) {
-            EXPECT_EQ(testing::runQuietly("xmllint --noout " + testing::shellQuoted(path)), 0)
-                << f.name;
-        }
-        if (rsvg) {
-            EXPECT_EQ(testing::runQuietly("rsvg-convert -o " +
-                                          testing::shellQuoted(folder.path() / "check.png") + " " +
-                                          testing::shellQuoted(path)),
-                      0)
-                << f.name;
-        }
+        EXPECT_EQ(testing::runQuietly("xmllint --noout " + testing::shellQuoted(path)), 0)
+            << f.name;
+        EXPECT_EQ(testing::runQuietly("rsvg-convert -o " +
+                                      testing::shellQuoted(folder.path() / "check.png") + " " +
+                                      testing::shellQuoted(path)),
+                  0)
+            << f.name;
     }
-    if (!wmf2svg || !xmllint || !rsvg) GTEST_SKIP() << "some outside readers are not installed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Books, FigureFileReaders, ::testing::Bool(),
