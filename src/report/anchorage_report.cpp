@@ -75,7 +75,7 @@ void writeTermLines(const TAntei& a, const StemDesign& s, const Anchorage& an, T
 // towards the toe negative, Y as depth below the wall top.
 void drawOutline(TAntei& a, FigureSeries& series) {
     const PolygonResult p = polygonProperties(a, "W_A");
-    const double X5 = a.point(5).x, H = a.point(4).y;
+    const double X5 = a.point(5).x, H = a.wallHeight;
     series.keepInsertionOrder();
     for (int k = 0; k <= p.q; ++k) series.addPoint(p.xs[k] - X5, H - p.ys[k], "", colours::black);
 }
@@ -115,7 +115,7 @@ void writeAnchorageTermPlaceholders(CalculationBook& book) {
 
 void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesign& s,
                           CalculationBook& book) {
-    const double H = a.point(4).y, Hs = s.geometry.Hs;
+    const double H = a.wallHeight, Hs = s.geometry.Hs;
     const double depthMax = (H - a.point(12).y) + 0.5;
     const double hMin = -a.point(5).x - 0.5;
     const Rgb markerColour = dc.outputColour == 0 ? colours::blue : colours::black;

@@ -55,7 +55,7 @@ void setUpFigure(FigureSection& f, const TTeisu& t, const DesignConditions& dc,
     for (const auto& [series, colour] : colours)
         for (int n : series) f.series(n).setColour(blackAndWhite(dc) ? colours::black : colour);
     f.setTitleColour(blackAndWhite(dc) ? colours::black : titleColour);
-    f.setAxisRanges(t.point(12).y - 1, t.point(23).y + 0.5, -0.5, t.point(9).x + 1.0);
+    f.setAxisRanges(t.point(12).y - 1, t.point(23).y + 0.5, -0.5, t.baseWidth + 1.0);
 }
 
 void writeStabilityPage(TAntei& a, const DesignConditions& dc, CalculationBook& book) {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <numbers>
 
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "calc/ground_reaction.h"
 #include "calc/ultimate_bearing.h"
 #include "report/stability_figures.h"
@@ -13,7 +13,6 @@ namespace marvoten {
 namespace {
 
 using Case = GroundReactionCase;
-constexpr double toDegrees = 180.0 / std::numbers::pi;
 
 constexpr std::array<const char*, 4> headingTexts{"1.滑動に対する安定", "2.転倒に対する安定",
                                                   "3.支持力に対する安定", "4.鉛直支持力の照査"};
@@ -66,7 +65,7 @@ constexpr EccentricityLimit seismicLimit{
 
 bool eccentricityVerdict(const TAntei& a, TextSection& t) {
     const EccentricityLimit& limit = a.seismicCase == 1 ? seismicLimit : normalLimit;
-    const double allowed = a.point(9).x / limit.divisor;
+    const double allowed = a.baseWidth / limit.divisor;
     t.addLines({"", limit.zoneLine, limit.widthLine, limit.conditionLine, ""});
     const bool ok = std::abs(a.e) <= allowed;
     t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, allowed));
@@ -120,7 +119,7 @@ void incalculableReactionLines(TextSection& t) {
 }
 
 void reactionFormula(const TAntei& a, TextSection& t) {
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     const std::string VoLine = fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV);
     const std::string dLine = fv("    d (つま先～合力作用位置間の距離) =0.000m", a.d);
     switch (a.reactionCase) {
@@ -199,26 +198,25 @@ bool slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
 
 bool slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
     const bool computable = !a.keySlidingIncalculable;
-    t.addLines(
-        {"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
-         !computable  ? std::string("  Fs=Hk/Ho                                =計算不能")
-         : a.sumH > 0 ? fv("  Fs=Hk/Ho                                =0.00", a.Fs)
-                      : std::string("  Fs=Hk/Ho                                =∞"),
-         "", "  ここに",
-         (withPp ? "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb+0.5･Pp="
-                 : "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb       =") +
-             fv("0.00kN", a.Hk),
-         "    Hk(擁壁底面と地盤間の剪断抵抗力)",
-         fv("    Ho(擁壁底面における全水平荷重)        =0.00kN", a.sumH),
-         fv("    Be(有効載荷幅)                        =0.000m", a.Be),
-         fv("    b1(擁壁底面前端～突起前面までの距離)  =0.000m", a.b1),
-         fv("    b2(有効載荷幅内の突起幅)              =0.000m", a.b2),
-         fv("    b3(突起背面～有効載荷幅後方までの距離)=0.000m", a.b3),
-         "    v1～v3(b1～b3に作用する鉛直荷重で,vi=bi/B'･Vo)",
-         "    Vo(擁壁底面における全鉛直荷重)        =" + fv("#,0.00", a.sumV) + "kN",
-         fv("    φ (基礎地盤の剪断抵抗角)           　=0度", a.bearingPhiDeg),
-         fv("    φb(擁壁底面と地盤との間の摩擦角)     =0度", a.baseFrictionAngle * toDegrees),
-         fv("    c  (基礎地盤の粘着力)                 =0.00kN/m2", a.bearingCohesion)});
+    t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
+                !computable ? std::string("  Fs=Hk/Ho                                =計算不能")
+                : a.sumH > 0 ? fv("  Fs=Hk/Ho                                =0.00", a.Fs)
+                             : std::string("  Fs=Hk/Ho                                =∞"),
+                "", "  ここに",
+                (withPp ? "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb+0.5･Pp="
+                        : "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb       =") +
+                    fv("0.00kN", a.Hk),
+                "    Hk(擁壁底面と地盤間の剪断抵抗力)",
+                fv("    Ho(擁壁底面における全水平荷重)        =0.00kN", a.sumH),
+                fv("    Be(有効載荷幅)                        =0.000m", a.Be),
+                fv("    b1(擁壁底面前端～突起前面までの距離)  =0.000m", a.b1),
+                fv("    b2(有効載荷幅内の突起幅)              =0.000m", a.b2),
+                fv("    b3(突起背面～有効載荷幅後方までの距離)=0.000m", a.b3),
+                "    v1～v3(b1～b3に作用する鉛直荷重で,vi=bi/B'･Vo)",
+                "    Vo(擁壁底面における全鉛直荷重)        =" + fv("#,0.00", a.sumV) + "kN",
+                fv("    φ (基礎地盤の剪断抵抗角)           　=0度", a.bearingPhiDeg),
+                fv("    φb(擁壁底面と地盤との間の摩擦角)     =0度", degrees(a.baseFrictionAngle)),
+                fv("    c  (基礎地盤の粘着力)                 =0.00kN/m2", a.bearingCohesion)});
     if (withPp)
         t.addLine(fv("    Pp (受働土圧)                         =0.00kN", passiveInChecks(a)));
     if (!computable)
@@ -254,7 +252,7 @@ void ultimateBearingFormula(const TAntei& a, TextSection& t) {
          fv("    c  (支持地盤の粘着力)　　　　　　　　　　　　=0.00kN/m2", a.bearingCohesion),
          fv("    q  (上載荷重)　　　　　　　　　　　 =γ2･Df　=0.00kN/m2", a.ubOverburden),
          fv("    Be (偏心を考慮した基礎の有効載荷幅)=B－2･eB　=0.000m", a.Be),
-         fv("    　B (基礎幅)　　　　　　　　　　　　　　　　 =0.000m", a.point(9).x),
+         fv("    　B (基礎幅)　　　　　　　　　　　　　　　　 =0.000m", a.baseWidth),
          "　　　eB(荷重の偏心量)　　　　　　　　　　　　　 =" + fv("0.000m", a.e),
          "    α(基礎の形状係数=1+0.3･Be/L)　　　　　　　　=" + fv("0.00", a.ubAlpha),
          "    β(基礎の形状係数=1-0.4･Be/L)　　　　　　　　=" + fv("0.00", a.ubBeta),
@@ -268,7 +266,7 @@ void ultimateBearingFormula(const TAntei& a, TextSection& t) {
          fv("      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", a.Ngamma),
          fv("      φ(支持地盤の剪断抵抗角)　　　　　　　　　 =0.0度", a.bearingPhiDeg),
          fv("      tanθ(荷重の傾斜) = HB／V　　　　　　　　　=0.000", a.tanTheta) +
-             fv("(=0.0度)", std::atan(a.tanTheta) * toDegrees),
+             fv("(=0.0度)", degrees(std::atan(a.tanTheta))),
          fv("        HB(基礎底面に作用する水平力)　　　　　　 =0.00kN", a.sumH),
          fv("        V (基礎底面に作用する鉛直力)　　　　　　 =#,0.00kN", a.sumV),
          "    Sc,Sq,Sr(支持力係数の寸法効果に関する補正係数",
@@ -304,7 +302,7 @@ bool writeBearingText(const TAntei& a, TextSection& t) {
     if (a.noVerticalLoad) {
         t.addLines({"  q              =計算不能",
                     fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
-                    fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x), "",
+                    fv("    B (擁壁の底版幅)                 =0.000m", a.baseWidth), "",
                     noVerticalLoadReason});
         t.addLines({"  設計条件を変更して再計算して下さい。", "",
                     "  　地盤反力が計算出来ませんので、これ",
@@ -314,7 +312,7 @@ bool writeBearingText(const TAntei& a, TextSection& t) {
     if (a.reactionCase == Case::Incalculable) {
         t.addLines({"  q              =計算不能",
                     fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
-                    fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x),
+                    fv("    B (擁壁の底版幅)                 =0.000m", a.baseWidth),
                     "    e (偏心距離)                     =" + fv("0.000m;-0.000m", a.e)});
         incalculableReactionLines(t);
         t.addLine("  判定：不可(偏心距離オーバー)");
