@@ -9,10 +9,6 @@
 namespace marvoten {
 namespace {
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 double mm(double metres) {
     return metres * 1000;
 }

@@ -13,10 +13,6 @@
 namespace marvoten {
 namespace {
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 void add(TextSection& s, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) s.addLine(line);
 }

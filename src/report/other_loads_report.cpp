@@ -10,10 +10,6 @@
 namespace marvoten {
 namespace {
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 // A load that acts gets its block of lines; one that does not, its "：なし" line.
 void optionalBlock(TextSection& t, bool acts, const char* absent,
                    std::initializer_list<std::string> lines) {

@@ -17,10 +17,6 @@ using Case = GroundReactionCase;
 constexpr std::array<const char*, 4> headingTexts{"1.滑動に対する安定", "2.転倒に対する安定",
                                                   "3.支持力に対する安定", "4.鉛直支持力の照査"};
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 // The closing lines of a value the formulas cannot give.
 bool cannotCompute(TextSection& t, std::initializer_list<std::string> reason) {
     t.addLines(reason);

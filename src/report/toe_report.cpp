@@ -27,10 +27,6 @@ void addLines(TextSection& s, const std::vector<Line>& lines, bool buoyancy) {
     }
 }
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 void writeForcesText(const ToeDesign& t, TextSection& s) {
     const ToeLoads& l = t.loads;
     constexpr When A = When::Always, On = When::WithBuoyancy, Off = When::WithoutBuoyancy;
