@@ -26,8 +26,7 @@ void writeSearchLines(const StemDesign& s, const Anchorage& an, TextBlock& t) {
     t.addLine(formatValue("      (1)式を反復計算し解[ y=0.000m]を得る。", Hs - an.L1));
     t.addLine("         従って");
     t.addLine(formatValue("         L1=h(壁高)-y         =0.000m", an.L1));
-    t.addLine(
-        formatValue("         L1+35φ              =0.000m", an.L1 + 35.0 * s.bars.diameter / 1000));
+    t.addLine(formatValue("         L1+35φ              =0.000m", an.L1Anchored));
     t.addLine("         ここに");
     t.addLine(formatValue("            h (壁高)          =0.000m", Hs));
     t.addLine(formatValue("            φ(鉄筋径)        =0mm", s.bars.diameter));

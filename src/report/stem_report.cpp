@@ -122,7 +122,7 @@ void writeWaterLines(const TAntei& a, const StemSectionForces& F, TextBlock& t) 
         t.addLine("   ここに");
         t.addLine(formatValue("     γw(水の単位重量)  =0.00kN/m3", a.waterUnitWeight));
         t.addLine(formatValue("     Hw (水深)          =0.000m", F.Hw));
-        t.addLine(formatValue("     H  (作用点)=Hw/3   =0.000m", F.Hw / 3));
+        t.addLine(formatValue("     H  (作用点)=Hw/3   =0.000m", F.yWater));
     } else {
         t.addLine("   水圧は無い。");
     }
