@@ -2,8 +2,19 @@
 # Installs the Debian packages a fresh machine lacks for building and testing.
 set -euo pipefail
 
-# clang and its runtime libraries (libFuzzer) build the design-file fuzz target.
-packages=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils poppler-data fonts-ipafont-mincho libwmf-bin fonts-urw-base35 librsvg2-bin clang libclang-rt-14-dev)
+packages=(
+  cmake make g++ ccache libgtest-dev libbenchmark-dev
+  clang-format         # scripts/check-format.sh
+  qpdf                 # qpdf --check on every PDF the tests write
+  poppler-utils        # pdfinfo, pdffonts, pdftotext, pdftoppm
+  poppler-data         # the Japanese character maps pdftotext and pdftoppm read the book with
+  fonts-ipafont-mincho # the Mincho face pdftoppm draws the book's unembedded text in
+  libwmf-bin           # wmf2svg reads the metafiles
+  fonts-urw-base35     # the faces wmf2svg measures the metafiles' text with
+  libxml2-utils        # xmllint checks the SVG files
+  librsvg2-bin         # rsvg-convert draws the SVG files
+  clang libclang-rt-14-dev  # clang and libFuzzer build the design-file fuzz target
+)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -12,9 +23,16 @@ done
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
-echo "installing: ${missing[*]}"
 SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO=sudo
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "these packages are missing; install them as root:" >&2
+    echo "  apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  SUDO=sudo
+fi
+echo "installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q "${missing[@]}"

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <optional>
 
-#include "output/figure_files.h"
-#include "output/pdf_book.h"
-#include "output/text_output.h"
 #include "session.h"
 
 namespace marvoten {
@@ -52,38 +48,20 @@ private:
 
 struct Output {
     const char* flag;
-    std::function<bool(Session&, const fs::path&)> write;
+    OutputKind kind;
 };
 
-const std::vector<Output>& outputs() {
-    static const std::vector<Output> all{
-        {"--txt",
-         [](Session& s, const fs::path& dir) {
-             return writeTextOutput(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs, dir);
-         }},
-        {"--pdf",
-         [](Session& s, const fs::path& dir) {
-             return writePdfBook(s.book, s.editor.state().subjectName,
-                                 s.editor.conditions().hasShearKey == 1, s.dialogs, dir);
-         }},
-        {"--wmf",
-         [](Session& s, const fs::path& dir) {
-             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs,
-                                      dir, FigureFileFormat::Metafile);
-         }},
-        {"--svg",
-         [](Session& s, const fs::path& dir) {
-             return exportFigureFiles(s.book, s.editor.conditions().hasShearKey == 1, s.dialogs,
-                                      dir, FigureFileFormat::Svg);
-         }},
-    };
-    return all;
-}
+constexpr Output outputs[] = {
+    {"--txt", OutputKind::Text},
+    {"--pdf", OutputKind::PdfBook},
+    {"--wmf", OutputKind::Metafiles},
+    {"--svg", OutputKind::SvgFiles},
+};
 
 struct RunRequest {
     std::optional<std::string> designFile;  // none: the start values
     fs::path outFolder = ".";
-    std::vector<const Output*> chosen;
+    std::vector<OutputKind> chosen;
 };
 
 // Parses "run" arguments; an error message when they are not of its form.
@@ -97,12 +75,11 @@ std::optional<std::string> parseRun(const std::vector<std::string>& args, RunReq
             if (++i == args.size()) return "--out の後にフォルダを指定して下さい。";
             r.outFolder = args[i];
         } else if (a.rfind("-", 0) == 0) {
-            const Output* found = nullptr;
-            for (const auto& o : outputs())
-                if (a == o.flag) found = &o;
-            if (!found) return "不明なオプションです: " + a;
-            if (std::find(r.chosen.begin(), r.chosen.end(), found) == r.chosen.end())
-                r.chosen.push_back(found);
+            const Output* found = std::find_if(std::begin(outputs), std::end(outputs),
+                                               [&](const Output& o) { return a == o.flag; });
+            if (found == std::end(outputs)) return "不明なオプションです: " + a;
+            if (std::find(r.chosen.begin(), r.chosen.end(), found->kind) == r.chosen.end())
+                r.chosen.push_back(found->kind);
         } else if (!r.designFile) {
             r.designFile = a;
         } else {
@@ -112,7 +89,7 @@ std::optional<std::string> parseRun(const std::vector<std::string>& args, RunReq
     if (useDefault == r.designFile.has_value())
         return "設計条件ファイルか --default のどちらかを指定して下さい。";
     if (r.chosen.empty())
-        for (const auto& o : outputs()) r.chosen.push_back(&o);
+        for (const auto& o : outputs) r.chosen.push_back(o.kind);
     return std::nullopt;
 }
 
@@ -145,9 +122,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             << ec.message() << "\n";
         return 1;
     }
-    for (const Output* o : request.chosen)
-        if (!o->write(session, request.outFolder)) return 1;
-    return 0;
+    return writeOutputs(session, request.chosen, request.outFolder) ? 0 : 1;
 }
 
 bool asksForHelp(const std::string& arg) {

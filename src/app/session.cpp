@@ -1,6 +1,11 @@
 #include "session.h"
 
+#include <stdexcept>
+
 #include "calc/search_limit.h"
+#include "output/figure_files.h"
+#include "output/pdf_book.h"
+#include "output/text_output.h"
 #include "platform/number_text.h"
 #include "report/anchorage_report.h"
 #include "report/calculation_run.h"
@@ -69,6 +74,33 @@ RunOutcome runCalculationCommand(Session& s) {
         default:
             return RunOutcome::Completed;
     }
+}
+
+namespace {
+
+OutputCommand outputCommand(const Session& s, OutputKind kind,
+                            const std::filesystem::path& folder) {
+    const bool hasShearKey = s.editor.conditions().hasShearKey == 1;
+    switch (kind) {
+        case OutputKind::Text:
+            return textOutputCommand(s.book, hasShearKey, folder);
+        case OutputKind::PdfBook:
+            return pdfBookCommand(s.book, s.editor.state().subjectName, hasShearKey, folder);
+        case OutputKind::Metafiles:
+            return figureFilesCommand(s.book, hasShearKey, folder, FigureFileFormat::Metafile);
+        case OutputKind::SvgFiles:
+            return figureFilesCommand(s.book, hasShearKey, folder, FigureFileFormat::Svg);
+    }
+    throw std::logic_error("unknown output");
+}
+
+}  // namespace
+
+bool writeOutputs(Session& s, const std::vector<OutputKind>& kinds,
+                  const std::filesystem::path& folder) {
+    std::vector<OutputCommand> commands;
+    for (OutputKind kind : kinds) commands.push_back(outputCommand(s, kind, folder));
+    return runOutputCommands(commands, s.dialogs);
 }
 
 }  // namespace marvoten

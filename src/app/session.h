@@ -2,12 +2,15 @@
 // One design session as the program holds it from start to end: the editor with
 // the current design conditions, the one calculation book, the results window's
 // state, and the verdict headings and printed page labels a run leaves behind.
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "book/calculation_book.h"
 #include "book/results_view.h"
 #include "calc/search_limit.h"
 #include "model/design_conditions_editor.h"
+#include "output/output_command.h"
 #include "platform/dialogs.h"
 #include "report/printed_layout.h"
 #include "report/stability_report.h"
@@ -42,5 +45,13 @@ std::string searchStoppedMessage(Search search);
 
 // The menu command "1.計算開始": validation, then the whole run into the book.
 RunOutcome runCalculationCommand(Session& session);
+
+enum class OutputKind { Text, PdfBook, Metafiles, SvgFiles };
+
+// The output commands of the session's book into `folder`, for the wall as the
+// editor has it now, run as one: every question first, then every file in one
+// batch. True when every output was written.
+bool writeOutputs(Session& session, const std::vector<OutputKind>& kinds,
+                  const std::filesystem::path& folder);
 
 }  // namespace marvoten

@@ -22,6 +22,11 @@ namespace marvoten {
 //  - A template without a pattern is returned as it stands (its first section).
 std::string formatValue(std::string_view templ, double value);
 
+// The short name the writers' long lists of book lines use.
+inline std::string fv(std::string_view templ, double value) {
+    return formatValue(templ, value);
+}
+
 // The text followed by blanks up to `width` CP932 bytes; longer texts unchanged.
 std::string padRight(std::string_view text, std::size_t width);
 

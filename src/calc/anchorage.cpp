@@ -6,10 +6,6 @@
 
 namespace marvoten {
 
-double anchorageLength(double L1, double L2, std::int32_t phi) {
-    return std::max(L2, L1 + 35.0 * phi / 1000);
-}
-
 Anchorage anchorageSearch(double Hs, double As, std::int32_t phi, double sigmaSa,
                           const AnchorageSectionAt& sectionAt) {
     Anchorage r;
@@ -30,7 +26,9 @@ Anchorage anchorageSearch(double Hs, double As, std::int32_t phi, double sigmaSa
         if (r.foundL1 && r.foundL2) break;
         y = y - 0.01;
     }
-    r.Lo = anchorageLength(r.L1, r.L2, phi);
+    // 35 bar diameters of anchorage, φ in mm.
+    r.L1Anchored = r.L1 + 35.0 * phi / 1000;
+    r.Lo = std::max(r.L1Anchored, r.L2);
     return r;
 }
 

@@ -20,15 +20,13 @@ struct AnchorageSection {
 using AnchorageSectionAt = std::function<AnchorageSection(double y)>;
 
 struct Anchorage {
-    double L1 = 0;  // m above the fixed end; 0 when case (1) is not met
-    double L2 = 0;  // m above the fixed end; 0 when case (2) is not met
-    double Lo = 0;  // max(L1 + 35φ, L2)
+    double L1 = 0;          // m above the fixed end; 0 when case (1) is not met
+    double L2 = 0;          // m above the fixed end; 0 when case (2) is not met
+    double L1Anchored = 0;  // L1 + 35φ: the bar carried on by its anchorage length
+    double Lo = 0;          // max(L1 + 35φ, L2)
     bool foundL1 = false;
     bool foundL2 = false;
 };
-
-// Lo = max(L2, L1 + 35·φ/1000), φ in mm.
-double anchorageLength(double L1, double L2, std::int32_t phi);
 
 // The sections from the fixed end upwards in steps of 0.01 m while y > 0.1 m; each
 // case takes the first section that meets it strictly (As/2 > A(y), σsa/2 > σs),

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "calc/angles.h"
 #include "calc/search_limit.h"
 
 namespace marvoten {
@@ -179,7 +180,7 @@ double NgammaFactor(int phiDeg, double tanTheta) {
     double phi = phiDeg * kPi / 180;
     // The capacity depends on the size of the inclination, not its direction, as for Nc, Nq
     // and the closed form: a load leaning towards the backfill gets no more than a vertical one.
-    double thetaDeg = std::atan(std::fabs(tanTheta)) * 180 / kPi;
+    double thetaDeg = degrees(std::atan(std::fabs(tanTheta)));
     if (phi < kTiny) return 0;
     for (const NgammaCurve& curve : ngammaCurves()) {
         if (curve.phiDeg == phiDeg) {

@@ -232,6 +232,9 @@ public:
     double soilBuoyancy = 0;
     double soilBuoyancyX = 0;
     double soilBuoyancyMoment = 0;
+    double buoyancy = 0;  // U, body and front soil together
+    double buoyancyMoment = 0;
+    double buoyancyX = 0;  // M/U, 0 without uplift
 
     double sumV = 0;   // ΣV
     double sumH = 0;   // ΣH

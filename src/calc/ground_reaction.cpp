@@ -26,7 +26,7 @@ void copyOptions(TAntei& a, const DesignConditions& dc) {
 
 // Steps 1 to 3: resultant, reaction case with its end intensities, widths.
 void resultantAndReaction(TAntei& a) {
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     const double Vo = a.sumV;
     a.noVerticalLoad = Vo <= 0 ? 1 : 0;
     if (a.noVerticalLoad) {
@@ -75,7 +75,7 @@ void clearKeyQuantities(TAntei& a) {
 // The effective width cut at the key's faces: b1 in front of the key, b2 under
 // it, b3 behind it, each carrying its share of Vo.
 void slidingWithKey(TAntei& a) {
-    const double B = a.point(9).x, Be = a.Be, Vo = a.sumV, Ho = a.sumH;
+    const double B = a.baseWidth, Be = a.Be, Vo = a.sumV, Ho = a.sumH;
     const double xkf = a.point(13).x, xkb = a.point(10).x;
     if (a.e >= 0) {
         if (xkb <= Be) {
@@ -139,7 +139,7 @@ double blockLever(double L, double qn, double qfar) {
 // Step 8: the toe reaction blocks from the toe end to the design section (Rt)
 // and to the stem face (Rf).
 void toeReactionBlocks(TAntei& a) {
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     const double xt = a.point(14).x, xf = a.point(3).x;
     const double halfDepth = (a.baseThickness + a.slabSlopeHeight) / 2;
     const double q1 = a.q1;
@@ -202,7 +202,7 @@ double passiveInChecks(const TAntei& a) {
 }
 
 double reactionIntensity(const TAntei& a, double x) {
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     switch (a.reactionCase) {
         case Case::Trapezoid:
             return x <= B ? std::max(0.0, a.q2 + (a.q1 - a.q2) * (B - x) / B) : 0.0;

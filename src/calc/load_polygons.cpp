@@ -233,6 +233,16 @@ double unitWeightOf(const TTeisu& t, std::string_view selector) {
     return 0.0;
 }
 
+PolygonWeight polygonWeight(TShape& s, std::string_view key, std::string_view selector) {
+    PolygonWeight w;
+    w.polygon = polygonProperties(s, key);
+    const double A = w.polygon.area;
+    w.W = A * unitWeightOf(s, selector);
+    w.Iy = A * w.polygon.centroidX;
+    w.Ix = A * w.polygon.centroidY;
+    return w;
+}
+
 SlabLoad slabLoadByKey(TShape& s, std::string_view key, std::string_view side,
                        std::string_view selector) {
     const PolygonResult p = polygonProperties(s, key);

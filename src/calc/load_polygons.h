@@ -57,6 +57,16 @@ AreaCentroid stemSliceProperties(TShape& s, double depth);
 // fixed 9 kN/m3 of soil buoyancy; 0 for another selector.
 double unitWeightOf(const TTeisu& t, std::string_view selector);
 
+// A polygon weighed as the coordinate method writes it out: W = A·γ and the first
+// moments of area Iy = A·x and Ix = A·y, from the signed area.
+struct PolygonWeight {
+    PolygonResult polygon;
+    double W = 0;
+    double Iy = 0;
+    double Ix = 0;
+};
+PolygonWeight polygonWeight(TShape& s, std::string_view key, std::string_view selector);
+
 struct SlabLoad {
     double weight = 0;
     double lever = 0;  // from the stem face: towards the toe for "T", the heel for "K"

@@ -43,7 +43,7 @@ void computePassive(TTeisu& t) {
 }
 
 void computeLoadTotals(TAntei& a) {
-    const double H = a.point(4).y;
+    const double H = a.wallHeight;
     a.windForce = a.barrierHeight * a.windPressure;
     a.windLever = a.barrierHeight / 2 + H;
     a.windMoment = a.windForce * a.windLever;

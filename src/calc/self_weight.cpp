@@ -33,6 +33,9 @@ void computeBuoyancy(TAntei& a) {
     a.soilBuoyancy = soil.bodyArea() * unitWeightOf(a, "r9");
     a.soilBuoyancyX = soil.centroidX;
     a.soilBuoyancyMoment = a.soilBuoyancy * a.soilBuoyancyX;
+    a.buoyancy = a.bodyBuoyancy + a.soilBuoyancy;
+    a.buoyancyMoment = a.bodyBuoyancyMoment + a.soilBuoyancyMoment;
+    a.buoyancyX = a.buoyancy != 0 ? a.buoyancyMoment / a.buoyancy : 0.0;
 }
 
 }  // namespace marvoten

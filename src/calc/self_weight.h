@@ -12,7 +12,8 @@ void computeBodyWeight(TAntei& a);
 // surcharge on it.
 void computeFrontSoilWeight(TAntei& a);
 
-// Uplift of the body ("W_FA" × γw) and of the front soil ("TS_FA" × 9 kN/m3).
+// Uplift of the body ("W_FA" × γw) and of the front soil ("TS_FA" × 9 kN/m3), and
+// of both together with the lever of their resultant.
 void computeBuoyancy(TAntei& a);
 
 }  // namespace marvoten

@@ -49,8 +49,12 @@ void computeUltimateBearing(TAntei& a, const DesignConditions& dc) {
     a.meanBasePressure = Vo / Be;
 }
 
+double allowableUltimateBearing(const TAntei& a) {
+    return a.qu / a.bearingSafetyFactor;
+}
+
 bool ultimateBearingPasses(const TAntei& a) {
-    return !a.ultimateBearingIncalculable && a.qu / a.bearingSafetyFactor >= a.meanBasePressure;
+    return !a.ultimateBearingIncalculable && allowableUltimateBearing(a) >= a.meanBasePressure;
 }
 
 }  // namespace marvoten

@@ -12,7 +12,10 @@ namespace marvoten {
 // collision load is on.
 void computeUltimateBearing(TAntei& a, const DesignConditions& dc);
 
-// qu/n >= Vo/Be, and never when the capacity could not be computed.
+// qa = qu/n, the allowable vertical bearing capacity.
+double allowableUltimateBearing(const TAntei& a);
+
+// qa >= Vo/Be, and never when the capacity could not be computed.
 bool ultimateBearingPasses(const TAntei& a);
 
 }  // namespace marvoten

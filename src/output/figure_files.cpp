@@ -1,10 +1,7 @@
 #include "output/figure_files.h"
 
-#include <exception>
-
 #include "output/svg_canvas.h"
 #include "output/wmf_canvas.h"
-#include "platform/safe_file.h"
 
 namespace marvoten {
 namespace {
@@ -62,21 +59,24 @@ std::string figureFileBytes(const FigureSection& figure, FigureSize size, Figure
     return wmf.bytes();
 }
 
+OutputCommand figureFilesCommand(const CalculationBook& book, bool hasShearKey,
+                                 const std::filesystem::path& folder, FigureFileFormat format) {
+    const Messages text = messages(format);
+    return {text.confirmation,
+            text.done,
+            [&book, hasShearKey, folder, format](FileBatch& batch) {
+                for (const auto& file : figureFiles(hasShearKey, format))
+                    batch.add(
+                        folder / file.name,
+                        figureFileBytes(book.figure(file.figure), figureScreenSize(file.figure),
+                                        format, figureRenderOptions(file.figure)));
+            },
+            {}};
+}
+
 bool exportFigureFiles(const CalculationBook& book, bool hasShearKey, Dialogs& dialogs,
                        const std::filesystem::path& folder, FigureFileFormat format) {
-    const Messages text = messages(format);
-    if (!dialogs.confirm(text.confirmation)) return false;
-    try {
-        for (const auto& file : figureFiles(hasShearKey, format))
-            writeFileSafely(folder / file.name,
-                            figureFileBytes(book.figure(file.figure), figureScreenSize(file.figure),
-                                            format, figureRenderOptions(file.figure)));
-    } catch (const std::exception& e) {
-        dialogs.message(MessageKind::Error, e.what());
-        return false;
-    }
-    dialogs.message(MessageKind::Information, text.done);
-    return true;
+    return runOutputCommands({figureFilesCommand(book, hasShearKey, folder, format)}, dialogs);
 }
 
 }  // namespace marvoten

@@ -9,6 +9,7 @@
 
 #include "book/calculation_book.h"
 #include "output/figure_renderer.h"
+#include "output/output_command.h"
 #include "platform/dialogs.h"
 
 namespace marvoten {
@@ -29,10 +30,14 @@ std::vector<FigureFile> figureFiles(bool hasShearKey, FigureFileFormat format);
 std::string figureFileBytes(const FigureSection& figure, FigureSize size, FigureFileFormat format,
                             const FigureRenderOptions& options = {});
 
-// The command: asks for confirmation, writes every file through the safe file
-// output into `folder` (replacing files of the same name) and reports
-// completion. A write error stops the command with its message; files written
-// before it stay. Returns true when every file was written.
+// The command for the output folder `folder`, to run with others.
+OutputCommand figureFilesCommand(const CalculationBook& book, bool hasShearKey,
+                                 const std::filesystem::path& folder, FigureFileFormat format);
+
+// The command on its own: asks for confirmation, writes every file through the
+// safe file output into `folder` (replacing files of the same name) and reports
+// completion. A write error stops the command with its message and leaves every
+// earlier file as it was. Returns true when every file was written.
 bool exportFigureFiles(const CalculationBook& book, bool hasShearKey, Dialogs& dialogs,
                        const std::filesystem::path& folder,
                        FigureFileFormat format = FigureFileFormat::Metafile);

@@ -1,6 +1,5 @@
 #include "output/pdf_book.h"
 
-#include <exception>
 #include <variant>
 #include <vector>
 
@@ -204,21 +203,21 @@ std::string pdfBookBytes(const CalculationBook& book, std::string_view subjectNa
     return memory.bytes();
 }
 
+OutputCommand pdfBookCommand(const CalculationBook& book, std::string_view subjectName,
+                             bool hasShearKey, const std::filesystem::path& folder) {
+    const std::filesystem::path path = folder / kPdfBookName;
+    return {kConfirmation, kDone,
+            [&book, subject = std::string(subjectName), hasShearKey, path](FileBatch& batch) {
+                batch.add(path, pdfBookBytes(book, subject, hasShearKey));
+            },
+            [path](Dialogs& dialogs) {
+                if (dialogs.confirm(kOpenQuestion)) dialogs.openDocument(path.string());
+            }};
+}
+
 bool writePdfBook(const CalculationBook& book, std::string_view subjectName, bool hasShearKey,
                   Dialogs& dialogs, const std::filesystem::path& folder) {
-    if (!dialogs.confirm(kConfirmation)) return false;
-    const std::filesystem::path path = folder / kPdfBookName;
-    try {
-        TPDFMaker pdf;
-        TPDFFileStream file(path);
-        writeDocument(pdf, file, book, subjectName, hasShearKey);
-    } catch (const std::exception& e) {
-        dialogs.message(MessageKind::Error, e.what());
-        return false;
-    }
-    dialogs.message(MessageKind::Information, kDone);
-    if (dialogs.confirm(kOpenQuestion)) dialogs.openDocument(path.string());
-    return true;
+    return runOutputCommands({pdfBookCommand(book, subjectName, hasShearKey, folder)}, dialogs);
 }
 
 }  // namespace marvoten

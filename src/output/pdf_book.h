@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "book/calculation_book.h"
+#include "output/output_command.h"
 #include "platform/dialogs.h"
 #include "platform/local_time.h"
 
@@ -24,7 +25,11 @@ std::string pdfBookTitle(std::string_view subjectName);
 std::string pdfBookBytes(const CalculationBook& book, std::string_view subjectName,
                          bool hasShearKey, const Clock& clock = localTimeStamp);
 
-// The command: asks for confirmation, writes "擁壁計算結果.pdf" into `folder`
+// The command for the output folder `folder`, to run with others.
+OutputCommand pdfBookCommand(const CalculationBook& book, std::string_view subjectName,
+                             bool hasShearKey, const std::filesystem::path& folder);
+
+// The command on its own: asks for confirmation, writes "擁壁計算結果.pdf" into `folder`
 // (replacing an earlier one only by a complete new file), reports completion and
 // offers to open the file with the desktop's viewer. A file that cannot be written
 // is reported through `dialogs`, leaves an earlier file whole and ends the command.

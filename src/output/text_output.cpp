@@ -1,13 +1,11 @@
 #include "output/text_output.h"
 
-#include <stdexcept>
 #include <variant>
 #include <vector>
 
 #include "book/line_format.h"
 #include "output/pdf_book_blocks.h"
 #include "platform/encoding.h"
-#include "platform/safe_file.h"
 
 namespace marvoten {
 namespace {
@@ -129,17 +127,19 @@ std::string textOutputBytes(const CalculationBook& book, bool hasShearKey) {
     return writer.bytes();
 }
 
+OutputCommand textOutputCommand(const CalculationBook& book, bool hasShearKey,
+                                const std::filesystem::path& folder) {
+    return {kConfirmation,
+            kDone,
+            [&book, hasShearKey, folder](FileBatch& batch) {
+                batch.add(folder / kTextOutputName, textOutputBytes(book, hasShearKey));
+            },
+            {}};
+}
+
 bool writeTextOutput(const CalculationBook& book, bool hasShearKey, Dialogs& dialogs,
                      const std::filesystem::path& folder) {
-    if (!dialogs.confirm(kConfirmation)) return false;
-    try {
-        writeFileSafely(folder / kTextOutputName, textOutputBytes(book, hasShearKey));
-    } catch (const std::exception& e) {
-        dialogs.message(MessageKind::Error, e.what());
-        return false;
-    }
-    dialogs.message(MessageKind::Information, kDone);
-    return true;
+    return runOutputCommands({textOutputCommand(book, hasShearKey, folder)}, dialogs);
 }
 
 }  // namespace marvoten

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "book/calculation_book.h"
+#include "output/output_command.h"
 #include "platform/dialogs.h"
 
 namespace marvoten {
@@ -16,7 +17,11 @@ inline constexpr const char* kTextOutputName = "擁壁.txt";
 // written only for a wall with a shear key, as the design conditions have it now.
 std::string textOutputBytes(const CalculationBook& book, bool hasShearKey);
 
-// The command: asks for confirmation, writes "擁壁.txt" into `folder` through the
+// The command for the output folder `folder`, to run with others.
+OutputCommand textOutputCommand(const CalculationBook& book, bool hasShearKey,
+                                const std::filesystem::path& folder);
+
+// The command on its own: asks for confirmation, writes "擁壁.txt" into `folder` through the
 // safe file output and reports completion. Returns true when the file was written.
 // A write error is reported through `dialogs` and leaves an earlier file whole.
 bool writeTextOutput(const CalculationBook& book, bool hasShearKey, Dialogs& dialogs,

@@ -26,8 +26,7 @@ void writeSearchLines(const StemDesign& s, const Anchorage& an, TextBlock& t) {
     t.addLine(formatValue("      (1)式を反復計算し解[ y=0.000m]を得る。", Hs - an.L1));
     t.addLine("         従って");
     t.addLine(formatValue("         L1=h(壁高)-y         =0.000m", an.L1));
-    t.addLine(
-        formatValue("         L1+35φ              =0.000m", an.L1 + 35.0 * s.bars.diameter / 1000));
+    t.addLine(formatValue("         L1+35φ              =0.000m", an.L1Anchored));
     t.addLine("         ここに");
     t.addLine(formatValue("            h (壁高)          =0.000m", Hs));
     t.addLine(formatValue("            φ(鉄筋径)        =0mm", s.bars.diameter));
@@ -75,7 +74,7 @@ void writeTermLines(const TAntei& a, const StemDesign& s, const Anchorage& an, T
 // towards the toe negative, Y as depth below the wall top.
 void drawOutline(TAntei& a, FigureSeries& series) {
     const PolygonResult p = polygonProperties(a, "W_A");
-    const double X5 = a.point(5).x, H = a.point(4).y;
+    const double X5 = a.point(5).x, H = a.wallHeight;
     series.keepInsertionOrder();
     for (int k = 0; k <= p.q; ++k) series.addPoint(p.xs[k] - X5, H - p.ys[k], "", colours::black);
 }
@@ -115,7 +114,7 @@ void writeAnchorageTermPlaceholders(CalculationBook& book) {
 
 void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesign& s,
                           CalculationBook& book) {
-    const double H = a.point(4).y, Hs = s.geometry.Hs;
+    const double H = a.wallHeight, Hs = s.geometry.Hs;
     const double depthMax = (H - a.point(12).y) + 0.5;
     const double hMin = -a.point(5).x - 0.5;
     const Rgb markerColour = dc.outputColour == 0 ? colours::blue : colours::black;

@@ -36,7 +36,7 @@ void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsVi
     writeLoadList(a, book);
     if (stages.writeStabilityReport) stages.writeStabilityReport(a, dc, book);
     if (stages.writeLoadDiagram)
-        stages.writeLoadDiagram(a, dc, book, reach.r2, a.point(4).y, reach.r1);
+        stages.writeLoadDiagram(a, dc, book, reach.r2, a.wallHeight, reach.r1);
 
     if (a.reactionCase == GroundReactionCase::Incalculable) {
         clearMemberSections(book);

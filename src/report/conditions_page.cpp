@@ -1,19 +1,13 @@
 #include "report/conditions_page.h"
 
 #include <initializer_list>
-#include <numbers>
 
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "report/wall_shape_figure.h"
 
 namespace marvoten {
 namespace {
-
-constexpr double toDegrees = 180.0 / std::numbers::pi;
-
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
 
 double mm(double metres) {
     return metres * 1000;
@@ -21,7 +15,7 @@ double mm(double metres) {
 
 void soils(const TAntei& a, const DesignConditions& dc, TextBlock& b) {
     static const char* const soilLines[] = {"  土質：砂、砂礫", "  土質：砂質土", "  土質：粘性土"};
-    const double phi = a.backfillPhi * toDegrees;
+    const double phi = degrees(a.backfillPhi);
     b.addLines({"1.裏込土の諸量",
                 soilLines[dc.backfillSoilType == 1   ? 1
                           : dc.backfillSoilType == 2 ? 2
@@ -40,7 +34,7 @@ void soils(const TAntei& a, const DesignConditions& dc, TextBlock& b) {
                 "",
                 "3.支持地盤の諸量",
                 fv("  支持地盤の土の単位重量(γ1)   =0.00kN/m3", a.bearingUnitWeight),
-                fv("  支持地盤の剪断抵抗角(φ)      =0.0度", a.bearingPhi * toDegrees),
+                fv("  支持地盤の剪断抵抗角(φ)      =0.0度", degrees(a.bearingPhi)),
                 fv("  支持地盤の粘着力(c)           =0.00kN/m2", a.bearingCohesion),
                 "  支持地盤への根入れ深さ(Df')   =" + fv("0.0m", a.bearingEmbedDepth),
                 "  許容鉛直支持力度(qa0)         =" + fv("0.00kN/m2", a.allowableBearing),

@@ -1,16 +1,11 @@
 #include "report/earth_pressure_report.h"
 
-#include <numbers>
-
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "calc/trial_wedge.h"
 
 namespace marvoten {
 namespace {
-
-double degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
 
 // Seismic earth pressure (combinations 2 and 4) prints the Mononobe–Okabe form.
 bool seismicPressure(const TAntei& a) {
@@ -79,7 +74,7 @@ void writeEarthPressureText(const TAntei& a, CalculationBook& book) {
 }
 
 void drawSlipAngleCurve(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    const double H = a.point(4).y;
+    const double H = a.wallHeight;
     const SlipAngleCurve curve =
         slipAngleCurve(a, wedgeModeStability, a.backfillShape, a.embankmentHeight, H, H);
     FigureSection& f = book.figure(FigureId::EarthPressureFigure);

@@ -1,23 +1,17 @@
 #include "report/key_report.h"
 
-#include <numbers>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "report/stability_figures.h"
 #include "report/toe_report.h"
 
 namespace marvoten {
 namespace {
-
-constexpr double toDegrees = 180.0 / std::numbers::pi;
-
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
 
 void add(TextSection& s, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) s.addLine(line);
@@ -43,7 +37,7 @@ void writeForcesText(const KeyDesign& k, const TAntei& a, TextSection& s) {
             "　　　Be(有効載荷幅)　　　　　　　　　=" + fv("0.000m", sl.Be),
             fv("　　　Vo(擁壁底面における全鉛直荷重)　=0.00kN", sl.Vo),
             fv("　　　φ (基礎地盤の剪断抵抗角)　　 　=0度", a.bearingPhiDeg),
-            fv("　　　φb(擁壁底面と地盤間の摩擦角)　 =0度", a.baseFrictionAngle * toDegrees),
+            fv("　　　φb(擁壁底面と地盤間の摩擦角)　 =0度", degrees(a.baseFrictionAngle)),
             fv("　　　c (基礎地盤の粘着力)　　　　　　=0.00kN/m2", a.bearingCohesion),
             fv("　　　Ho(擁壁底面における全水平荷重)　=0.00kN", sl.Ho),
             fv("　　　Hk(擁壁底面と地盤間の剪断抵抗力)=0.00kN", sl.Hk),

@@ -10,10 +10,6 @@
 namespace marvoten {
 namespace {
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 // A load that acts gets its block of lines; one that does not, its "：なし" line.
 void optionalBlock(TextSection& t, bool acts, const char* absent,
                    std::initializer_list<std::string> lines) {
@@ -152,9 +148,8 @@ void writeLoadList(const TAntei& a, CalculationBook& book) {
     }
     if (a.backWaterPressure > 0) {
         writeRow(table, 6, {X, a.backWaterPressure, X, a.backWaterLever, X, a.backWaterMoment});
-        const double U = a.bodyBuoyancy + a.soilBuoyancy;
-        const double M = a.bodyBuoyancyMoment + a.soilBuoyancyMoment;
-        writeRow(table, 7, {-U, X, U != 0 ? M / U : X, X, -M, X});
+        writeRow(table, 7,
+                 {-a.buoyancy, X, a.buoyancy != 0 ? a.buoyancyX : X, X, -a.buoyancyMoment, X});
     }
     if (a.windForce > 0) writeRow(table, 8, {X, a.windForce, X, a.windLever, X, a.windMoment});
     if (a.collisionForce > 0)

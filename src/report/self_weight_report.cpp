@@ -28,16 +28,15 @@ struct WeightBlock {
 
 // One block of the coordinate method, numbered over the blocks written.
 void writeWeightBlock(TShape& s, const WeightBlock& w, TextSection& text, int& number) {
-    const PolygonResult p = polygonProperties(s, w.key);
+    const PolygonWeight weighed = polygonWeight(s, w.key, w.selector);
+    const PolygonResult& p = weighed.polygon;
     if (p.area <= 0) return;
-    const double A = p.area;
     text.addLine(std::to_string(++number) + std::string(w.title));
-    text.addLine("  " + padRight(w.areaLabel, 21) + formatValue("=0.00m2", A));
+    text.addLine("  " + padRight(w.areaLabel, 21) + formatValue("=0.00m2", p.area));
     if (w.selector == "r9") text.addLine("  γw(水の単位重量)    =9.00kN");
-    text.addLine("  " + padRight(w.weightLabel, 21) +
-                 formatValue("=0.00kN", A * unitWeightOf(s, w.selector)));
-    text.addLine(formatValue("  Iy(y軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", A * p.centroidX));
-    if (w.withIx) text.addLine(formatValue("  Ix(x軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", A * p.centroidY));
+    text.addLine("  " + padRight(w.weightLabel, 21) + formatValue("=0.00kN", weighed.W));
+    text.addLine(formatValue("  Iy(y軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", weighed.Iy));
+    if (w.withIx) text.addLine(formatValue("  Ix(x軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", weighed.Ix));
     text.addLine(formatValue("  x (図心)=Iy/A        =0.000m", p.centroidX));
     if (w.withIx) text.addLine(formatValue("  y (図心)=Ix/A        =0.000m", p.centroidY));
     text.addLine("");
@@ -55,7 +54,7 @@ void setUpFigure(FigureSection& f, const TTeisu& t, const DesignConditions& dc,
     for (const auto& [series, colour] : colours)
         for (int n : series) f.series(n).setColour(blackAndWhite(dc) ? colours::black : colour);
     f.setTitleColour(blackAndWhite(dc) ? colours::black : titleColour);
-    f.setAxisRanges(t.point(12).y - 1, t.point(23).y + 0.5, -0.5, t.point(9).x + 1.0);
+    f.setAxisRanges(t.point(12).y - 1, t.point(23).y + 0.5, -0.5, t.baseWidth + 1.0);
 }
 
 void writeStabilityPage(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
@@ -152,13 +151,14 @@ void writeSlabPage(TAntei& a, const DesignConditions& dc, CalculationBook& book)
     int row = 0;
     for (const SlabPolygon& s : slabPolygons) {
         if (s.buoyancy && !a.hasWater) continue;
-        const PolygonResult p = polygonProperties(a, s.key);
+        const PolygonWeight weighed = polygonWeight(a, s.key, s.selector);
+        const PolygonResult& p = weighed.polygon;
         if (p.area <= 0) continue;
         ++row;
         loads.setCell(0, row, std::to_string(row) + std::string(s.rowLabel));
         loads.setCell(1, row, formatValue("0.00", p.area));
-        loads.setCell(2, row, formatValue("0.00", p.area * unitWeightOf(a, s.selector)));
-        loads.setCell(3, row, formatValue("0.00", p.area * p.centroidX));
+        loads.setCell(2, row, formatValue("0.00", weighed.W));
+        loads.setCell(3, row, formatValue("0.00", weighed.Iy));
         loads.setCell(4, row, formatValue("0.000", p.centroidX));
     }
     loads.setRowCount(row + 1);

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "calc/load_polygons.h"
 
 namespace marvoten {
 namespace {
 
 using Case = GroundReactionCase;
-constexpr double toDegrees = 180.0 / std::numbers::pi;
 
 // A stroke from the base down to the diagram, labelled at its lower end.
 void fixedEndMark(FigureSeries& s, double x, double q, const std::string& label) {
@@ -69,7 +68,7 @@ double soilHeight(double q, double gs) {
 }  // namespace
 
 void drawReactionDiagram(FigureSeries& s, const TAntei& a, ReactionDiagramMode mode) {
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     const bool toeSlab = mode == ReactionDiagramMode::ToeSlab;
     const std::string q1Label = formatValue(toeSlab ? "0.00" : "0.00kN/m2", a.q1);
     const std::string q2Label = toeSlab ? std::string(" ") : formatValue("0.00kN/m2", a.q2);
@@ -152,7 +151,7 @@ SurfaceLine surfaceLine(const TTeisu& t, const DesignConditions& dc, SurfaceKind
             line.labels[0] = label(hf);
             break;
     }
-    const double x0 = t.point(5).x, y0 = t.point(4).y;
+    const double x0 = t.point(5).x, y0 = t.wallHeight;
     for (SurfacePoint& q : p) q.x += x0, q.y += y0;
     return line;
 }
@@ -163,7 +162,7 @@ void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, Figure
     f.series(3).setColour(colours::black);
     f.series(2).setColour(colourOutput(dc) ? colours::purple : colours::black);
     f.clearSeries();
-    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, left, a.point(9).x + 0.5);
+    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, left, a.baseWidth + 0.5);
     f.series(1).keepInsertionOrder();
     addWallOutline(f.series(1), a);
     drawReactionDiagram(f.series(2), a, mode);
@@ -175,7 +174,7 @@ void writeGroundReactionFigure(const TAntei& a, const DesignConditions& dc, Calc
     f.series(2).setColour(colourOutput(dc) ? colours::purple : colours::black);
     f.clearSeries();
     if (a.reactionCase == Case::Incalculable) return;
-    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, -1, a.point(9).x + 0.5);
+    f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, -1, a.baseWidth + 0.5);
     f.series(1).keepInsertionOrder();
     addWallOutline(f.series(1), a);
     drawReactionDiagram(
@@ -186,12 +185,12 @@ void writeGroundReactionFigure(const TAntei& a, const DesignConditions& dc, Calc
 void writeLoadSummary(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
     TextSection& t = book.text(TextId::LoadSummaryText);
     t.clear();
-    const double delta = a.wallFrictionAngle * toDegrees;
+    const double delta = degrees(a.wallFrictionAngle);
     for (std::string line :
          {std::string("荷重概要"), std::string("①角度"),
-          formatValue("  φ(剪断抵抗角)  =0.00度", a.backfillPhi * toDegrees),
-          formatValue("  ω(すべり面角)  =0.00度", a.slipAngle * toDegrees),
-          formatValue("  α(背面角)      =0.00度", a.backFaceAngle * toDegrees),
+          formatValue("  φ(剪断抵抗角)  =0.00度", degrees(a.backfillPhi)),
+          formatValue("  ω(すべり面角)  =0.00度", degrees(a.slipAngle)),
+          formatValue("  α(背面角)      =0.00度", degrees(a.backFaceAngle)),
           std::string("    (安定計算時 α=0.00度)"), formatValue("  δ(壁面摩擦角)  =0.00度", delta),
           formatValue("  α+δ(土圧角度) =0.00度", delta), std::string(), std::string("②土圧"),
           formatValue("  Ph(水平土圧)    =0.00kN", a.earthPressureH),
@@ -232,8 +231,8 @@ void addSurface(FigureSeries& series, const SurfaceLine& line) {
 }
 
 void drawSlipLine(FigureSeries& s, const TAntei& a, double r2) {
-    const double B = a.point(9).x, omega = a.slipAngle, Ls = a.slipLength;
-    s.addPoint(B, 0, formatValue("ω=0.00度", omega * toDegrees));
+    const double B = a.baseWidth, omega = a.slipAngle, Ls = a.slipLength;
+    s.addPoint(B, 0, formatValue("ω=0.00度", degrees(omega)));
     s.addPoint(r2, Ls * std::sin(omega), " ");
     if (a.crackDepth > 0)
         s.addPoint(r2, a.crackDepth + Ls * std::sin(omega), formatValue("Zc=0.00m", a.crackDepth));
@@ -245,7 +244,7 @@ void drawEarthPressure(FigureSeries& s, const TAntei& a, bool colour) {
     s.keepInsertionOrder();
     s.addPoint(P5.x, P5.y, " ");
     if (a.wedgeCase == 0)
-        s.addPoint(P5.x + soilHeight(a.surcharge, a.backfillUnitWeight) / 100, a.point(4).y, " ");
+        s.addPoint(P5.x + soilHeight(a.surcharge, a.backfillUnitWeight) / 100, a.wallHeight, " ");
     const double hc = a.crackHeight;
     if (hc > 0)
         s.addPoint(P5.x + tanAlpha * hc, P5.y - hc, formatValue("Hc=0.00m", hc),
@@ -274,7 +273,7 @@ void drawResultant(FigureSection& f, const TAntei& a) {
     r.addPoint(a.d - 0.2, 0.2, "");
     r.addPoint(a.d, 0, "");
     r.addPoint(a.d + a.sumH / 1000, a.sumV / 1000, "");
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     for (auto [n, x] : {std::pair{8, B / 3}, std::pair{9, 2 * B / 3}}) {
         f.series(n).addPoint(x, 0, " ");
         f.series(n).addPoint(x, 0.2, " ");
@@ -282,7 +281,7 @@ void drawResultant(FigureSection& f, const TAntei& a) {
 }
 
 void drawWater(FigureSeries& s, const TAntei& a) {
-    const double B = a.point(9).x, H1 = a.waterDepth, p = H1 * a.waterUnitWeight;
+    const double B = a.baseWidth, H1 = a.waterDepth, p = H1 * a.waterUnitWeight;
     s.keepInsertionOrder();
     s.addPoint(B, 0, " ");
     s.addPoint(B, H1, " ");

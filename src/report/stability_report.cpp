@@ -2,10 +2,11 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <numbers>
 
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "calc/ground_reaction.h"
+#include "calc/stability_checks.h"
 #include "calc/ultimate_bearing.h"
 #include "report/stability_figures.h"
 
@@ -13,31 +14,24 @@ namespace marvoten {
 namespace {
 
 using Case = GroundReactionCase;
-constexpr double toDegrees = 180.0 / std::numbers::pi;
 
 constexpr std::array<const char*, 4> headingTexts{"1.滑動に対する安定", "2.転倒に対する安定",
                                                   "3.支持力に対する安定", "4.鉛直支持力の照査"};
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 // The closing lines of a value the formulas cannot give.
-bool cannotCompute(TextSection& t, std::initializer_list<std::string> reason) {
+void cannotCompute(TextSection& t, std::initializer_list<std::string> reason) {
     t.addLines(reason);
     t.addLine("  設計条件を変更して再計算して下さい。");
     t.addLine("  判定：不可(計算不能)");
-    return false;
 }
 
 const char* const noVerticalLoadReason = "  全鉛直荷重(Vo)が0以下になりましたので";
 
-// The allowable eccentricity of the load case: B/6 normal, B/3 seismic.
+// The allowable eccentricity's lines of the load case: B/6 normal, B/3 seismic.
 struct EccentricityLimit {
     const char* zoneLine;
     const char* widthLine;
     const char* conditionLine;
-    double divisor;
     const char* withinTemplate;
     const char* withinVerdict;
     const char* beyondTemplate;
@@ -48,7 +42,6 @@ constexpr EccentricityLimit normalLimit{
     "  転倒に対する安定条件として、合力Rの作用点は常時は底版中央の",
     "  底版幅1/3の範囲内になければならない。",
     "  すなわち、偏心距離(e)は、式|e|≦B/6を満足しなければならない。",
-    6,
     "  |e|≦B/6       =0.000m",
     "  判定：OK(中央1/3以内)",
     "  |e|>B/6        =0.000m",
@@ -58,23 +51,20 @@ constexpr EccentricityLimit seismicLimit{
     "  転倒に対する安定条件として、合力Rの作用点は地震時は底版中央の",
     "  底版幅2/3の範囲内になければならない。",
     "  すなわち、偏心距離(e)は、式|e|≦B/3を満足しなければならない。",
-    3,
     "  |e|≦B/3     =0.000m",
     "  判定：OK(中央2/3以内)",
     "  |e|>B/3      =0.000m",
     "  判定：不可(中央2/3以外)"};
 
-bool eccentricityVerdict(const TAntei& a, TextSection& t) {
+void eccentricityVerdict(const TAntei& a, TextSection& t) {
     const EccentricityLimit& limit = a.seismicCase == 1 ? seismicLimit : normalLimit;
-    const double allowed = a.point(9).x / limit.divisor;
     t.addLines({"", limit.zoneLine, limit.widthLine, limit.conditionLine, ""});
-    const bool ok = std::abs(a.e) <= allowed;
-    t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, allowed));
+    const bool ok = eccentricityWithinLimit(a);
+    t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, allowableEccentricity(a)));
     t.addLine(ok ? limit.withinVerdict : limit.beyondVerdict);
-    return ok;
 }
 
-bool eccentricityMethod(const TAntei& a, TextSection& t) {
+void eccentricityMethod(const TAntei& a, TextSection& t) {
     t.addLines({"2.転倒に対する安定計算",
                 "  擁壁底面つま先から合力Rの作用点までの距離(d)は、次式で求める。", "",
                 "      Mr - Mo",
@@ -88,13 +78,13 @@ bool eccentricityMethod(const TAntei& a, TextSection& t) {
         return cannotCompute(t, {"", noVerticalLoadReason, "  合力Rの作用点が求まりません。"});
     t.addLine("  合力Rの作用点の底版中央からの偏心距離(e)は、次式で求める。");
     t.addLine("  e=B/2-d        =" + fv("0.000m;-0.000m", a.e));
-    return eccentricityVerdict(a, t);
+    eccentricityVerdict(a, t);
 }
 
-bool safetyFactorMethod(const TAntei& a, TextSection& t) {
+void safetyFactorMethod(const TAntei& a, TextSection& t) {
     const double F = a.FmRequired;
     const bool computable = a.sumMo != 0;
-    const double Fm = computable ? a.sumMr / a.sumMo : 0.0;
+    const double Fm = overturningSafetyFactor(a);
     t.addLines({"2.転倒に対する安定計算", "  転倒に対する安全率(Fm)は、次式で求める。", "",
                 "         Mr",
                 computable ? fv("  Fm=-----------                       =0.000", Fm)
@@ -105,12 +95,10 @@ bool safetyFactorMethod(const TAntei& a, TextSection& t) {
                 fv("  転倒に対する安定条件として、0.0≦Fmを満足しなければならない。", F), ""});
     if (!computable)
         return cannotCompute(t, {"  転倒ﾓｰﾒﾝﾄ(Mo)が0のため、安全率が計算出来ません。"});
-    if (F > Fm) {
+    if (overturningSafetyFactorMet(a))
+        t.addLines({fv("  0.0≦Fm", F) + fv("(=0.000)", Fm), "  判定：OK(安全率を満たす)"});
+    else
         t.addLines({fv("  0.0>Fm", F) + fv("(=0.000)", Fm), "  判定：不可(安全率不足)"});
-        return false;
-    }
-    t.addLines({fv("  0.0≦Fm", F) + fv("(=0.000)", Fm), "  判定：OK(安全率を満たす)"});
-    return true;
 }
 
 void incalculableReactionLines(TextSection& t) {
@@ -120,7 +108,7 @@ void incalculableReactionLines(TextSection& t) {
 }
 
 void reactionFormula(const TAntei& a, TextSection& t) {
-    const double B = a.point(9).x;
+    const double B = a.baseWidth;
     const std::string VoLine = fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV);
     const std::string dLine = fv("    d (つま先～合力作用位置間の距離) =0.000m", a.d);
     switch (a.reactionCase) {
@@ -145,32 +133,27 @@ void reactionFormula(const TAntei& a, TextSection& t) {
     }
 }
 
-bool allowableReactionCheck(const TAntei& a, TextSection& t) {
+void allowableReactionCheck(const TAntei& a, TextSection& t) {
     const double qa = a.allowableReaction;
     t.addLines({"", "  q1,q2は次式を満足しなければならない。",
                 "  q1,q2≦qa0(地盤の許容鉛直支持力度)=" + fv("0kN/m2", qa), ""});
-    const bool ok = !(a.q1 > qa || a.q2 > qa);
-    t.addLine(ok ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
-    t.addLine(
-        (a.q1 > qa ? "    q1(つま先での地盤反力度)＞qa0(=" : "    q1(つま先での地盤反力度)≦qa0(=") +
-        fv("0kN/m2)", qa));
-    t.addLine(
-        (a.q2 > qa ? "    q2(かかとでの地盤反力度)＞qa0(=" : "    q2(かかとでの地盤反力度)≦qa0(=") +
-        fv("0kN/m2)", qa));
-    return ok;
+    t.addLine(bearingPasses(a) ? "  判定：OK(許容鉛直支持力度内)"
+                               : "  判定：不可(許容鉛直支持力度外)");
+    t.addLine((toeReactionWithinAllowable(a) ? "    q1(つま先での地盤反力度)≦qa0(="
+                                             : "    q1(つま先での地盤反力度)＞qa0(=") +
+              fv("0kN/m2)", qa));
+    t.addLine((heelReactionWithinAllowable(a) ? "    q2(かかとでの地盤反力度)≦qa0(="
+                                              : "    q2(かかとでの地盤反力度)＞qa0(=") +
+              fv("0kN/m2)", qa));
 }
 
-bool slidingVerdict(const TAntei& a, TextSection& t) {
+void slidingVerdict(const TAntei& a, TextSection& t) {
     t.addLine(fv("  安全率Fsは0.0を下回ってはならい。", a.FsRequired));
-    if (a.Fs >= a.FsRequired) {
-        t.addLine(fv("  判定：OK(Fs≧0.0)", a.FsRequired));
-        return true;
-    }
-    t.addLine(fv("  判定：不可(安全率不足)<0.0", a.FsRequired));
-    return false;
+    t.addLine(slidingPasses(a) ? fv("  判定：OK(Fs≧0.0)", a.FsRequired)
+                               : fv("  判定：不可(安全率不足)<0.0", a.FsRequired));
 }
 
-bool slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
+void slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
     const bool finite = a.sumH > 0;
     t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", ""});
     if (withPp) {
@@ -194,37 +177,36 @@ bool slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
     if (withPp)
         t.addLine(fv("    Pp (受働土圧)                        =0.00kN", passiveInChecks(a)));
     t.addLine("");
-    return slidingVerdict(a, t);
+    slidingVerdict(a, t);
 }
 
-bool slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
+void slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
     const bool computable = !a.keySlidingIncalculable;
-    t.addLines(
-        {"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
-         !computable  ? std::string("  Fs=Hk/Ho                                =計算不能")
-         : a.sumH > 0 ? fv("  Fs=Hk/Ho                                =0.00", a.Fs)
-                      : std::string("  Fs=Hk/Ho                                =∞"),
-         "", "  ここに",
-         (withPp ? "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb+0.5･Pp="
-                 : "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb       =") +
-             fv("0.00kN", a.Hk),
-         "    Hk(擁壁底面と地盤間の剪断抵抗力)",
-         fv("    Ho(擁壁底面における全水平荷重)        =0.00kN", a.sumH),
-         fv("    Be(有効載荷幅)                        =0.000m", a.Be),
-         fv("    b1(擁壁底面前端～突起前面までの距離)  =0.000m", a.b1),
-         fv("    b2(有効載荷幅内の突起幅)              =0.000m", a.b2),
-         fv("    b3(突起背面～有効載荷幅後方までの距離)=0.000m", a.b3),
-         "    v1～v3(b1～b3に作用する鉛直荷重で,vi=bi/B'･Vo)",
-         "    Vo(擁壁底面における全鉛直荷重)        =" + fv("#,0.00", a.sumV) + "kN",
-         fv("    φ (基礎地盤の剪断抵抗角)           　=0度", a.bearingPhiDeg),
-         fv("    φb(擁壁底面と地盤との間の摩擦角)     =0度", a.baseFrictionAngle * toDegrees),
-         fv("    c  (基礎地盤の粘着力)                 =0.00kN/m2", a.bearingCohesion)});
+    t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
+                !computable ? std::string("  Fs=Hk/Ho                                =計算不能")
+                : a.sumH > 0 ? fv("  Fs=Hk/Ho                                =0.00", a.Fs)
+                             : std::string("  Fs=Hk/Ho                                =∞"),
+                "", "  ここに",
+                (withPp ? "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb+0.5･Pp="
+                        : "    Hk=c･b1+v1･tanφ+(v2+v3)･tanφb       =") +
+                    fv("0.00kN", a.Hk),
+                "    Hk(擁壁底面と地盤間の剪断抵抗力)",
+                fv("    Ho(擁壁底面における全水平荷重)        =0.00kN", a.sumH),
+                fv("    Be(有効載荷幅)                        =0.000m", a.Be),
+                fv("    b1(擁壁底面前端～突起前面までの距離)  =0.000m", a.b1),
+                fv("    b2(有効載荷幅内の突起幅)              =0.000m", a.b2),
+                fv("    b3(突起背面～有効載荷幅後方までの距離)=0.000m", a.b3),
+                "    v1～v3(b1～b3に作用する鉛直荷重で,vi=bi/B'･Vo)",
+                "    Vo(擁壁底面における全鉛直荷重)        =" + fv("#,0.00", a.sumV) + "kN",
+                fv("    φ (基礎地盤の剪断抵抗角)           　=0度", a.bearingPhiDeg),
+                fv("    φb(擁壁底面と地盤との間の摩擦角)     =0度", degrees(a.baseFrictionAngle)),
+                fv("    c  (基礎地盤の粘着力)                 =0.00kN/m2", a.bearingCohesion)});
     if (withPp)
         t.addLine(fv("    Pp (受働土圧)                         =0.00kN", passiveInChecks(a)));
     if (!computable)
         return cannotCompute(
             t, {"  剪断抵抗力(Hk)と全水平荷重(Ho)がともに0のため、安全率が計算出来ません。"});
-    return slidingVerdict(a, t);
+    slidingVerdict(a, t);
 }
 
 void unitWeightLines(const TAntei& a, TextSection& t) {
@@ -254,7 +236,7 @@ void ultimateBearingFormula(const TAntei& a, TextSection& t) {
          fv("    c  (支持地盤の粘着力)　　　　　　　　　　　　=0.00kN/m2", a.bearingCohesion),
          fv("    q  (上載荷重)　　　　　　　　　　　 =γ2･Df　=0.00kN/m2", a.ubOverburden),
          fv("    Be (偏心を考慮した基礎の有効載荷幅)=B－2･eB　=0.000m", a.Be),
-         fv("    　B (基礎幅)　　　　　　　　　　　　　　　　 =0.000m", a.point(9).x),
+         fv("    　B (基礎幅)　　　　　　　　　　　　　　　　 =0.000m", a.baseWidth),
          "　　　eB(荷重の偏心量)　　　　　　　　　　　　　 =" + fv("0.000m", a.e),
          "    α(基礎の形状係数=1+0.3･Be/L)　　　　　　　　=" + fv("0.00", a.ubAlpha),
          "    β(基礎の形状係数=1-0.4･Be/L)　　　　　　　　=" + fv("0.00", a.ubBeta),
@@ -268,7 +250,7 @@ void ultimateBearingFormula(const TAntei& a, TextSection& t) {
          fv("      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", a.Ngamma),
          fv("      φ(支持地盤の剪断抵抗角)　　　　　　　　　 =0.0度", a.bearingPhiDeg),
          fv("      tanθ(荷重の傾斜) = HB／V　　　　　　　　　=0.000", a.tanTheta) +
-             fv("(=0.0度)", std::atan(a.tanTheta) * toDegrees),
+             fv("(=0.0度)", degrees(std::atan(a.tanTheta))),
          fv("        HB(基礎底面に作用する水平力)　　　　　　 =0.00kN", a.sumH),
          fv("        V (基礎底面に作用する鉛直力)　　　　　　 =#,0.00kN", a.sumV),
          "    Sc,Sq,Sr(支持力係数の寸法効果に関する補正係数",
@@ -285,47 +267,32 @@ void ultimateBearingFormula(const TAntei& a, TextSection& t) {
          ""});
 }
 
-}  // namespace
-
-void StabilityHeadings::set(StabilityCheck c, bool ok) {
-    const auto i = static_cast<std::size_t>(c);
-    headings[i].text = std::string(headingTexts[i]) + "( " + (ok ? "OK" : "NO") + " )";
-    headings[i].colour = ok ? colours::blue : colours::red;
-}
-
-bool writeOverturningText(const TAntei& a, TextSection& t) {
-    t.clear();
-    return a.overturningMethod == 1 ? safetyFactorMethod(a, t) : eccentricityMethod(a, t);
-}
-
-bool writeBearingText(const TAntei& a, TextSection& t) {
-    t.clear();
+void bearingLines(const TAntei& a, TextSection& t) {
     t.addLines({"3.支持地盤の支持力に対する安定", "  地盤反力度(q)は、次式で求める。", ""});
     if (a.noVerticalLoad) {
         t.addLines({"  q              =計算不能",
                     fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
-                    fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x), "",
+                    fv("    B (擁壁の底版幅)                 =0.000m", a.baseWidth), "",
                     noVerticalLoadReason});
         t.addLines({"  設計条件を変更して再計算して下さい。", "",
                     "  　地盤反力が計算出来ませんので、これ",
                     "  以降の構造計算結果は使用できません。", "  判定：不可(計算不能)"});
-        return false;
+        return;
     }
     if (a.reactionCase == Case::Incalculable) {
         t.addLines({"  q              =計算不能",
                     fv("    Vo(擁壁底面における全鉛直荷重)   =#,0.00kN", a.sumV),
-                    fv("    B (擁壁の底版幅)                 =0.000m", a.point(9).x),
+                    fv("    B (擁壁の底版幅)                 =0.000m", a.baseWidth),
                     "    e (偏心距離)                     =" + fv("0.000m;-0.000m", a.e)});
         incalculableReactionLines(t);
         t.addLine("  判定：不可(偏心距離オーバー)");
-        return false;
+        return;
     }
     reactionFormula(a, t);
-    return allowableReactionCheck(a, t);
+    allowableReactionCheck(a, t);
 }
 
-bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
-    t.clear();
+void ultimateBearingLines(const TAntei& a, TextSection& t) {
     t.addLines({"4.鉛直支持力の照査", "", "  極限支持力の計算"});
     if (a.ultimateBearingIncalculable) {
         t.addLines({"  極限支持力度(qu)は、次式で求める。", "", "  qu             =計算不能", "",
@@ -345,36 +312,73 @@ bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
          fv("    Vo(基礎底面に作用する鉛直力)　　　　　　　　=#,0.00kN/m", a.sumV),
          fv("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be),
          fv("    Vo/Be　　　　　　　　　　　　　　　　　　　 =0.00kN/m2", a.meanBasePressure),
-         fv("    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=0.00kN/m2", a.qu / n),
+         fv("    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=0.00kN/m2",
+            allowableUltimateBearing(a)),
          fv("    　qu(地盤の極限支持力度)　　　　　　　　　　=#,0.00kN/m2", a.qu),
          a.seismicCase == 1 ? fv("    　n (安全率:地震時)　　　　　　　　　　　　 =0", n)
                             : fv("    　n (安全率:常時)　　　　　　　　　　　　　 =0", n),
          ""});
-    const bool ok = ultimateBearingPasses(a);
-    t.addLine(ok ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
-    return ok;
+    t.addLine(ultimateBearingPasses(a) ? "  判定：OK(許容鉛直支持力度内)"
+                                       : "  判定：不可(許容鉛直支持力度外)");
 }
 
-bool writeSlidingText(const TAntei& a, TextSection& t) {
-    t.clear();
+void slidingLines(const TAntei& a, TextSection& t) {
     if (a.noVerticalLoad) {
         t.addLines({"1.滑動に対する安定", "", noVerticalLoadReason,
                     "  設計条件を変更して再計算して下さい。", "",
                     "  　地盤反力が計算出来ませんので、滑動", "  に対する安定計算ができません。",
                     "  判定：不可(計算不能)"});
-        return false;
+        return;
     }
     if (a.reactionCase == Case::Incalculable) {
         t.addLines({"1.滑動に対する安定", "", "  偏心距離が[B/3]をオーバーしましたので",
                     "  設計条件を変更して再計算して下さい。", "",
                     "  　地盤反力が計算出来ませんので、滑動", "  に対する安定計算ができません。"});
-        return false;
+        return;
     }
     // The formula carries 0.5･Pp exactly when the resistance includes it. With the
     // passive option off, a Pp from cohesion alone is listed among the loads but
     // does not resist sliding; a formula showing it would not give the printed Fs.
     const bool withPp = a.hasPassive;
-    return a.hasShearKey ? slidingWithKey(a, t, withPp) : slidingWithoutKey(a, t, withPp);
+    if (a.hasShearKey)
+        slidingWithKey(a, t, withPp);
+    else
+        slidingWithoutKey(a, t, withPp);
+}
+
+}  // namespace
+
+void StabilityHeadings::set(StabilityCheck c, bool ok) {
+    const auto i = static_cast<std::size_t>(c);
+    headings[i].text = std::string(headingTexts[i]) + "( " + (ok ? "OK" : "NO") + " )";
+    headings[i].colour = ok ? colours::blue : colours::red;
+}
+
+bool writeOverturningText(const TAntei& a, TextSection& t) {
+    t.clear();
+    if (a.overturningMethod == 1)
+        safetyFactorMethod(a, t);
+    else
+        eccentricityMethod(a, t);
+    return overturningPasses(a);
+}
+
+bool writeBearingText(const TAntei& a, TextSection& t) {
+    t.clear();
+    bearingLines(a, t);
+    return bearingPasses(a);
+}
+
+bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
+    t.clear();
+    ultimateBearingLines(a, t);
+    return ultimateBearingPasses(a);
+}
+
+bool writeSlidingText(const TAntei& a, TextSection& t) {
+    t.clear();
+    slidingLines(a, t);
+    return slidingPasses(a);
 }
 
 void writeStabilityReport(const TAntei& a, const DesignConditions& dc, CalculationBook& book,

@@ -1,20 +1,16 @@
 #include "report/stem_report.h"
 
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "book/line_format.h"
+#include "calc/angles.h"
 #include "calc/load_polygons.h"
 #include "report/anchorage_report.h"
 #include "report/self_weight_report.h"
 
 namespace marvoten {
 namespace {
-
-double degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
 
 // The book's angle lines of the member axes take π as 3.14.
 double memberAxisDegrees(double tangent) {
@@ -126,7 +122,7 @@ void writeWaterLines(const TAntei& a, const StemSectionForces& F, TextBlock& t) 
         t.addLine("   ここに");
         t.addLine(formatValue("     γw(水の単位重量)  =0.00kN/m3", a.waterUnitWeight));
         t.addLine(formatValue("     Hw (水深)          =0.000m", F.Hw));
-        t.addLine(formatValue("     H  (作用点)=Hw/3   =0.000m", F.Hw / 3));
+        t.addLine(formatValue("     H  (作用点)=Hw/3   =0.000m", F.yWater));
     } else {
         t.addLine("   水圧は無い。");
     }
@@ -300,8 +296,8 @@ void drawStemStressFigure(TAntei& a, CalculationBook& book) {
     f.clearSeries();
     f.series(1).setColour(colours::black);
     f.series(2).setColour(colours::black);
-    const double H = a.point(4).y;
-    f.setAxisRanges(a.point(12).y - 1, H + 1, -0.5, a.point(9).x + 0.5);
+    const double H = a.wallHeight;
+    f.setAxisRanges(a.point(12).y - 1, H + 1, -0.5, a.baseWidth + 0.5);
     drawPolygonOutline(polygonProperties(a, "W_A"), f.series(1));
 
     const TableSection& stress = book.table(TableId::StemStressTable);

@@ -27,10 +27,6 @@ void addLines(TextSection& s, const std::vector<Line>& lines, bool buoyancy) {
     }
 }
 
-std::string fv(std::string_view templ, double v) {
-    return formatValue(templ, v);
-}
-
 void writeForcesText(const ToeDesign& t, TextSection& s) {
     const ToeLoads& l = t.loads;
     constexpr When A = When::Always, On = When::WithBuoyancy, Off = When::WithoutBuoyancy;
@@ -248,7 +244,7 @@ MemberStressCells stressCells(const ToeDesign& t, const TAntei& a) {
 void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection& stresses,
                  FigureSection& f) {
     drawMemberReactionFrame(a, dc, f, -0.5, ReactionDiagramMode::ToeSlab);
-    const double B = a.point(9).x, c = a.coverSlab;
+    const double B = a.baseWidth, c = a.coverSlab;
     FigureSeries& bar = f.series(3);
     bar.addPoint(a.coverStem, c, " ");
     bar.addPoint(B / 2, c, stresses.cell(1, 5) + ":" + stresses.cell(1, 6));

@@ -131,8 +131,8 @@ void drawWallShapeFigure(const TAntei& a, const DesignConditions& dc, Calculatio
     f.clearSeries();
 
     const bool embankment = a.backfillShape == 3;
-    const double B = a.point(9).x;
-    const double top = a.point(4).y + 1.5 + (embankment ? a.embankmentHeight : 0.0);
+    const double B = a.baseWidth;
+    const double top = a.wallHeight + 1.5 + (embankment ? a.embankmentHeight : 0.0);
     const double right =
         embankment ? std::max(B + 2.8, a.point(5).x + a.embankmentLength + 1) : B + 2.8;
     f.setAxisRanges(a.point(12).y - 2, top, -1.8, right);

@@ -145,6 +145,23 @@ TEST_F(Cli, ReadOnlyOutputFolderKeepsTheEarlierFile) {
     fs::permissions(out(), fs::perms::owner_all);
 }
 
+// Every output of one run is written as one: a figure file that cannot replace
+// what stands in its place leaves the earlier text and book as they were.
+TEST_F(Cli, AnOutputThatCannotBeWrittenKeepsEveryEarlierOutput) {
+    fs::create_directories(out() / "図：荷重図.svg");
+    writeFileSafely(out() / "図：荷重図.svg" / "inner", "keep");
+    writeFileSafely(out() / "擁壁.txt", "earlier text");
+    writeFileSafely(out() / "擁壁計算結果.pdf", "earlier book");
+    const CliResult r = cli({"run", "--default", "--out", out().string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("図：荷重図.svg"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "") << "no output reported as done";
+    EXPECT_EQ(readFileBytes(out() / "擁壁.txt"), "earlier text");
+    EXPECT_EQ(readFileBytes(out() / "擁壁計算結果.pdf"), "earlier book");
+    EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 3)
+        << "no figure file and no temporary left";
+}
+
 TEST_F(Cli, HelpListsTheCommands) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--help"}, {"-h"}, {"run", "--help"}, {"save-default", "--help"}}) {

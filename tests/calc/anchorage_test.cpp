@@ -62,6 +62,7 @@ TEST(AnchorageSearch, TakesTheFirstSectionFromTheFixedEndForEachCase) {
     EXPECT_TRUE(r.foundL1 && r.foundL2);
     EXPECT_TRUE(near(r.L1, 0.505, 0.0051)) << r.L1;
     EXPECT_TRUE(near(r.L2, 0.805, 0.0051)) << r.L2;
+    EXPECT_TRUE(near(r.L1Anchored, r.L1 + 0.560, 1e-12)) << "L1 + 35·16 mm";
     EXPECT_TRUE(near(r.Lo, std::max(r.L2, r.L1 + 0.560), 1e-12));
     // The search ends with the section that meets the second case.
     ASSERT_FALSE(stem.visited.empty());

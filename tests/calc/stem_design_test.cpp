@@ -9,6 +9,7 @@
 
 #include "calc/ground_reaction.h"
 #include "calc/stability_loads.h"
+#include "support/design_fixtures.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -243,27 +244,10 @@ TEST(StemDesign, AnchorageOfTheStartValuesSetsTheQuarterPointPitch) {
     EXPECT_EQ(w->s.quarterPoints[2].pitch, 250);
 }
 
-struct NoBarsCase {
-    const char* name;
-    int mode;
-    const char* pitch;
-    const char* diameter;
-    const char* sigmaSa;
-};
+class NoBars : public ::testing::TestWithParam<testing::NoBarsCase> {};
 
-class NoBars : public ::testing::TestWithParam<NoBarsCase> {};
-
-// No combination of the table is large enough: the automatic choice with σsa = 20
-// (As ≈ 50,000 mm² > 40,540 mm² of D51@50), 300 mm given with the same, D6 given
-// (633 mm² at most) with the start values.
 TEST_P(NoBars, NoStressIsComputedAndEverySectionFails) {
-    const NoBarsCase c = GetParam();
-    const auto w = design([&](DesignConditions& d) {
-        d.stemRebar.mode = c.mode;
-        d.stemRebar.pitch.text = c.pitch;
-        d.stemRebar.diameter.text = c.diameter;
-        d.sigmaSa.text = c.sigmaSa;
-    });
+    const auto w = design([&](DesignConditions& d) { GetParam().applyTo(d); });
     EXPECT_FALSE(w->s.bars.found);
     EXPECT_FALSE(w->s.barsSufficient());
     EXPECT_FALSE(w->s.anchorage);
@@ -278,11 +262,8 @@ TEST_P(NoBars, NoStressIsComputedAndEverySectionFails) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, NoBars,
-                         ::testing::Values(NoBarsCase{"Automatic", 0, "-", "-", "20"},
-                                           NoBarsCase{"GivenPitch", 1, "300mm", "-", "20"},
-                                           NoBarsCase{"GivenDiameter", 2, "-", "6mm", "160"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Choices, NoBars, ::testing::ValuesIn(testing::noBarsCases),
+                         testing::noBarsCaseName);
 
 // After the slab designs' restore the object holds the whole-wall earth pressure of
 // the stability run again.

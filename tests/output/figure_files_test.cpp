@@ -7,6 +7,7 @@
 #include "book/calculation_book.h"
 #include "figure_test_tools.h"
 #include "platform/encoding.h"
+#include "platform/safe_file.h"
 #include "support/test_support.h"
 #include "wmf_file_reader.h"
 
@@ -103,19 +104,22 @@ TEST_P(FigureFiles, NoWritesNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// A folder standing where the second file goes cannot be replaced by it.
-TEST_P(FigureFiles, WriteErrorStopsWithItsMessageAndKeepsWhatWasWritten) {
+// A folder standing where the second file goes cannot be replaced by it: the
+// command writes none of its files and the earlier first file stays.
+TEST_P(FigureFiles, WriteErrorStopsWithItsMessageAndKeepsEveryEarlierFile) {
     const auto files = figureFiles(false, GetParam().format);
     CalculationBook book;
     TempFolder folder;
+    writeFileSafely(folder.path() / files[0].name, "earlier");
     fs::create_directory(folder.path() / files[1].name);
     FakeDialogs dialogs;
     EXPECT_FALSE(exportFigureFiles(book, false, dialogs, folder.path(), GetParam().format));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
-    EXPECT_FALSE(dialogs.messages[0].text.empty());
-    EXPECT_TRUE(fs::is_regular_file(folder.path() / files[0].name));
-    EXPECT_FALSE(fs::exists(folder.path() / files[2].name)) << "the command stopped";
+    EXPECT_NE(dialogs.messages[0].text.find(files[1].name), std::string::npos)
+        << dialogs.messages[0].text;
+    EXPECT_EQ(readFileBytes(folder.path() / files[0].name), "earlier");
+    EXPECT_EQ(filesIn(folder.path()).size(), 2u) << "no other file and no temporary";
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FigureFiles,
@@ -140,9 +144,8 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
     FakeDialogs dialogs;
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Metafile));
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Svg));
-    const bool wmf2svg = testing::programInstalled("wmf2svg");
-    const bool xmllint = testing::programInstalled("xmllint");
-    const bool rsvg = testing::programInstalled("rsvg-convert");
+    for (const char* reader : {"wmf2svg", "xmllint", "rsvg-convert"})
+        ASSERT_TRUE(testing::installed(reader));
     for (const auto& f : figureFiles(true, FigureFileFormat::Metafile)) {
         const fs::path path = folder.path() / f.name;
         const auto file = testing::readWmf(testing::readBytes(path));
@@ -154,32 +157,25 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
         for (const auto& t : file.texts)
             hasTitle |= t.cp932 == toCp932(book.figure(f.figure).title());
         EXPECT_TRUE(hasTitle) << f.name;
-        if (wmf2svg) {
-            EXPECT_EQ(testing::runQuietly("wmf2svg -o " +
-                                          testing::shellQuoted(folder.path() / "check.svg") + " " +
-                                          testing::shellQuoted(path)),
-                      0)
-                << f.name;
-        }
+        EXPECT_EQ(
+            testing::runQuietly("wmf2svg -o " + testing::shellQuoted(folder.path() / "check.svg") +
+                                " " + testing::shellQuoted(path)),
+            0)
+            << f.name;
     }
     for (const auto& f : figureFiles(true, FigureFileFormat::Svg)) {
         const fs::path path = folder.path() / f.name;
         const std::string doc = testing::readBytes(path);
         EXPECT_NE(doc.find(">" + book.figure(f.figure).title() + "</text>"), std::string::npos)
             << f.name;
-        if (xmllint) {
-            EXPECT_EQ(testing::runQuietly("xmllint --noout " + testing::shellQuoted(path)), 0)
-                << f.name;
-        }
-        if (rsvg) {
-            EXPECT_EQ(testing::runQuietly("rsvg-convert -o " +
-                                          testing::shellQuoted(folder.path() / "check.png") + " " +
-                                          testing::shellQuoted(path)),
-                      0)
-                << f.name;
-        }
+        EXPECT_EQ(testing::runQuietly("xmllint --noout " + testing::shellQuoted(path)), 0)
+            << f.name;
+        EXPECT_EQ(testing::runQuietly("rsvg-convert -o " +
+                                      testing::shellQuoted(folder.path() / "check.png") + " " +
+                                      testing::shellQuoted(path)),
+                  0)
+            << f.name;
     }
-    if (!wmf2svg || !xmllint || !rsvg) GTEST_SKIP() << "some outside readers are not installed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Books, FigureFileReaders, ::testing::Bool(),

@@ -75,7 +75,7 @@ testing::TempFolder* PdfBookReaders::folder = nullptr;
 bool PdfBookReaders::written[2] = {false, false};
 
 TEST_F(PdfBookReaders, QpdfFindsNoErrors) {
-    if (!testing::programInstalled("qpdf")) GTEST_SKIP() << "qpdf is not installed";
+    ASSERT_TRUE(testing::installed("qpdf"));
     for (bool key : {false, true}) {
         ASSERT_TRUE(written[key]);
         testing::ProgramRun r =
@@ -87,7 +87,7 @@ TEST_F(PdfBookReaders, QpdfFindsNoErrors) {
 }
 
 TEST_F(PdfBookReaders, PdfinfoCountsTwelveOrThirteenPagesAndReadsTheInformation) {
-    if (!testing::programInstalled("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
+    ASSERT_TRUE(testing::installed("pdfinfo"));
     for (bool key : {false, true}) {
         testing::ProgramRun r = testing::runProgram("pdfinfo " + testing::shellQuoted(path(key)));
         ASSERT_EQ(r.status, 0) << r.output;
@@ -108,7 +108,7 @@ TEST_F(PdfBookReaders, PdfinfoCountsTwelveOrThirteenPagesAndReadsTheInformation)
 }
 
 TEST_F(PdfBookReaders, PdffontsListsOnlyTheMinchoType0FontNotEmbedded) {
-    if (!testing::programInstalled("pdffonts")) GTEST_SKIP() << "pdffonts is not installed";
+    ASSERT_TRUE(testing::installed("pdffonts"));
     testing::ProgramRun r = testing::runProgram("pdffonts " + testing::shellQuoted(path(true)));
     ASSERT_EQ(r.status, 0) << r.output;
     // Header, rule, then one line per font.
@@ -126,7 +126,7 @@ TEST_F(PdfBookReaders, PdffontsListsOnlyTheMinchoType0FontNotEmbedded) {
 }
 
 TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
-    if (!testing::programInstalled("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_TRUE(testing::installed("pdftotext"));
     struct Case {
         int page;
         std::vector<std::string> texts;
@@ -165,7 +165,7 @@ TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
 }
 
 TEST_F(PdfBookReaders, PdftoppmRendersEveryPageWithoutError) {
-    if (!testing::programInstalled("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
+    ASSERT_TRUE(testing::installed("pdftoppm"));
     for (bool key : {false, true}) {
         const fs::path prefix = dir(key) / "page";
         testing::ProgramRun r =

@@ -69,7 +69,7 @@ protected:
 testing::TempFolder* ReaderTest::folder = nullptr;
 
 TEST_F(ReaderTest, QpdfFindsNoErrors) {
-    if (!testing::programInstalled("qpdf")) GTEST_SKIP() << "qpdf is not installed";
+    ASSERT_TRUE(testing::installed("qpdf"));
     testing::ProgramRun r = testing::runProgram("qpdf --check " + testing::shellQuoted(path()));
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("No syntax or stream encoding errors found"), std::string::npos)
@@ -77,7 +77,7 @@ TEST_F(ReaderTest, QpdfFindsNoErrors) {
 }
 
 TEST_F(ReaderTest, PdfinfoCountsThePagesAndReadsTheInformation) {
-    if (!testing::programInstalled("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
+    ASSERT_TRUE(testing::installed("pdfinfo"));
     testing::ProgramRun r = testing::runProgram("pdfinfo " + testing::shellQuoted(path()));
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(testing::reportField(r.output, "Pages"), "3") << r.output;
@@ -94,7 +94,7 @@ TEST_F(ReaderTest, PdfinfoCountsThePagesAndReadsTheInformation) {
 }
 
 TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
-    if (!testing::programInstalled("pdffonts")) GTEST_SKIP() << "pdffonts is not installed";
+    ASSERT_TRUE(testing::installed("pdffonts"));
     testing::ProgramRun r = testing::runProgram("pdffonts " + testing::shellQuoted(path()));
     ASSERT_EQ(r.status, 0) << r.output;
     int type0 = 0;
@@ -111,7 +111,7 @@ TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
 }
 
 TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
-    if (!testing::programInstalled("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_TRUE(testing::installed("pdftotext"));
     testing::ProgramRun r =
         testing::runProgram("pdftotext -enc UTF-8 " + testing::shellQuoted(path()) + " -");
     ASSERT_EQ(r.status, 0) << r.output;
@@ -122,7 +122,7 @@ TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
 }
 
 TEST_F(ReaderTest, PdftoppmRendersEveryPage) {
-    if (!testing::programInstalled("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed";
+    ASSERT_TRUE(testing::installed("pdftoppm"));
     std::filesystem::path prefix = folder->path() / "page";
     testing::ProgramRun r = testing::runProgram(
         "pdftoppm -r 60 -png " + testing::shellQuoted(path()) + " " + testing::shellQuoted(prefix));

@@ -72,5 +72,89 @@ TEST(SafeFile, ReadingAMissingFileIsAnError) {
     EXPECT_THROW(readFileBytes(tmp.path() / "none.dat"), FileReadError);
 }
 
+// A folder opens for reading and then fails at the first read: the error must not
+// pass for an empty file.
+TEST(SafeFile, AReadThatFailsIsAnErrorNotAShortFile) {
+    testing::TempFolder tmp;
+    EXPECT_TRUE(testing::throwsWithMessage<FileReadError>([&] { readFileBytes(tmp.path()); },
+                                                          "を読めません：Is a directory"));
+}
+
+TEST(SafeFile, ReadsAFileLongerThanOneBufferWhole) {
+    testing::TempFolder tmp;
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i) bytes.push_back(static_cast<char>(i % 251));
+    writeFileSafely(tmp.path() / "long.bin", bytes);
+    EXPECT_EQ(readFileBytes(tmp.path() / "long.bin"), bytes);
+}
+
+class SafeFileBatch : public ::testing::Test {
+protected:
+    testing::TempFolder tmp;
+    fs::path file(const char* name) const { return tmp.path() / name; }
+    void writeEarlierFiles() {
+        writeFileSafely(file("a.txt"), "earlier a");
+        writeFileSafely(file("c.txt"), "earlier c");
+    }
+    void expectEarlierFiles() {
+        EXPECT_EQ(readFileBytes(file("a.txt")), "earlier a");
+        EXPECT_EQ(readFileBytes(file("c.txt")), "earlier c");
+        EXPECT_FALSE(fs::exists(file("d.txt"))) << "a file that was not there stays away";
+    }
+};
+
+TEST_F(SafeFileBatch, CommitReplacesEveryFileAndLeavesNoTemporary) {
+    writeEarlierFiles();
+    FileBatch batch;
+    batch.add(file("a.txt"), "new a");
+    batch.add(file("c.txt"), "new c");
+    batch.add(file("d.txt"), "first d");
+    batch.add(file("d.txt"), "new d");
+    EXPECT_EQ(readFileBytes(file("a.txt")), "earlier a") << "nothing replaced before commit";
+    batch.commit();
+    EXPECT_EQ(readFileBytes(file("a.txt")), "new a");
+    EXPECT_EQ(readFileBytes(file("c.txt")), "new c");
+    EXPECT_EQ(readFileBytes(file("d.txt")), "new d") << "a file named twice holds its last bytes";
+    EXPECT_EQ(entriesIn(tmp.path()), 3u);
+}
+
+TEST_F(SafeFileBatch, ABatchNeverCommittedChangesNothing) {
+    writeEarlierFiles();
+    {
+        FileBatch batch;
+        batch.add(file("a.txt"), "new a");
+        batch.add(file("d.txt"), "new d");
+    }
+    expectEarlierFiles();
+    EXPECT_EQ(entriesIn(tmp.path()), 2u);
+}
+
+TEST_F(SafeFileBatch, AFileThatCannotBeStartedDropsTheWholeBatch) {
+    writeEarlierFiles();
+    FileBatch batch;
+    batch.add(file("a.txt"), "new a");
+    EXPECT_THROW(batch.add(tmp.path() / "missing" / "b.txt", "new b"), FileWriteError);
+    batch.commit();
+    expectEarlierFiles();
+    EXPECT_EQ(entriesIn(tmp.path()), 2u);
+}
+
+// The rename of the middle file fails after the first one was renamed: the first
+// gets its earlier file back, the new file where there was none goes again.
+TEST_F(SafeFileBatch, AFailedRenamePutsBackTheFilesRenamedBeforeIt) {
+    writeEarlierFiles();
+    FileBatch batch;
+    batch.add(file("d.txt"), "new d");
+    batch.add(file("a.txt"), "new a");
+    batch.add(file("b.txt"), "new b");
+    batch.add(file("c.txt"), "new c");
+    fs::create_directory(file("b.txt"));
+    writeFileSafely(file("b.txt") / "inner", "keep");
+    EXPECT_TRUE(testing::throwsWithMessage<FileWriteError>([&] { batch.commit(); }, "b.txt"));
+    expectEarlierFiles();
+    EXPECT_EQ(readFileBytes(file("b.txt") / "inner"), "keep");
+    EXPECT_EQ(entriesIn(tmp.path()), 3u) << "no temporary or second name left behind";
+}
+
 }  // namespace
 }  // namespace marvoten

@@ -10,6 +10,7 @@
 #include "calc/ground_reaction.h"
 #include "calc/input_gathering.h"
 #include "calc/stability_loads.h"
+#include "support/design_fixtures.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -32,23 +33,9 @@ void expectPoints(const FigureSeries& s, const std::vector<Pt>& expected) {
     }
 }
 
-// B = 6 m: toe 5.0 (xf = 5.0), front batter 0.2, crest 0.8; Vo = 120 kN and
-// d set through Mr − Mo.
-DesignConditions sixMetreWall(const char* keyPosition = nullptr) {
-    DesignConditions dc;
-    dc.baseWidth.text = "6000";
-    dc.toeWidth.text = "5000";
-    dc.frontBatterWidth.text = "200";
-    dc.crestWidth.text = "800";
-    if (keyPosition) {
-        dc.hasShearKey = 1;
-        dc.keyPosition.text = keyPosition;
-        dc.keyWidth.text = "400";
-        dc.keyHeight.text = "500";
-    }
-    return dc;
-}
+using testing::sixMetreWall;
 
+// Vo = 120 kN and d set through Mr − Mo.
 TAntei stable(const DesignConditions& dc, double d, int seismic) {
     TAntei a;
     gatherInputs(a, dc);

@@ -9,6 +9,7 @@
 #include "calc/ground_reaction.h"
 #include "calc/input_gathering.h"
 #include "report/calculation_run.h"
+#include "support/design_fixtures.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -16,14 +17,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// B = 6 m exactly (toe 5.0, front batter 0.2, crest 0.8); Vo = 120 kN,
-// Ho = 40 kN, Mo = 60 kNm and Mr = 60 + 120·d, so that d comes out exactly.
+// The six-metre wall without passive pressure; Vo = 120 kN, Ho = 40 kN,
+// Mo = 60 kNm and Mr = 60 + 120·d, so that d comes out exactly.
 DesignConditions sixMetreWall() {
-    DesignConditions dc;
-    dc.baseWidth.text = "6000";
-    dc.toeWidth.text = "5000";
-    dc.frontBatterWidth.text = "200";
-    dc.crestWidth.text = "800";
+    DesignConditions dc = testing::sixMetreWall();
     dc.hasPassive.on = false;
     return dc;
 }

@@ -12,6 +12,7 @@
 #include "calc/ground_reaction.h"
 #include "calc/stability_loads.h"
 #include "report/calculation_run.h"
+#include "support/design_fixtures.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -311,26 +312,12 @@ bool printable(const std::string& s) {
     return !testing::showsNonFinite(s);
 }
 
-struct NoBarsCase {
-    const char* name;
-    int mode;
-    const char* pitch;
-    const char* diameter;
-    const char* sigmaSa;
-};
-
-class NoBars : public ::testing::TestWithParam<NoBarsCase> {};
+class NoBars : public ::testing::TestWithParam<testing::NoBarsCase> {};
 
 // No combination large enough: the shortfall in the stem's wording, no stresses,
 // every verdict "不可", and nothing the book shows is NaN or inf.
 TEST_P(NoBars, ShortfallIsStatedWithoutStresses) {
-    const NoBarsCase c = GetParam();
-    const auto w = write([&](DesignConditions& d) {
-        d.stemRebar.mode = c.mode;
-        d.stemRebar.pitch.text = c.pitch;
-        d.stemRebar.diameter.text = c.diameter;
-        d.sigmaSa.text = c.sigmaSa;
-    });
+    const auto w = write([&](DesignConditions& d) { GetParam().applyTo(d); });
     const auto& t = upper(*w, TextId::StemStressText);
     EXPECT_TRUE(contains(t, "　鉄筋の組合せが見つからず、鉄筋量不足である。"));
     EXPECT_EQ(lineStarting(t, "　使用鉄筋量は、"), "");
@@ -370,11 +357,8 @@ TEST_P(NoBars, ShortfallIsStatedWithoutStresses) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, NoBars,
-                         ::testing::Values(NoBarsCase{"Automatic", 0, "-", "-", "20"},
-                                           NoBarsCase{"GivenPitch", 1, "300mm", "-", "20"},
-                                           NoBarsCase{"GivenDiameter", 2, "-", "6mm", "160"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Choices, NoBars, ::testing::ValuesIn(testing::noBarsCases),
+                         testing::noBarsCaseName);
 
 // Both given and too small: the shortfall is stated, the stresses are still checked
 // with the bars given, and they exceed the allowable values.

@@ -1,6 +1,7 @@
 #pragma once
 // Running the real readers the tests hand their files to (qpdf, the poppler tools,
-// libwmf, librsvg): whether one is installed, its exit status and its report.
+// libwmf, libxml2, librsvg): whether one is installed, its exit status and its report.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -10,8 +11,31 @@
 
 namespace marvoten::testing {
 
-inline bool programInstalled(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+// A test that needs a reader fails where it is missing, naming the Debian package
+// to install (scripts/install-deps.sh installs them all): a check that did not run
+// must not pass.
+inline ::testing::AssertionResult installed(const std::string& program) {
+    if (std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0)
+        return ::testing::AssertionSuccess();
+    struct Reader {
+        const char* program;
+        const char* package;
+    };
+    static const Reader readers[] = {
+        {"qpdf", "qpdf"},
+        {"pdfinfo", "poppler-utils"},
+        {"pdffonts", "poppler-utils"},
+        {"pdftotext", "poppler-utils"},
+        {"pdftoppm", "poppler-utils"},
+        {"wmf2svg", "libwmf-bin"},
+        {"xmllint", "libxml2-utils"},
+        {"rsvg-convert", "librsvg2-bin"},
+    };
+    std::string package = "?";
+    for (const Reader& r : readers)
+        if (program == r.program) package = r.package;
+    return ::testing::AssertionFailure()
+           << program << " is not installed (Debian package " << package << ")";
 }
 
 inline std::string shellQuoted(const std::filesystem::path& p) {

@@ -1,0 +1,123 @@
+#include "calc/stability_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace marvoten {
+namespace {
+
+// A 3 m base under a trapezoidal reaction that passes every check by a margin:
+// e = 0.2 m, Fm = 2.5 against 1.5, q1/q2 = 120/80 kN/m2 against 300, Fs = 2.0
+// against 1.5.
+TAntei passingWall() {
+    TAntei a;
+    a.baseWidth = 3.0;
+    a.e = 0.2;
+    a.sumMr = 250;
+    a.sumMo = 100;
+    a.FmRequired = 1.5;
+    a.q1 = 120;
+    a.q2 = 80;
+    a.allowableReaction = 300;
+    a.Fs = 2.0;
+    a.FsRequired = 1.5;
+    return a;
+}
+
+struct CheckCase {
+    const char* what;
+    std::function<void(TAntei&)> change;
+    bool sliding, overturning, bearing;
+};
+
+class StabilityChecks : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(StabilityChecks, EachVerdictAtItsBoundary) {
+    TAntei a = passingWall();
+    GetParam().change(a);
+    EXPECT_EQ(slidingPasses(a), GetParam().sliding) << "sliding";
+    EXPECT_EQ(overturningPasses(a), GetParam().overturning) << "overturning";
+    EXPECT_EQ(bearingPasses(a), GetParam().bearing) << "bearing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, StabilityChecks,
+    ::testing::Values(
+        CheckCase{"margins", [](TAntei&) {}, true, true, true},
+        CheckCase{"e exactly B/6", [](TAntei& a) { a.e = 0.5; }, true, true, true},
+        CheckCase{"e just beyond B/6", [](TAntei& a) { a.e = std::nextafter(0.5, 1.0); }, true,
+                  false, true},
+        CheckCase{"negative e exactly -B/6", [](TAntei& a) { a.e = -0.5; }, true, true, true},
+        CheckCase{"seismic e exactly B/3",
+                  [](TAntei& a) {
+                      a.seismicCase = 1;
+                      a.e = 1.0;
+                  },
+                  true, true, true},
+        CheckCase{"seismic e just beyond B/3",
+                  [](TAntei& a) {
+                      a.seismicCase = 1;
+                      a.e = std::nextafter(1.0, 2.0);
+                  },
+                  true, false, true},
+        CheckCase{"Fm exactly the required",
+                  [](TAntei& a) {
+                      a.overturningMethod = 1;
+                      a.FmRequired = 2.5;
+                  },
+                  true, true, true},
+        CheckCase{"Fm just short",
+                  [](TAntei& a) {
+                      a.overturningMethod = 1;
+                      a.FmRequired = std::nextafter(2.5, 3.0);
+                  },
+                  true, false, true},
+        CheckCase{"no overturning moment",
+                  [](TAntei& a) {
+                      a.overturningMethod = 1;
+                      a.sumMo = 0;
+                  },
+                  true, false, true},
+        CheckCase{"q1 exactly qa0", [](TAntei& a) { a.q1 = 300; }, true, true, true},
+        CheckCase{"q1 beyond qa0", [](TAntei& a) { a.q1 = std::nextafter(300.0, 400.0); }, true,
+                  true, false},
+        CheckCase{"q2 beyond qa0", [](TAntei& a) { a.q2 = 301; }, true, true, false},
+        CheckCase{"Fs exactly the required", [](TAntei& a) { a.Fs = 1.5; }, true, true, true},
+        CheckCase{"Fs just short", [](TAntei& a) { a.Fs = std::nextafter(1.5, 0.0); }, false, true,
+                  true},
+        CheckCase{"shear key whose resistance cannot be computed",
+                  [](TAntei& a) {
+                      a.hasShearKey = 1;
+                      a.keySlidingIncalculable = 1;
+                  },
+                  false, true, true},
+        CheckCase{"resultant beyond the middle two thirds",
+                  [](TAntei& a) {
+                      a.reactionCase = GroundReactionCase::Incalculable;
+                      a.e = 1.2;
+                  },
+                  false, false, false},
+        CheckCase{"no vertical load", [](TAntei& a) { a.noVerticalLoad = 1; }, false, false,
+                  false}),
+    [](const auto& info) {
+        std::string name;
+        for (char c : std::string(info.param.what)) name += std::isalnum(c) ? c : '_';
+        return name;
+    });
+
+TEST(StabilityChecks, LimitsTheVerdictsCompareAgainst) {
+    TAntei a = passingWall();
+    EXPECT_DOUBLE_EQ(allowableEccentricity(a), 0.5);
+    a.seismicCase = 1;
+    EXPECT_DOUBLE_EQ(allowableEccentricity(a), 1.0);
+    EXPECT_DOUBLE_EQ(overturningSafetyFactor(a), 2.5);
+    a.sumMo = 0;
+    EXPECT_EQ(overturningSafetyFactor(a), 0.0) << "not computable without an overturning moment";
+}
+
+}  // namespace
+}  // namespace marvoten
