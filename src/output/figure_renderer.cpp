@@ -7,6 +7,7 @@
 #include <string>
 
 #include "book/line_format.h"
+#include "output/figure_renderer_labels.h"
 
 namespace marvoten {
 namespace {
@@ -15,7 +16,9 @@ constexpr double outerMargin = 8;
 constexpr double titleGap = 6;
 constexpr double tickLength = 4;
 constexpr double labelGap = 3;
-constexpr double markerHalf = 1.5;  // a 3-pixel square centred on the point
+constexpr double markerHalf = 1.5;
+constexpr double labelSpacing = 4;  // pixels between two point labels, so "142" and "400" never
+                                    // read as one  // a 3-pixel square centred on the point
 constexpr double legendRowHeight = 16;
 constexpr double legendSample = 24;
 // Lines are cut to this margin around the plot before they reach a canvas, so
@@ -512,23 +515,61 @@ private:
     }
 
     // A label stands its distance above the point, or below it for a negative
-    // distance, centred on it.
+    // distance, centred on it; one on a vertical dimension line stands beside the
+    // line. The placement step then keeps every label clear of the others and of
+    // its own dimension line, inside the plot.
     void drawLabels() {
         const CanvasRect shown{plot_.left - 0.5, plot_.top - 0.5, plot_.width + 1,
                                plot_.height + 1};
-        for (const auto& s : *figure_.series) {
+        struct Drawn {
+            std::string text;
+            Font font;
+            bool above;
+        };
+        std::vector<LabelRequest> requests;
+        std::vector<Drawn> drawn;
+        const auto& all = *figure_.series;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const FigureSeries& s = all[i];
             if (!s.labelsShown()) continue;
             const Font labelFont = font(labelPixelSize(s.labelFontSize()), s.labelColour());
             const double d = s.labelDistance();
-            for (const auto& p : s.points()) {
-                const auto at = pixel(p);
-                if (!at || !shown.contains(*at)) continue;
-                const std::string text = s.shownLabel(p);
+            std::vector<std::optional<CanvasPoint>> at;
+            for (const auto& p : s.points()) at.push_back(pixel(p));
+            for (std::size_t k = 0; k < at.size(); ++k) {
+                if (!at[k] || !shown.contains(*at[k])) continue;
+                const std::string text = s.shownLabel(s.points()[k]);
                 if (isBlank(text)) continue;
-                canvas_.text({at->x, at->y - d}, text, labelFont,
-                             {HorizontalAnchor::Centre,
-                              d >= 0 ? VerticalAnchor::Bottom : VerticalAnchor::Top});
+                const double width = textWidth(text, labelFont.pixelSize);
+                const double height = labelFont.pixelSize;
+                LabelRequest r;
+                r.point = *at[k];
+                r.fixed = labelOnly(i);
+                r.dimensionLine = r.fixed ? std::nullopt : dimensionLineAt(at, k);
+                if (r.dimensionLine) {
+                    r.box = dimensionLabelBox(*r.dimensionLine, r.point, width, height, d);
+                    r.ownLines = segmentsAlong(at, *r.dimensionLine);
+                } else {
+                    r.box =
+                        anchoredTextBox({r.point.x, r.point.y - d}, width, height,
+                                        {HorizontalAnchor::Centre,
+                                         d >= 0 ? VerticalAnchor::Bottom : VerticalAnchor::Top});
+                }
+                requests.push_back(std::move(r));
+                drawn.push_back({text, labelFont, d >= 0});
             }
+        }
+        const CanvasRect frame =
+            options_.axesShown
+                ? CanvasRect{plot_.left + 1, plot_.top + 1, plot_.width - 2, plot_.height - 2}
+                : CanvasRect{0, 0, double(size_.width), double(size_.height)};
+        const std::vector<CanvasRect> boxes = placeLabels(requests, frame, labelSpacing);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const CanvasRect& b = boxes[i];
+            const double x = b.left + b.width / 2;
+            canvas_.text({x, drawn[i].above ? b.bottom() : b.top}, drawn[i].text, drawn[i].font,
+                         {HorizontalAnchor::Centre,
+                          drawn[i].above ? VerticalAnchor::Bottom : VerticalAnchor::Top});
         }
     }
 

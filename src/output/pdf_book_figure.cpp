@@ -2,15 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "output/figure_renderer_labels.h"
 #include "output/pdf_book_blocks.h"
 
 namespace marvoten {
 namespace {
 
 constexpr double kNarrowestRange = 1e-10;
+constexpr double kLabelSpacing = 1;  // points between two point labels
 
 struct PagePoint {
     double x = 0;
@@ -61,16 +64,34 @@ void drawPolyline(TPDFContents& c, const std::vector<PagePoint>& points) {
     }
 }
 
+CanvasRect grown(const CanvasRect& r, double by) {
+    return {r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by};
+}
+
+// The em box of a label set on the baseline at (x, y), in the placement's
+// coordinates (y downwards: the page's y negated).
+CanvasRect labelBox(double x, double baseline, double width, double size) {
+    return {x, -(baseline + fontAscent * size), width, size};
+}
+
 // The first label sits 2 points above its point. A later label that would run into
 // its neighbour's (the two points closer than half the label's width) is lifted by
 // 8 points, unless the label drawn before it was lifted already: alternating keeps
-// a dense row of labels readable without climbing out of the figure.
-void drawLabels(TPDFContents& c, const FigureSeries& series, const std::vector<PagePoint>& at) {
+// a dense row of labels readable without climbing out of the figure. A label on an
+// upright dimension line stands beside it instead. The placement step then keeps
+// every label clear of the others, of its own dimension line and of the frame.
+void collectLabels(TPDFContents& c, const FigureSeries& series, const std::vector<PagePoint>& at,
+                   const CanvasRect& frame, std::vector<LabelRequest>& requests,
+                   std::vector<std::string>& labels) {
+    std::vector<std::optional<CanvasPoint>> flipped;
+    for (const PagePoint& p : at)
+        flipped.push_back(p.drawable() ? std::optional(CanvasPoint{p.x, -p.y}) : std::nullopt);
     bool raised = false;
     for (std::size_t i = 0; i < at.size(); ++i) {
         const std::string& label = series.points()[i].label;
         if (!drawnLabel(label) || !at[i].drawable()) continue;
         const double width = pdfTextWidth(c, label);
+        const double size = c.fontSize;
         double lift = 2;
         if (i > 0) {
             const PagePoint& prev = at[i - 1];
@@ -79,7 +100,19 @@ void drawLabels(TPDFContents& c, const FigureSeries& series, const std::vector<P
             lift = crowded && !raised ? 8 : 1;
             raised = lift == 8;
         }
-        pdfText(c, label, at[i].x - width / 2, at[i].y + lift);
+        if (!grown(frame, 0.5).contains(*flipped[i])) continue;
+        LabelRequest r;
+        r.point = *flipped[i];
+        r.box = labelBox(at[i].x - width / 2, at[i].y + lift, width, size);
+        r.dimensionLine = dimensionLineAt(flipped, i);
+        if (r.dimensionLine) {
+            if (runsUpright(*r.dimensionLine))
+                r.box = dimensionLabelBox(*r.dimensionLine, r.point, width, size,
+                                          series.labelDistance() < 0 ? -2 : 2);
+            r.ownLines = segmentsAlong(flipped, *r.dimensionLine);
+        }
+        requests.push_back(std::move(r));
+        labels.push_back(label);
     }
 }
 
@@ -136,10 +169,18 @@ void pdfFigure(TPDFContents& c, PdfFigureMode mode, const FigureSection& figure,
         }
         mapped.push_back(std::move(points));
     }
+    const CanvasRect frame{L, -T, width, height};
+    std::vector<LabelRequest> requests;
+    std::vector<std::string> labels;
     for (std::size_t s = 0; s < mapped.size(); ++s) {
         const FigureSeries& series = figure.allSeries()[s];
-        if (series.labelsShown() && !mapped[s].empty()) drawLabels(c, series, mapped[s]);
+        if (series.labelsShown() && !mapped[s].empty())
+            collectLabels(c, series, mapped[s], frame, requests, labels);
     }
+    const CanvasRect inner{L + 1, -T + 1, width - 2, height - 2};
+    const std::vector<CanvasRect> boxes = placeLabels(requests, inner, kLabelSpacing);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        pdfText(c, labels[i], boxes[i].left, -boxes[i].top - fontAscent * c.fontSize);
 
     c.RestoreState();
 }
