@@ -116,7 +116,46 @@ void collectLabels(TPDFContents& c, const FigureSeries& series, const std::vecto
     }
 }
 
+constexpr double kFigureFontSize = 8;
+constexpr double kTitleRise = 3;        // the title's baseline above the frame
+constexpr double kAxisTitleDrop = 10;   // the horizontal-axis title's baseline below it
+constexpr double kAxisTitleOffset = 2;  // the vertical-axis title right of the frame
+
+struct VerticalTitle {
+    double x = 0, y = 0;
+    bool beside = true;
+};
+
+// Right of the frame, halfway up, where it fits inside the page frame; else over
+// the frame's right end on the title's line ("高さ(m)" beside the anchorage
+// figures ran across the page frame).
+VerticalTitle verticalTitle(TPDFContents& c, const FigureSection& figure, double R, double T,
+                            double B) {
+    const double width = pdfTextWidth(c, figure.verticalAxis().title);
+    if (R + kAxisTitleOffset + width <= kPdfFrameRight - 1)
+        return {R + kAxisTitleOffset, (B + T) / 2, true};
+    return {R - width, T + kTitleRise, false};
+}
+
 }  // namespace
+
+PdfFigureExtent pdfFigureExtent(TPDFContents& c, const FigureSection& figure, double dx,
+                                double width) {
+    c.fontSize = kFigureFontSize;
+    const double R = kPdfFrameLeft + dx + width;
+    const VerticalTitle v = verticalTitle(c, figure, R, kPdfFrameTop, kPdfFrameTop);
+    const bool titled =
+        !figure.title().empty() || (!v.beside && !figure.verticalAxis().title.empty());
+    PdfFigureExtent e;
+    e.above = titled ? kTitleRise + fontAscent * kFigureFontSize : 0;
+    e.below = figure.horizontalAxis().title.empty()
+                  ? 0
+                  : kAxisTitleDrop + (1 - fontAscent) * kFigureFontSize;
+    e.width = width;
+    if (v.beside && !figure.verticalAxis().title.empty())
+        e.width += kAxisTitleOffset + pdfTextWidth(c, figure.verticalAxis().title);
+    return e;
+}
 
 PdfAxisRange pdfAxisRange(const FigureSection& figure, bool horizontal) {
     const FigureAxis& axis = horizontal ? figure.horizontalAxis() : figure.verticalAxis();
@@ -146,12 +185,13 @@ void pdfFigure(TPDFContents& c, PdfFigureMode mode, const FigureSection& figure,
     const double R = L + width;
     const double B = T - height;
 
-    c.fontSize = 8;
+    c.fontSize = kFigureFontSize;
     c.lineWidth = 0.75;
-    pdfText(c, figure.title(), L, T + 3);
+    pdfText(c, figure.title(), L, T + kTitleRise);
     const std::string& hTitle = figure.horizontalAxis().title;
-    pdfText(c, hTitle, (L + R) / 2 - pdfTextWidth(c, hTitle) / 2, B - 10);
-    pdfText(c, figure.verticalAxis().title, R + 2, (B + T) / 2);
+    pdfText(c, hTitle, (L + R) / 2 - pdfTextWidth(c, hTitle) / 2, B - kAxisTitleDrop);
+    const VerticalTitle v = verticalTitle(c, figure, R, T, B);
+    pdfText(c, figure.verticalAxis().title, v.x, v.y);
 
     c.strokeColor = TPDFColor{};
     c.DrawRect(true, L, T, R, B);
