@@ -4,6 +4,7 @@
 // recording canvas, the PDF writer's own TextWidth on the page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "figure_designs.h"
@@ -156,6 +157,38 @@ TEST_P(LegibleBook, NoPdfTextPrintsOverAnotherOrLeavesThePageFrame) {
         const std::string over = overprints(texts);
         EXPECT_TRUE(over.empty()) << "page " << p << ":\n" << over;
     }
+}
+
+// With black-and-white output every line, mark and text of every figure is black:
+// in the files and on the screen (the renderer's own white ground and grey grid
+// aside) and in the PDF book. The critical-angle mark of the slip-angle curve
+// stayed blue in the files and green in the PDF.
+TEST(BlackAndWhiteOutput, DrawsEveryFigureBlack) {
+    const FigureDesign design{"BlackAndWhite", [](DesignConditionsEditor& e) {
+                                  e.choose(Choice::HasShearKey, 1);
+                                  e.setOption(Option::HasWater, true);
+                                  e.choose(Choice::OutputColour, 1);
+                              }};
+    const CalculationBook book = testing::designBook(design);
+    const Rgb renderersOwn[] = {colours::white, Rgb{192, 192, 192}, Rgb{128, 128, 128}};
+    auto neutral = [&](Rgb c) {
+        return c == colours::black || std::find(std::begin(renderersOwn), std::end(renderersOwn),
+                                                c) != std::end(renderersOwn);
+    };
+    for (std::size_t i = 0; i < figureSectionCount; ++i) {
+        const auto id = static_cast<FigureId>(i);
+        RecordingCanvas canvas;
+        renderFigure(book.figure(id), figureScreenSize(id), canvas, figureRenderOptions(id));
+        for (const auto& p : canvas.polylines())
+            EXPECT_TRUE(neutral(p.pen.colour)) << book.figure(id).name() << " line";
+        for (const auto& f : canvas.all<RecordingCanvas::Fill>())
+            EXPECT_TRUE(neutral(f.colour)) << book.figure(id).name() << " mark";
+        for (const auto& t : canvas.texts())
+            EXPECT_EQ(t.font.colour, colours::black) << book.figure(id).name() << ": " << t.text;
+    }
+    for (const auto& page :
+         testing::readPages(pdfBookBytes(book, "", true, [] { return std::string(); })))
+        for (const auto& l : page.lines) EXPECT_EQ(l.colour, "0 0 0");
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, LegibleBook, ::testing::ValuesIn(testing::figureDesigns()),
