@@ -21,10 +21,6 @@ constexpr double labelSpacing = 4;  // pixels between two point labels, so "142"
                                     // read as one  // a 3-pixel square centred on the point
 constexpr double legendRowHeight = 16;
 constexpr double legendSample = 24;
-// Lines are cut to this margin around the plot before they reach a canvas, so
-// that no coordinate leaves the 16-bit range of a metafile; the canvas clip
-// then trims them to the plot.
-constexpr double guardMargin = 1000;
 constexpr double automaticPadding = 0.05;
 constexpr Rgb gridColour{192, 192, 192};
 constexpr Rgb borderColour{128, 128, 128};
@@ -482,9 +478,11 @@ private:
     // the point it runs to, and every point gets a marker; a fast polyline is
     // one line in the series colour. A point that cannot be shown breaks the line.
     void drawSeries() {
-        const CanvasRect guard{plot_.left - guardMargin, plot_.top - guardMargin,
-                               plot_.width + 2 * guardMargin, plot_.height + 2 * guardMargin};
-        canvas_.setClip({plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2});
+        // Lines and marks are cut to the plot before they reach a canvas: a metafile
+        // reader sizes the picture by what it draws, not by the clip, and squeezed a
+        // figure whose lines ran far beyond it. The clip stays for the screen.
+        const CanvasRect guard{plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2};
+        canvas_.setClip(guard);
         const auto& all = *figure_.series;
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (labelOnly(i)) continue;
@@ -506,9 +504,10 @@ private:
             for (const auto& p : s.points()) {
                 const auto at = pixel(p);
                 if (!at || !guard.contains(*at)) continue;
-                canvas_.fillRectangle(
-                    {at->x - markerHalf, at->y - markerHalf, 2 * markerHalf, 2 * markerHalf},
-                    s.pointColour(p));
+                canvas_.fillRectangle(intersection({at->x - markerHalf, at->y - markerHalf,
+                                                    2 * markerHalf, 2 * markerHalf},
+                                                   guard),
+                                      s.pointColour(p));
             }
         }
         canvas_.resetClip();

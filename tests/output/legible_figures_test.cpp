@@ -5,14 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <sstream>
 
 #include "figure_designs.h"
+#include "figure_test_tools.h"
+#include "output/figure_files.h"
 #include "output/figure_renderer.h"
 #include "output/pdf_book.h"
 #include "output/pdf_book_blocks.h"
 #include "output/recording_canvas.h"
+#include "output/wmf_canvas.h"
 #include "pdf_book_stream_reader.h"
+#include "wmf_file_reader.h"
 
 namespace marvoten {
 namespace {
@@ -157,6 +162,56 @@ TEST_P(LegibleBook, NoPdfTextPrintsOverAnotherOrLeavesThePageFrame) {
         const std::string over = overprints(texts);
         EXPECT_TRUE(over.empty()) << "page " << p << ":\n" << over;
     }
+}
+
+// Every coordinate a metafile draws lies inside its picture: polylines, filled
+// rectangles and text positions. The lines of the wall, load and reaction figures
+// ran to x = 1,426 in a 560-wide picture and relied on the clip.
+TEST_P(LegibleBook, EveryMetafileDrawsInsideItsPicture) {
+    for (const auto& file : figureFiles(true, FigureFileFormat::Metafile)) {
+        const FigureSize size = figureScreenSize(file.figure);
+        const auto wmf = testing::readWmf(figureFileBytes(book().figure(file.figure), size,
+                                                          FigureFileFormat::Metafile,
+                                                          figureRenderOptions(file.figure)));
+        ASSERT_TRUE(wmf.ok()) << file.name;
+        auto inPicture = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x <= size.width && y <= size.height;
+        };
+        for (const auto& line : wmf.polylines)
+            for (const auto& [x, y] : line.points)
+                EXPECT_TRUE(inPicture(x, y)) << file.name << ": line to (" << x << ", " << y << ")";
+        for (const auto& r : wmf.records)
+            if (r.function == wmf::Rectangle)
+                EXPECT_TRUE(inPicture(r.words[3], r.words[2]) && inPicture(r.words[1], r.words[0]))
+                    << file.name << ": rectangle to (" << r.words[1] << ", " << r.words[0] << ")";
+        for (const auto& t : wmf.texts)
+            EXPECT_TRUE(inPicture(t.x, t.y))
+                << file.name << ": text at (" << t.x << ", " << t.y << ")";
+    }
+}
+
+// libwmf sizes a picture by what it draws: the load diagram came out squeezed to a
+// third of its width while its lines ran far outside the frame.
+TEST(MetafileReader, ShowsTheLoadDiagramAtItsFullWidth) {
+    if (!testing::programInstalled("wmf2svg"))
+        GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
+    const auto& design = testing::figureDesigns()[2];  // the sloped seismic backfill
+    const CalculationBook book = testing::designBook(design);
+    const FigureSize size = figureScreenSize(FigureId::LoadDiagramFigure);
+    testing::TempFolder folder;
+    const auto wmfPath = folder.path() / "load.wmf", svgPath = folder.path() / "load.svg";
+    testing::writeBytes(wmfPath, figureFileBytes(book.figure(FigureId::LoadDiagramFigure), size,
+                                                 FigureFileFormat::Metafile));
+    ASSERT_EQ(testing::runQuietly("wmf2svg -o " + testing::shellQuoted(svgPath) + " " +
+                                  testing::shellQuoted(wmfPath)),
+              0);
+    // The first rectangle is the figure's white ground, which covers the whole picture.
+    const std::string svg = testing::readBytes(svgPath);
+    std::smatch ground;
+    ASSERT_TRUE(std::regex_search(
+        svg, ground, std::regex(R"re(<rect x="([-0-9.]+)" y="[-0-9.]+" width="([0-9.]+)")re")));
+    EXPECT_LT(std::stod(ground[1]), 0.02 * size.width);
+    EXPECT_GT(std::stod(ground[2]), 0.98 * size.width);
 }
 
 // With black-and-white output every line, mark and text of every figure is black:

@@ -14,7 +14,8 @@ TEST(SvgCanvas, WritesElementsWithFacesAndPlacement) {
     SvgCanvas svg(200, 100);
     svg.fillRectangle({0, 0, 200, 100}, colours::white);
     svg.setClip({10, 10, 50, 50});
-    svg.polyline({{1, 2}, {3.25, 4.5}}, Pen{Rgb{128, 0, 255}, 2});
+    svg.polyline({{11, 12}, {13.25, 14.5}}, Pen{Rgb{128, 0, 255}, 2});
+    svg.polyline({{1, 2}, {3.25, 4.5}}, Pen{colours::red, 1});  // outside the clip: left out
     svg.resetClip();
     svg.text({100, 10}, "高さ(m)", Font{FontFace::Gothic, 12, colours::blue, false},
              {HorizontalAnchor::Centre, VerticalAnchor::Top}, 90);
@@ -25,7 +26,8 @@ TEST(SvgCanvas, WritesElementsWithFacesAndPlacement) {
     EXPECT_NE(doc.find("<rect x=\"0\" y=\"0\" width=\"200\" height=\"100\" fill=\"#ffffff\"/>"),
               std::string::npos);
     EXPECT_NE(doc.find("stroke=\"#8000ff\" stroke-width=\"2\""), std::string::npos);
-    EXPECT_NE(doc.find("points=\"1,2 3.25,4.5\""), std::string::npos);
+    EXPECT_NE(doc.find("points=\"11,12 13.25,14.5\""), std::string::npos);
+    EXPECT_EQ(doc.find("#ff0000"), std::string::npos);
     EXPECT_NE(doc.find("<g clip-path=\"url(#clip1)\">"), std::string::npos);
     EXPECT_NE(doc.find("font-family=\"'ＭＳ ゴシック', 'MS Gothic', "), std::string::npos);
     EXPECT_NE(doc.find("monospace\""), std::string::npos);
