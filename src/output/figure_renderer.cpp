@@ -311,8 +311,8 @@ public:
           canvas_(canvas),
           options_(options),
           x_(*figure.horizontal, false, dataRange(figure, true, false)),
-          y_(*figure.vertical, options.logarithmicVertical,
-             dataRange(figure, false, options.logarithmicVertical)) {}
+          y_(*figure.vertical, figure.vertical->logarithmic,
+             dataRange(figure, false, figure.vertical->logarithmic)) {}
 
     void render() {
         canvas_.fillRectangle({0, 0, double(size_.width), double(size_.height)}, colours::white);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ public:
                   double B)
         : h_(pdfAxisRange(figure, true)),
           v_(pdfAxisRange(figure, false)),
+          logarithmic_(figure.verticalAxis().logarithmic && v_.minimum > 0),
           mode_(mode),
           L_(L),
           T_(T),
@@ -37,13 +39,23 @@ public:
 
     PagePoint operator()(const FigurePoint& p) const {
         const double px = L_ + (p.x - h_.minimum) * width_ / (h_.maximum - h_.minimum);
-        const double dy = (p.y - v_.minimum) * height_ / (v_.maximum - v_.minimum);
+        const double dy = height_ * share(p.y);
         return {px, mode_ == PdfFigureMode::Upwards ? B_ + dy : T_ - dy};
     }
 
 private:
+    // How far up the vertical range a value lies (0 at the minimum, 1 at the
+    // maximum); on a logarithmic axis by decades, and none for a value <= 0.
+    double share(double y) const {
+        if (!logarithmic_) return (y - v_.minimum) / (v_.maximum - v_.minimum);
+        if (!(y > 0)) return std::numeric_limits<double>::quiet_NaN();
+        return (std::log10(y) - std::log10(v_.minimum)) /
+               (std::log10(v_.maximum) - std::log10(v_.minimum));
+    }
+
     PdfAxisRange h_;
     PdfAxisRange v_;
+    bool logarithmic_;
     PdfFigureMode mode_;
     double L_, T_, B_, width_, height_;
 };
@@ -165,7 +177,7 @@ PdfAxisRange pdfAxisRange(const FigureSection& figure, bool horizontal) {
         for (const FigureSeries& series : figure.allSeries()) {
             for (const FigurePoint& p : series.points()) {
                 const double v = horizontal ? p.x : p.y;
-                if (!std::isfinite(v)) continue;
+                if (!std::isfinite(v) || (axis.logarithmic && v <= 0)) continue;
                 range.minimum = any ? std::min(range.minimum, v) : v;
                 range.maximum = any ? std::max(range.maximum, v) : v;
                 any = true;

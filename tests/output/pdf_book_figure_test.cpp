@@ -281,6 +281,29 @@ TEST_F(PdfFigure, DistanceIsMeasuredOnThePageNotAlongTheAxis) {
     EXPECT_EQ(drawn[1].y, 777 + 1);
 }
 
+// A logarithmic vertical axis from 1 to 100 in the 100-point frame: a decade is 50
+// points; a value of 0 cannot be shown and breaks the line.
+TEST(PdfFigureAxis, LogarithmicVerticalAxisSpacesTheDecadesEvenly) {
+    FigureSection::Setup setup;
+    setup.vertical.logarithmic = true;
+    setup.series = {series(colours::red, false)};
+    FigureSection f("TestFigure", "", "", setup);
+    f.setAxisRanges(1, 100, 0, 200);
+    f.series(1).keepInsertionOrder();
+    for (auto [x, y] : {std::pair{0.0, 1.0}, {100.0, 10.0}, {200.0, 100.0}, {200.0, 0.0}})
+        f.series(1).addPoint(x, y, " ");
+    TPDFMaker pdf{[] { return std::string("20261210150000"); }};
+    TPDFMemoryStream memory;
+    pdf.BeginDoc(&memory);
+    pdf.Canvas().fontId = kPdfBookFontId;
+    pdfFigure(pdf.Canvas(), PdfFigureMode::Upwards, f, 0, 0, 200, 100);
+    const auto page = testing::readContentStream(pdf.Canvas().streamText());
+    ASSERT_EQ(page.lines.size(), 2u) << "nothing to the point at 0";
+    EXPECT_TRUE(near(page.lines[0].y1, 717, 1e-9));
+    EXPECT_TRUE(near(page.lines[0].y2, 767, 1e-9));
+    EXPECT_TRUE(near(page.lines[1].y2, 817, 1e-9));
+}
+
 // Labels that would run past the frame are moved inside it rather than cut by the
 // clip: "237.18kN/m2" at the frame's left edge lost its first two characters.
 TEST_F(PdfFigure, ALabelAtTheFrameEdgeIsMovedInsideTheFrame) {
