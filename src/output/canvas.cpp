@@ -1,5 +1,7 @@
 #include "output/canvas.h"
 
+#include <algorithm>
+
 namespace marvoten {
 
 std::vector<Utf8Character> utf8Characters(std::string_view utf8) {
@@ -35,6 +37,63 @@ std::vector<Utf8Character> utf8Characters(std::string_view utf8) {
         i += length;
     }
     return out;
+}
+
+namespace {
+
+// The segment a-b cut to the rectangle (Liang-Barsky); false when none of it is inside.
+bool clipSegment(CanvasPoint& a, CanvasPoint& b, const CanvasRect& r) {
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x - r.left, r.right() - a.x, a.y - r.top, r.bottom() - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+    const CanvasPoint from = a;
+    if (t0 > 0) a = {from.x + t0 * dx, from.y + t0 * dy};
+    if (t1 < 1) b = {from.x + t1 * dx, from.y + t1 * dy};
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::vector<CanvasPoint>> clipPolyline(const std::vector<CanvasPoint>& points,
+                                                   const CanvasRect& rect) {
+    std::vector<std::vector<CanvasPoint>> pieces;
+    std::vector<CanvasPoint> piece;
+    auto close = [&] {
+        if (piece.size() >= 2) pieces.push_back(piece);
+        piece.clear();
+    };
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        CanvasPoint a = points[i - 1], b = points[i];
+        if (!clipSegment(a, b, rect)) {
+            close();
+            continue;
+        }
+        if (!piece.empty() && !(piece.back() == a)) close();
+        if (piece.empty()) piece.push_back(a);
+        piece.push_back(b);
+        if (!(b == points[i])) close();
+    }
+    close();
+    return pieces;
+}
+
+CanvasRect intersection(const CanvasRect& a, const CanvasRect& b) {
+    const double left = std::max(a.left, b.left), top = std::max(a.top, b.top);
+    const double right = std::min(a.right(), b.right()), bottom = std::min(a.bottom(), b.bottom());
+    return {left, top, std::max(0.0, right - left), std::max(0.0, bottom - top)};
 }
 
 double textWidth(std::string_view utf8, double pixelSize) {

@@ -96,6 +96,13 @@ inline double baselineOffset(VerticalAnchor anchor, double pixelSize) {
     return 0;
 }
 
+// The pieces of a polyline that lie inside `rect`, each of two or more points in
+// order: what a file canvas writes so that no coordinate leaves its picture.
+std::vector<std::vector<CanvasPoint>> clipPolyline(const std::vector<CanvasPoint>& points,
+                                                   const CanvasRect& rect);
+// The part of `a` inside `b` (of zero size when they do not meet).
+CanvasRect intersection(const CanvasRect& a, const CanvasRect& b);
+
 // One character of a UTF-8 text; a byte that starts no valid sequence is a
 // character of its own with `valid` false.
 struct Utf8Character {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "book/line_format.h"
+#include "output/figure_renderer_labels.h"
 
 namespace marvoten {
 namespace {
@@ -15,13 +16,11 @@ constexpr double outerMargin = 8;
 constexpr double titleGap = 6;
 constexpr double tickLength = 4;
 constexpr double labelGap = 3;
-constexpr double markerHalf = 1.5;  // a 3-pixel square centred on the point
+constexpr double markerHalf = 1.5;
+constexpr double labelSpacing = 4;  // pixels between two point labels, so "142" and "400" never
+                                    // read as one  // a 3-pixel square centred on the point
 constexpr double legendRowHeight = 16;
 constexpr double legendSample = 24;
-// Lines are cut to this margin around the plot before they reach a canvas, so
-// that no coordinate leaves the 16-bit range of a metafile; the canvas clip
-// then trims them to the plot.
-constexpr double guardMargin = 1000;
 constexpr double automaticPadding = 0.05;
 constexpr Rgb gridColour{192, 192, 192};
 constexpr Rgb borderColour{128, 128, 128};
@@ -312,8 +311,8 @@ public:
           canvas_(canvas),
           options_(options),
           x_(*figure.horizontal, false, dataRange(figure, true, false)),
-          y_(*figure.vertical, options.logarithmicVertical,
-             dataRange(figure, false, options.logarithmicVertical)) {}
+          y_(*figure.vertical, figure.vertical->logarithmic,
+             dataRange(figure, false, figure.vertical->logarithmic)) {}
 
     void render() {
         canvas_.fillRectangle({0, 0, double(size_.width), double(size_.height)}, colours::white);
@@ -479,9 +478,11 @@ private:
     // the point it runs to, and every point gets a marker; a fast polyline is
     // one line in the series colour. A point that cannot be shown breaks the line.
     void drawSeries() {
-        const CanvasRect guard{plot_.left - guardMargin, plot_.top - guardMargin,
-                               plot_.width + 2 * guardMargin, plot_.height + 2 * guardMargin};
-        canvas_.setClip({plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2});
+        // Lines and marks are cut to the plot before they reach a canvas: a metafile
+        // reader sizes the picture by what it draws, not by the clip, and squeezed a
+        // figure whose lines ran far beyond it. The clip stays for the screen.
+        const CanvasRect guard{plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2};
+        canvas_.setClip(guard);
         const auto& all = *figure_.series;
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (labelOnly(i)) continue;
@@ -503,32 +504,71 @@ private:
             for (const auto& p : s.points()) {
                 const auto at = pixel(p);
                 if (!at || !guard.contains(*at)) continue;
-                canvas_.fillRectangle(
-                    {at->x - markerHalf, at->y - markerHalf, 2 * markerHalf, 2 * markerHalf},
-                    s.pointColour(p));
+                canvas_.fillRectangle(intersection({at->x - markerHalf, at->y - markerHalf,
+                                                    2 * markerHalf, 2 * markerHalf},
+                                                   guard),
+                                      s.pointColour(p));
             }
         }
         canvas_.resetClip();
     }
 
     // A label stands its distance above the point, or below it for a negative
-    // distance, centred on it.
+    // distance, centred on it; one on a vertical dimension line stands beside the
+    // line. The placement step then keeps every label clear of the others and of
+    // its own dimension line, inside the plot.
     void drawLabels() {
         const CanvasRect shown{plot_.left - 0.5, plot_.top - 0.5, plot_.width + 1,
                                plot_.height + 1};
-        for (const auto& s : *figure_.series) {
+        struct Drawn {
+            std::string text;
+            Font font;
+            bool above;
+        };
+        std::vector<LabelRequest> requests;
+        std::vector<Drawn> drawn;
+        const auto& all = *figure_.series;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const FigureSeries& s = all[i];
             if (!s.labelsShown()) continue;
             const Font labelFont = font(labelPixelSize(s.labelFontSize()), s.labelColour());
             const double d = s.labelDistance();
-            for (const auto& p : s.points()) {
-                const auto at = pixel(p);
-                if (!at || !shown.contains(*at)) continue;
-                const std::string text = s.shownLabel(p);
+            std::vector<std::optional<CanvasPoint>> at;
+            for (const auto& p : s.points()) at.push_back(pixel(p));
+            for (std::size_t k = 0; k < at.size(); ++k) {
+                if (!at[k] || !shown.contains(*at[k])) continue;
+                const std::string text = s.shownLabel(s.points()[k]);
                 if (isBlank(text)) continue;
-                canvas_.text({at->x, at->y - d}, text, labelFont,
-                             {HorizontalAnchor::Centre,
-                              d >= 0 ? VerticalAnchor::Bottom : VerticalAnchor::Top});
+                const double width = textWidth(text, labelFont.pixelSize);
+                const double height = labelFont.pixelSize;
+                LabelRequest r;
+                r.point = *at[k];
+                r.fixed = labelOnly(i);
+                r.dimensionLine = r.fixed ? std::nullopt : dimensionLineAt(at, k);
+                if (r.dimensionLine) {
+                    r.box = dimensionLabelBox(*r.dimensionLine, r.point, width, height, d);
+                    r.ownLines = segmentsAlong(at, *r.dimensionLine);
+                } else {
+                    r.box =
+                        anchoredTextBox({r.point.x, r.point.y - d}, width, height,
+                                        {HorizontalAnchor::Centre,
+                                         d >= 0 ? VerticalAnchor::Bottom : VerticalAnchor::Top});
+                }
+                requests.push_back(std::move(r));
+                drawn.push_back({text, labelFont, d >= 0});
             }
+        }
+        const CanvasRect frame =
+            options_.axesShown
+                ? CanvasRect{plot_.left + 1, plot_.top + 1, plot_.width - 2, plot_.height - 2}
+                : CanvasRect{0, 0, double(size_.width), double(size_.height)};
+        const std::vector<CanvasRect> boxes = placeLabels(requests, frame, labelSpacing);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const CanvasRect& b = boxes[i];
+            const double x = b.left + b.width / 2;
+            canvas_.text({x, drawn[i].above ? b.bottom() : b.top}, drawn[i].text, drawn[i].font,
+                         {HorizontalAnchor::Centre,
+                          drawn[i].above ? VerticalAnchor::Bottom : VerticalAnchor::Top});
         }
     }
 

@@ -29,9 +29,6 @@ struct FigureDrawing {
 FigureDrawing figureDrawing(const FigureSection& figure);
 
 struct FigureRenderOptions {
-    // Decades on the vertical axis (the bearing-factor figures); values <= 0
-    // cannot be shown there and break a line.
-    bool logarithmicVertical = false;
     // Plot frame, grid, ticks, value labels and axis titles (table frames hide them).
     bool axesShown = true;
     // The thin border around the whole figure.

@@ -1,8 +1,11 @@
 #include "output/pdf_book.h"
 
+#include <algorithm>
+#include <exception>
 #include <variant>
 #include <vector>
 
+#include "output/canvas.h"
 #include "output/pdf_book_blocks.h"
 #include "output/pdf_book_figure.h"
 #include "pdf/pdf_maker.h"
@@ -123,6 +126,131 @@ const PageLayout& shearKeyPage() {
     return page;
 }
 
+// The room a block takes on the page, from the frame's upper-left corner (dy
+// downwards): one box for each printed line of a text, one for a table or a figure.
+struct Room {
+    double left = 0, right = 0, top = 0, bottom = 0;
+};
+using PageBlock = std::vector<Room>;
+
+constexpr double kFrameWidth = kPdfFrameRight - kPdfFrameLeft;
+constexpr double kFrameDepth = kPdfFrameTop - kPdfFrameBottom;
+constexpr double kBlockGap = 2;  // points between a moved block and the one above it
+
+double blockTop(const PageBlock& b) {
+    double top = 0;
+    for (std::size_t i = 0; i < b.size(); ++i) top = i == 0 ? b[i].top : std::min(top, b[i].top);
+    return top;
+}
+
+// Where a block is moved to from its own place: right by `dx`, down by `dy`.
+struct Move {
+    double dx = 0;
+    double dy = 0;
+};
+
+// How far block `a`, moved by `m`, must go down further to clear block `b` moved
+// by `mb`; 0 when they do not meet.
+double clearance(const PageBlock& a, Move m, const PageBlock& b, Move mb) {
+    double needed = 0;
+    for (const Room& r : a)
+        for (const Room& o : b) {
+            const bool side = r.left + m.dx < o.right + mb.dx && o.left + mb.dx < r.right + m.dx;
+            const double top = r.top + m.dy, bottom = r.bottom + m.dy;
+            const double otherBottom = o.bottom + mb.dy + kBlockGap;
+            if (side && top < otherBottom && o.top + mb.dy < bottom)
+                needed = std::max(needed, otherBottom - top);
+        }
+    return needed;
+}
+
+double blockBottom(const PageBlock& b) {
+    double bottom = 0;
+    for (const Room& r : b) bottom = std::max(bottom, r.bottom);
+    return bottom;
+}
+double blockRight(const PageBlock& b) {
+    double right = 0;
+    for (const Room& r : b) right = std::max(right, r.right);
+    return right;
+}
+
+class PageArrangement {
+public:
+    // Packed: every block starts as high as the page's first block and goes down
+    // only as far as the blocks above it need, so that no room is left between them.
+    PageArrangement(const std::vector<PageBlock>& blocks, bool packed)
+        : blocks_(blocks), moves_(blocks.size()), packed_(packed) {
+        for (const PageBlock& b : blocks_)
+            if (!b.empty()) firstTop_ = std::min(firstTop_, blockTop(b));
+    }
+
+    // Blocks are taken from the top; one that would print over a block taken before
+    // it goes below it. One that would then run out of the frame's foot goes to the
+    // next column of the page instead (where another block of the page starts), if
+    // it fits there.
+    std::vector<Move> arrange() {
+        std::vector<std::size_t> order(blocks_.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return blockTop(blocks_[a]) < blockTop(blocks_[b]);
+        });
+        for (std::size_t i : order) {
+            if (blocks_[i].empty()) continue;
+            moves_[i] = droppedClear(i, 0);
+            if (fitsFoot(i, moves_[i])) {
+                taken_.push_back(i);
+                continue;
+            }
+            for (double column : columnsRightOf(i)) {
+                const double dx = column - blocks_[i].front().left;
+                if (blockRight(blocks_[i]) + dx > kFrameWidth) break;
+                const Move there = droppedClear(i, dx);
+                if (fitsFoot(i, there)) {
+                    moves_[i] = there;
+                    break;
+                }
+            }
+            taken_.push_back(i);
+        }
+        return moves_;
+    }
+
+private:
+    Move droppedClear(std::size_t i, double dx) const {
+        Move m{dx, packed_ ? firstTop_ - blockTop(blocks_[i]) : 0};
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (std::size_t j : taken_) {
+                const double more = clearance(blocks_[i], m, blocks_[j], moves_[j]);
+                if (more > 0) {
+                    m.dy += more;
+                    moved = true;
+                }
+            }
+        }
+        return m;
+    }
+    bool fitsFoot(std::size_t i, Move m) const {
+        return blockBottom(blocks_[i]) + m.dy <= kFrameDepth;
+    }
+    std::vector<double> columnsRightOf(std::size_t i) const {
+        std::vector<double> columns;
+        for (const PageBlock& b : blocks_)
+            for (const Room& r : b)
+                if (r.left > blocks_[i].front().left) columns.push_back(r.left);
+        std::sort(columns.begin(), columns.end());
+        columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+        return columns;
+    }
+
+    const std::vector<PageBlock>& blocks_;
+    std::vector<Move> moves_;
+    bool packed_;
+    double firstTop_ = kFrameDepth;
+    std::vector<std::size_t> taken_;
+};
+
 // Lays the book out page by page. The page count starts at 1 on the contents page;
 // every page gets its footer just before the next one starts (or the file closes).
 class PdfBookWriter {
@@ -159,22 +287,88 @@ private:
         pdfFrame(canvas());
     }
 
+    // The page's blocks at their places, except that a block which would print
+    // over a block above it (a table that grew by the buoyancy rows, a text longer
+    // than its room) moves down below it, and so do the blocks under it in turn.
+    // When that would run past the frame's foot, the blocks close up under each
+    // other and the page's figures give up height (at most half of it) so that
+    // every table and text line stays on the page.
     void draw(const PageLayout& page) {
         pdfPageTitle(canvas(), page.title, page.titleX);
-        for (const Item& item : page.items) std::visit([this](const auto& i) { put(i); }, item);
+        std::vector<Item> items = page.items;
+        std::vector<Move> moves = arranged(items, false);
+        if (overflowOf(items, moves) > 0) {
+            moves = arranged(items, true);
+            const double overflow = overflowOf(items, moves);
+            const auto figures = std::count_if(items.begin(), items.end(), [](const Item& i) {
+                return std::holds_alternative<Figure>(i);
+            });
+            for (Item& item : items)
+                if (auto* f = std::get_if<Figure>(&item))
+                    f->height -=
+                        std::clamp(overflow / static_cast<double>(figures), 0.0, f->height / 2);
+            moves = arranged(items, true);
+        }
+        for (std::size_t i = 0; i < items.size(); ++i)
+            std::visit([this, m = moves[i]](const auto& item) { put(item, m); }, items[i]);
     }
-    void put(const Lines& l) {
-        pdfListBlock(canvas(), l.dx, l.dy, book_.text(l.id).block(l.block), l.size);
+
+    std::vector<Move> arranged(const std::vector<Item>& items, bool packed) {
+        blocks_.clear();
+        for (const Item& item : items)
+            blocks_.push_back(std::visit([this](const auto& i) { return extent(i); }, item));
+        return PageArrangement(blocks_, packed).arrange();
     }
-    void put(const Table& t) {
-        pdfTable(canvas(), t.dx, t.dy, t.size, book_.table(t.id), t.caption);
+    double overflowOf(const std::vector<Item>& items, const std::vector<Move>& moves) const {
+        double overflow = 0;
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (!blocks_[i].empty())
+                overflow = std::max(overflow, blockBottom(blocks_[i]) + moves[i].dy - kFrameDepth);
+        return overflow;
     }
-    void put(const Figure& f) {
-        pdfFigure(canvas(), f.mode, book_.figure(f.id), f.dx, f.dy, f.width, f.height);
+
+    PageBlock extent(const Lines& l) {
+        const TextBlock& block = book_.text(l.id).block(l.block);
+        canvas().fontSize = l.size;
+        PageBlock rooms;
+        for (std::size_t i = 0; i < block.lineCount(); ++i) {
+            const std::string& line = block.line(i);
+            if (line.find_first_not_of(' ') == std::string::npos) continue;  // prints nothing
+            const double width = pdfTextWidth(canvas(), line);
+            const double baseline = l.dy + static_cast<double>(i) * (l.size + 2);
+            rooms.push_back({l.dx, l.dx + width, baseline - fontAscent * l.size,
+                             baseline + (1 - fontAscent) * l.size});
+        }
+        return rooms;
+    }
+    PageBlock extent(const Table& t) {
+        const TableSection& table = book_.table(t.id);
+        canvas().fontSize = t.size;
+        double width = 0;
+        for (int c = 0; c < table.columnCount(); ++c) width += table.columnWidth(c);
+        width = std::max(width, pdfTextWidth(canvas(), t.caption));
+        return {{t.dx, t.dx + width, t.dy - kPdfTableCaptionRise - fontAscent * t.size,
+                 t.dy + table.rowCount() * pdfTableRowHeight(table)}};
+    }
+    PageBlock extent(const Figure& f) {
+        const PdfFigureExtent e = pdfFigureExtent(canvas(), book_.figure(f.id), f.dx, f.width);
+        return {{f.dx, f.dx + e.width, f.dy - e.above, f.dy + f.height + e.below}};
+    }
+
+    void put(const Lines& l, Move m) {
+        pdfListBlock(canvas(), l.dx + m.dx, l.dy + m.dy, book_.text(l.id).block(l.block), l.size);
+    }
+    void put(const Table& t, Move m) {
+        pdfTable(canvas(), t.dx + m.dx, t.dy + m.dy, t.size, book_.table(t.id), t.caption);
+    }
+    void put(const Figure& f, Move m) {
+        pdfFigure(canvas(), f.mode, book_.figure(f.id), f.dx + m.dx, f.dy + m.dy, f.width,
+                  f.height);
     }
 
     TPDFMaker& pdf_;
     const CalculationBook& book_;
+    std::vector<PageBlock> blocks_;
     int pageCount_ = 0;
 };
 

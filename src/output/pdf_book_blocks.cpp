@@ -104,6 +104,10 @@ void pdfListBlock(TPDFContents& c, double dx, double dy, const TextBlock& block,
         pdfText(c, block.line(i), x, top - static_cast<double>(i) * (size + 2));
 }
 
+double pdfTableRowHeight(const TableSection& table) {
+    return table.rowHeight() - 3;
+}
+
 void pdfTable(TPDFContents& c, double dx, double dy, double size, const TableSection& table,
               std::string_view caption) {
     const double X0 = kPdfFrameLeft + dx;
@@ -112,8 +116,7 @@ void pdfTable(TPDFContents& c, double dx, double dy, double size, const TableSec
     const int R = table.rowCount();
     double W = 0;
     for (int col = 0; col < columns; ++col) W += table.columnWidth(col);
-    // The screen grid's 16- and 17-pixel rows become 13- and 14-point rows.
-    const double h = table.rowHeight() - 3;
+    const double h = pdfTableRowHeight(table);
     const double H = R * h;
     const double w0 = table.columnWidth(0);
 
@@ -133,7 +136,7 @@ void pdfTable(TPDFContents& c, double dx, double dy, double size, const TableSec
     }
 
     c.fontSize = size;
-    pdfText(c, caption, X0, Y0 + 3);
+    pdfText(c, caption, X0, Y0 + kPdfTableCaptionRise);
     double left = X0;
     for (int col = 0; col < columns; ++col) {
         const double w = table.columnWidth(col);

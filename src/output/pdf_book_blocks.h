@@ -48,6 +48,10 @@ void pdfListBlock(TPDFContents& c, double dx, double dy, const TextBlock& block,
 // and each row 3 points lower than its display height; the header row and the
 // label column are closed by heavier rules; every cell text centred in its column;
 // the caption just above the grid's top-left corner.
+inline constexpr double kPdfTableCaptionRise = 3;  // the caption's baseline above the grid
+// A row of the grid in points: the screen grid's 16- and 17-pixel rows become 13
+// and 14 points.
+double pdfTableRowHeight(const TableSection& table);
 void pdfTable(TPDFContents& c, double dx, double dy, double size, const TableSection& table,
               std::string_view caption);
 

@@ -23,6 +23,17 @@ struct PdfAxisRange {
 // as a fixed range does, so that the points map onto the frame's edge.
 PdfAxisRange pdfAxisRange(const FigureSection& figure, bool horizontal);
 
+// The room a figure's texts take around its frame, in points: the title above it,
+// the horizontal-axis title below and the vertical-axis title beside it (or, when
+// the page frame leaves no room beside it, above the frame's right end).
+struct PdfFigureExtent {
+    double above = 0;
+    double below = 0;
+    double width = 0;  // from the frame's left edge
+};
+PdfFigureExtent pdfFigureExtent(TPDFContents& c, const FigureSection& figure, double dx,
+                                double width);
+
 // Draws the figure in the frame whose upper-left corner is (45 + dx, 817 - dy).
 // Labels are "ＭＳ 明朝" 8 points; a series with fewer than two points draws nothing,
 // not even its labels.

@@ -76,6 +76,22 @@ public:
         return out;
     }
 
+    // The em box a text covers, measured as the renderer measures it: its width by
+    // textWidth, its height the font's pixel size, placed by its anchor and turned
+    // about the anchor point for upright text.
+    static CanvasRect box(const Text& t) {
+        const double w = textWidth(t.text, t.font.pixelSize);
+        const double h = t.font.pixelSize;
+        const double along = t.anchor.horizontal == HorizontalAnchor::Left     ? 0
+                             : t.anchor.horizontal == HorizontalAnchor::Centre ? w / 2
+                                                                               : w;
+        const double across = t.anchor.vertical == VerticalAnchor::Top      ? 0
+                              : t.anchor.vertical == VerticalAnchor::Middle ? h / 2
+                                                                            : h;
+        if (t.angle == 90) return {t.at.x - across, t.at.y - (w - along), h, w};
+        return {t.at.x - along, t.at.y - across, w, h};
+    }
+
 private:
     std::vector<Call> calls_;
     bool clipped_ = false;

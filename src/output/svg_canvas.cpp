@@ -71,14 +71,24 @@ std::string xmlEscaped(const std::string& utf8) {
 
 SvgCanvas::SvgCanvas(int width, int height) : width_(width), height_(height) {}
 
-void SvgCanvas::fillRectangle(const CanvasRect& rect, Rgb c) {
+CanvasRect SvgCanvas::drawable() const {
+    const CanvasRect picture{0, 0, double(width_), double(height_)};
+    return clipped_ ? intersection(picture, clip_) : picture;
+}
+
+void SvgCanvas::fillRectangle(const CanvasRect& asked, Rgb c) {
+    const CanvasRect rect = intersection(asked, drawable());
+    if (rect.width <= 0 || rect.height <= 0) return;
     body_ += "<rect x=\"" + number(rect.left) + "\" y=\"" + number(rect.top) + "\" width=\"" +
              number(rect.width) + "\" height=\"" + number(rect.height) + "\" fill=\"" + colour(c) +
              "\"/>\n";
 }
 
 void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
-    if (points.size() < 2) return;
+    for (const auto& piece : clipPolyline(points, drawable())) writePolyline(piece, pen);
+}
+
+void SvgCanvas::writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
     body_ += "<polyline fill=\"none\" stroke=\"" + colour(pen.colour) + "\" stroke-width=\"" +
              number(std::max(1, pen.width)) + "\" stroke-linejoin=\"round\" points=\"";
     for (std::size_t i = 0; i < points.size(); ++i)
@@ -114,6 +124,7 @@ void SvgCanvas::setClip(const CanvasRect& rect) {
              number(rect.height) + "\"/></clipPath>\n";
     body_ += "<g clip-path=\"url(#" + id + ")\">\n";
     clipped_ = true;
+    clip_ = rect;
 }
 
 void SvgCanvas::resetClip() {

@@ -147,19 +147,31 @@ void WmfCanvas::useFont(const FontSpec& spec) {
     replaceObject(state_.font, slot);
 }
 
-void WmfCanvas::fillRectangle(const CanvasRect& rect, Rgb colour) {
+CanvasRect WmfCanvas::drawable() const {
+    const CanvasRect picture{0, 0, double(width_), double(height_)};
+    return clipped_ ? intersection(picture, clip_) : picture;
+}
+
+void WmfCanvas::fillRectangle(const CanvasRect& asked, Rgb colour) {
     requireOpen();
+    const CanvasRect area = drawable();
+    const CanvasRect rect = intersection(asked, area);
+    if (rect.width <= 0 || rect.height <= 0) return;
     usePen({colour, 1, true});
     useBrush(colour);
     // With no outline a rectangle covers its right and bottom edges only up to
-    // the pixel before them; one more keeps the area as asked.
-    record(wmf::Rectangle, {coordinate(rect.bottom() + 1), coordinate(rect.right() + 1),
+    // the pixel before them; one more keeps the area as asked, within the picture.
+    record(wmf::Rectangle, {coordinate(std::min(rect.bottom() + 1, area.bottom())),
+                            coordinate(std::min(rect.right() + 1, area.right())),
                             coordinate(rect.top), coordinate(rect.left)});
 }
 
 void WmfCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
     requireOpen();
-    if (points.size() < 2) return;
+    for (const auto& piece : clipPolyline(points, drawable())) writePolyline(piece, pen);
+}
+
+void WmfCanvas::writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
     usePen({pen.colour, std::max(1, pen.width), false});
     // Long lines go out in pieces that share their end points.
     for (std::size_t start = 0; start + 1 < points.size(); start += maxPolylinePoints - 1) {
@@ -208,6 +220,7 @@ void WmfCanvas::setClip(const CanvasRect& rect) {
     record(wmf::SaveDc, {});
     saved_ = state_;
     clipped_ = true;
+    clip_ = rect;
     record(wmf::IntersectClipRect, {coordinate(rect.bottom()), coordinate(rect.right()),
                                     coordinate(rect.top), coordinate(rect.left)});
 }

@@ -95,6 +95,9 @@ private:
     void useFont(const FontSpec& spec);
     void releaseUnselected(const State& from);
     void requireOpen() const;
+    void writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen);
+    // The picture, or the part of it the clip leaves: nothing is written beyond it.
+    CanvasRect drawable() const;
 
     int width_;
     int height_;
@@ -105,6 +108,7 @@ private:
     std::size_t maxObjects_ = 0;
     State state_;
     bool clipped_ = false;
+    CanvasRect clip_;
     State saved_;  // the state the clip's SaveDC will bring back
     bool finished_ = false;
     std::string file_;

@@ -118,6 +118,7 @@ void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesig
     const double depthMax = (H - a.point(12).y) + 0.5;
     const double hMin = -a.point(5).x - 0.5;
     const Rgb markerColour = dc.outputColour == 0 ? colours::blue : colours::black;
+    const Rgb lengthColour = dc.outputColour == 0 ? colours::red : colours::black;
     const double As = s.bars.providedArea;
     const Anchorage an = s.anchorage.value_or(Anchorage{});
 
@@ -140,8 +141,8 @@ void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesig
         FigureSeries& s2 = f.series(2);
         s2.addPoint(0, Hs, " ");
         s2.addPoint(c.marker, Hs, " ");
-        s2.addPoint(c.marker, Hs - c.length, c.lengthLabel, colours::red);
-        s2.addPoint(c.marker, Hs, c.halfLabel, colours::red);
+        s2.addPoint(c.marker, Hs - c.length, c.lengthLabel, lengthColour);
+        s2.addPoint(c.marker, Hs, c.halfLabel, lengthColour);
         for (const AnchorageCurvePoint& p : s.curve) {
             const bool fixedEnd = p.y == Hs;
             if (c.id == FigureId::AnchorageFigureL1) {

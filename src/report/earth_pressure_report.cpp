@@ -87,12 +87,16 @@ void drawSlipAngleCurve(TAntei& a, const DesignConditions& dc, CalculationBook& 
     f.setTitleColour(colour ? colours::maroon : colours::black);
     line.setColour(colour ? colours::red : colours::black);
     line.setLabelColour(colours::black);
+    // Black-and-white output draws the critical-angle mark black as well; its own
+    // series colour is what the PDF book strokes it with.
+    const Rgb pointColour = colour ? colours::blue : colours::black;
+    marker.setColour(colour ? colours::green : colours::black);
     for (const SlipCurvePoint& p : curve.points)
-        line.addPoint(p.omega, p.P, formatValue("0", degrees(p.omega)), colours::blue);
+        line.addPoint(p.omega, p.P, formatValue("0", degrees(p.omega)), pointColour);
     marker.addPoint(curve.critical.omega, 0, formatValue("0.00度", degrees(curve.critical.omega)),
-                    colours::blue);
+                    pointColour);
     marker.addPoint(curve.critical.omega, curve.critical.P, formatValue("0.00kN", curve.critical.P),
-                    colours::blue);
+                    pointColour);
 }
 
 }  // namespace marvoten

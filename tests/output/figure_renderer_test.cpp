@@ -78,6 +78,7 @@ TEST_P(SeriesPath, FollowsAxesAndPointOrder) {
     const PathCase& c = GetParam();
     FigureAxis vertical;
     vertical.inverted = c.inverted;
+    vertical.logarithmic = c.logarithmic;
     FigureAxis horizontal;
     horizontal.setRange(0, 10);
     if (c.logarithmic)
@@ -87,9 +88,7 @@ TEST_P(SeriesPath, FollowsAxesAndPointOrder) {
     FigureSection f = figureWith({line()}, vertical, horizontal);
     if (c.keepInsertion) f.series(1).keepInsertionOrder();
     for (auto [x, y] : c.points) f.series(1).addPoint(x, y, " ");
-    FigureRenderOptions options;
-    options.logarithmicVertical = c.logarithmic;
-    const auto path = seriesPath(f, options);
+    const auto path = seriesPath(f);
     ASSERT_EQ(path.size(), c.points.size());
     // Each segment runs the way its data runs: right for rising x, up for rising
     // y (down on an inverted axis).
@@ -138,17 +137,16 @@ INSTANTIATE_TEST_SUITE_P(Renderer, SeriesPath,
 TEST(Renderer, LogAxisPlacesDecadesEvenlyAndLabelsThem) {
     FigureAxis vertical;
     vertical.setRange(1, 1000);
+    vertical.logarithmic = true;
     FigureAxis horizontal;
     horizontal.setRange(0, 10);
     FigureSection f = figureWith({line()}, vertical, horizontal);
     f.series(1).keepInsertionOrder();
     for (auto [x, y] : {std::pair{1.0, 1.0}, {2.0, 10.0}, {3.0, 100.0}, {4.0, 1000.0}})
         f.series(1).addPoint(x, y, " ");
-    FigureRenderOptions options;
-    options.logarithmicVertical = true;
     RecordingCanvas canvas;
-    renderFigure(f, smallSize, canvas, options);
-    const auto path = seriesPath(f, options);
+    renderFigure(f, smallSize, canvas);
+    const auto path = seriesPath(f);
     ASSERT_EQ(path.size(), 4u);
     const double decade = path[0].y - path[1].y;
     EXPECT_GT(decade, 10);
@@ -171,14 +169,13 @@ TEST(Renderer, LogAxisPlacesDecadesEvenlyAndLabelsThem) {
 TEST(Renderer, LogAxisBreaksTheLineAtValuesItCannotShow) {
     FigureAxis vertical;
     vertical.setRange(1, 100);
+    vertical.logarithmic = true;
     FigureSection f = figureWith({line()}, vertical);
     f.series(1).keepInsertionOrder();
     for (auto [x, y] : {std::pair{1.0, 2.0}, {2.0, 5.0}, {3.0, 0.0}, {4.0, 20.0}, {5.0, 50.0}})
         f.series(1).addPoint(x, y, " ");
-    FigureRenderOptions options;
-    options.logarithmicVertical = true;
     RecordingCanvas canvas;
-    renderFigure(f, smallSize, canvas, options);
+    renderFigure(f, smallSize, canvas);
     const auto lines = seriesLines(canvas);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].points.size(), 2u);

@@ -204,19 +204,35 @@ TEST_F(PdfFigure, SinglePointSeriesDrawsNeitherLineNorLabel) {
 }
 
 // Labels "AB" are 2 x 0.479 x 8 = 7.664 points wide and centred on their point; a
-// label is crowded when the points are less than 3.832 apart on the page.
-TEST_F(PdfFigure, CrowdedLabelsAreRaisedEveryOtherTime) {
+// label is crowded when the points are less than 3.832 apart on the page. The
+// first label sits 2 points up; crowded labels are raised every other time, and
+// labels that would still print over each other are moved apart.
+struct LabelBox {
+    double left, bottom, right, top;  // page points; the em box from 0.12 below the baseline
+};
+
+LabelBox boxOf(const testing::DrawnText& t, double width) {
+    return {t.x, t.y - 0.12 * t.size, t.x + width, t.y + 0.88 * t.size};
+}
+
+bool overlap(const LabelBox& a, const LabelBox& b) {
+    return std::min(a.right, b.right) - std::max(a.left, b.left) > 1e-6 &&
+           std::min(a.top, b.top) - std::max(a.bottom, b.bottom) > 1e-6;
+}
+
+TEST_F(PdfFigure, CrowdedLabelsAreRaisedEveryOtherTimeAndNeverPrintOverEachOther) {
     struct Case {
         const char* what;
-        std::vector<double> xs;  // page x of each point, all at y 767
-        std::vector<double> lifts;
+        std::vector<double> xs;     // page x of each point, all at y 767
+        std::vector<double> lifts;  // where the labels stay clear of each other as raised
     } cases[] = {
-        {"a row of crowded labels", {100, 102, 104, 106}, {2, 8, 1, 8}},
+        {"a row of crowded labels", {100, 102, 104, 106}, {}},
         {"labels far enough apart", {100, 110, 120}, {2, 1, 1}},
-        {"just crowded", {100, 103.7}, {2, 8}},
-        {"just not crowded", {100, 103.9}, {2, 1}},
-        {"one crowded pair among spaced labels", {100, 120, 121, 140}, {2, 1, 8, 1}},
+        {"just crowded", {100, 103.7}, {}},
+        {"just not crowded", {100, 103.9}, {}},
+        {"one crowded pair among spaced labels", {100, 120, 121, 140}, {}},
     };
+    const double width = 7.664;
     for (const Case& c : cases) {
         figure = testFigure();
         figure.setAxisRanges(0, 100, 0, 200);  // page x = 45 + x, y = 717 + y
@@ -225,23 +241,33 @@ TEST_F(PdfFigure, CrowdedLabelsAreRaisedEveryOtherTime) {
         pdf.Canvas().fontId = kPdfBookFontId;
         auto drawn = labels(draw());
         ASSERT_EQ(drawn.size(), c.xs.size()) << c.what;
+        EXPECT_TRUE(near(drawn[0].x, c.xs[0] - width / 2, 0.006)) << c.what;
+        EXPECT_TRUE(near(drawn[0].y, 769, 1e-9)) << c.what;
         for (std::size_t i = 0; i < drawn.size(); ++i) {
-            EXPECT_TRUE(near(drawn[i].x, c.xs[i] - 3.832, 0.006)) << c.what << " label " << i;
-            EXPECT_EQ(drawn[i].y, 767 + c.lifts[i]) << c.what << " label " << i;
             EXPECT_EQ(drawn[i].size, 8);
+            if (!c.lifts.empty()) {
+                EXPECT_TRUE(near(drawn[i].x, c.xs[i] - width / 2, 0.006)) << c.what << " " << i;
+                EXPECT_TRUE(near(drawn[i].y, 767 + c.lifts[i], 1e-9)) << c.what << " " << i;
+            }
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(overlap(boxOf(drawn[i], width), boxOf(drawn[j], width)))
+                    << c.what << ": labels " << j << " and " << i;
         }
     }
 }
 
-TEST_F(PdfFigure, LabelsStackedAboveOneAnotherAreNotCrowded) {
-    // Same page x: one label above the other, however close.
+TEST_F(PdfFigure, ALabelOnTopOfAnotherMovesUpClearOfIt) {
+    // Same page x, one point up: the second label would print over the first, so it
+    // moves straight up until one point of paper lies between them.
     figure.setAxisRanges(0, 100, 0, 200);
     figure.series(1).keepInsertionOrder();
     figure.series(1).addPoint(50, 50, "AB");
     figure.series(1).addPoint(50, 51, "CD");
     auto drawn = labels(draw());
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[1].y, 768 + 1);
+    EXPECT_EQ(drawn[0].y, 767 + 2);
+    EXPECT_TRUE(near(drawn[1].x, drawn[0].x, 1e-9));
+    EXPECT_TRUE(near(drawn[1].y, 769 + 8 + 1, 1e-6));
 }
 
 TEST_F(PdfFigure, DistanceIsMeasuredOnThePageNotAlongTheAxis) {
@@ -252,6 +278,47 @@ TEST_F(PdfFigure, DistanceIsMeasuredOnThePageNotAlongTheAxis) {
     auto drawn = labels(draw());
     ASSERT_EQ(drawn.size(), 2u);
     EXPECT_EQ(drawn[1].y, 777 + 1);
+}
+
+// A logarithmic vertical axis from 1 to 100 in the 100-point frame: a decade is 50
+// points; a value of 0 cannot be shown and breaks the line.
+TEST(PdfFigureAxis, LogarithmicVerticalAxisSpacesTheDecadesEvenly) {
+    FigureSection::Setup setup;
+    setup.vertical.logarithmic = true;
+    setup.series = {series(colours::red, false)};
+    FigureSection f("TestFigure", "", "", setup);
+    f.setAxisRanges(1, 100, 0, 200);
+    f.series(1).keepInsertionOrder();
+    for (auto [x, y] : {std::pair{0.0, 1.0}, {100.0, 10.0}, {200.0, 100.0}, {200.0, 0.0}})
+        f.series(1).addPoint(x, y, " ");
+    TPDFMaker pdf{[] { return std::string("20261210150000"); }};
+    TPDFMemoryStream memory;
+    pdf.BeginDoc(&memory);
+    pdf.Canvas().fontId = kPdfBookFontId;
+    pdfFigure(pdf.Canvas(), PdfFigureMode::Upwards, f, 0, 0, 200, 100);
+    const auto page = testing::readContentStream(pdf.Canvas().streamText());
+    ASSERT_EQ(page.lines.size(), 2u) << "nothing to the point at 0";
+    EXPECT_TRUE(near(page.lines[0].y1, 717, 1e-9));
+    EXPECT_TRUE(near(page.lines[0].y2, 767, 1e-9));
+    EXPECT_TRUE(near(page.lines[1].y2, 817, 1e-9));
+}
+
+// Labels that would run past the frame are moved inside it rather than cut by the
+// clip: "237.18kN/m2" at the frame's left edge lost its first two characters.
+TEST_F(PdfFigure, ALabelAtTheFrameEdgeIsMovedInsideTheFrame) {
+    figure.setAxisRanges(0, 100, 0, 200);
+    figure.series(1).keepInsertionOrder();
+    figure.series(1).addPoint(0, 0, "237.18kN/m2");
+    figure.series(1).addPoint(200, 100, "D29@125:8.31N/mm2");
+    auto drawn = labels(draw());
+    ASSERT_EQ(drawn.size(), 2u);
+    for (const auto& t : drawn) {
+        const double width = pdf.Canvas().TextWidth(t.text);
+        EXPECT_GE(t.x, 45) << t.text;
+        EXPECT_LE(t.x + width, 245) << t.text;
+        EXPECT_GE(t.y - 0.12 * 8, 717) << t.text;
+        EXPECT_LE(t.y + 0.88 * 8, 817) << t.text;
+    }
 }
 
 }  // namespace

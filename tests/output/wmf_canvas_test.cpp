@@ -21,15 +21,18 @@ std::uint32_t colourRef(Rgb c) {
 }
 
 // A point of the drawing lies in the pixel that covers it: the figure's border, drawn
-// at half a pixel in from the edges, lands on the first and the last pixel of the picture.
+// at half a pixel in from the edges, lands on the first and the last pixel of the
+// picture. What runs beyond the picture is cut at its edge (a reader sizes the picture
+// by what it draws), and what lies wholly outside it is left out.
 TEST(WmfCanvas, CoordinatesArePixelsTheDrawingFallsIn) {
     WmfCanvas wmf(400, 300);
     wmf.line({0.5, 0.5}, {399.5, 299.5}, Pen{colours::gray, 1});
+    wmf.line({-10, 150.5}, {1e9, 150.5}, Pen{colours::gray, 1});
     wmf.line({-0.5, 2.99}, {3.01, 1e9}, Pen{colours::gray, 1});
     const auto f = readWmf(wmf.bytes());
     ASSERT_EQ(f.polylines.size(), 2u);
     EXPECT_EQ(f.polylines[0].points, (std::vector<std::pair<int, int>>{{0, 0}, {399, 299}}));
-    EXPECT_EQ(f.polylines[1].points, (std::vector<std::pair<int, int>>{{-1, 2}, {3, 32767}}));
+    EXPECT_EQ(f.polylines[1].points, (std::vector<std::pair<int, int>>{{0, 150}, {400, 150}}));
 }
 
 TEST(WmfCanvas, HeadersObjectsAndTextAsWindowsReadsThem) {
@@ -79,8 +82,8 @@ TEST(WmfCanvas, ClipKeepsTheObjectsItRestores) {
     wmf.line({0, 0}, {10, 10}, Pen{colours::red, 1});
     wmf.text({5, 5}, "A", Font{}, {});
     wmf.setClip({20, 20, 100, 100});
-    wmf.line({0, 0}, {10, 10}, Pen{colours::blue, 1});
-    wmf.line({0, 0}, {10, 10}, Pen{colours::green, 2});
+    wmf.line({25, 25}, {35, 35}, Pen{colours::blue, 1});
+    wmf.line({25, 25}, {35, 35}, Pen{colours::green, 2});
     wmf.text({5, 5}, "B", Font{FontFace::Gothic, 20}, {});
     wmf.fillRectangle({30, 30, 5, 5}, colours::navy);
     wmf.resetClip();
@@ -115,8 +118,8 @@ TEST(WmfCanvas, LongLinesAndFarCoordinates) {
     ASSERT_EQ(joined.size(), points.size());
     for (std::size_t i = 0; i < points.size(); ++i)
         ASSERT_EQ(joined[i], (std::pair<int, int>{int(points[i].x), int(points[i].y)})) << i;
-    EXPECT_EQ(f.polylines.back().points,
-              (std::vector<std::pair<int, int>>{{-32768, 5}, {32767, 5}}));
+    EXPECT_EQ(f.polylines.back().points, (std::vector<std::pair<int, int>>{{0, 5}, {300, 5}}))
+        << "cut at the picture's edges";
 }
 
 TEST(WmfCanvas, NothingIsDrawnAfterTheFileIsFinished) {

@@ -253,7 +253,10 @@ TEST(AnchorageFigures, MarkersAndCurves) {
     // As/2 = 2,569.6 mm², drawn at As/200.
     EXPECT_TRUE(near(s2[1].x, 25.696, 1e-9));
     EXPECT_EQ(s2[3].label, "As/2=2,570mm2");
-    EXPECT_EQ(s2[3].colour, PointColour(colours::red));
+    EXPECT_EQ(s2[3].colour, PointColour(colours::black)) << "白黒: the length marks black too";
+    EXPECT_EQ(write()->book.figure(FigureId::AnchorageFigureL1).series(2).points()[3].colour,
+              PointColour(colours::red))
+        << "red in colour";
     EXPECT_EQ(s2[4].label, "5,059mm2");  // A(Hs) at the fixed end
     EXPECT_TRUE(near(s2[4].y, 7.1, 1e-12));
     EXPECT_EQ(f1.series(2).colour(), colours::black);  // 白黒

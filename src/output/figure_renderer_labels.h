@@ -1,0 +1,64 @@
+#pragma once
+// Where the point labels of a figure go. Each label starts where the figure's
+// own rule puts it (its distance above or below its point, or beside a vertical
+// dimension line); a label that would cover another label, leave the figure's
+// frame or lie across its own dimension line is moved the least distance that
+// clears it: along its dimension line first, else away from its point. The same
+// labels in the same frame always land in the same places, so screen, print,
+// metafile, SVG and PDF agree.
+//
+// Coordinates run with y downwards (canvas pixels; a PDF page negates its y).
+#include <optional>
+#include <vector>
+
+#include "output/canvas.h"
+
+namespace marvoten {
+
+struct LabelSegment {
+    CanvasPoint a;
+    CanvasPoint b;
+};
+
+struct LabelRequest {
+    CanvasRect box;     // where the figure's rule puts the text's em box
+    CanvasPoint point;  // the point it names
+    // For a label on a dimension line: the part of the line it measures, and
+    // every drawn piece of that line, which the label must not cover.
+    std::optional<LabelSegment> dimensionLine;
+    std::vector<LabelSegment> ownLines;
+    // A text that stays where it is (a table's cell text); others keep clear of it.
+    bool fixed = false;
+};
+
+// The boxes the labels take, in the order asked, at least `gap` apart. A label
+// that cannot be placed clear of every other inside the frame takes the place
+// with the least overlap; one wider or higher than the frame keeps to its left or
+// top edge.
+std::vector<CanvasRect> placeLabels(const std::vector<LabelRequest>& labels,
+                                    const CanvasRect& frame, double gap);
+
+// The dimension line through point `i` of a series (the points in drawing order,
+// none where a point cannot be shown): the points before and after it, when the
+// three lie on one straight line with point `i` between the other two.
+std::optional<LabelSegment> dimensionLineAt(const std::vector<std::optional<CanvasPoint>>& points,
+                                            std::size_t i);
+
+// The drawn pieces of a series that lie on the given line.
+std::vector<LabelSegment> segmentsAlong(const std::vector<std::optional<CanvasPoint>>& points,
+                                        const LabelSegment& line);
+
+// Whether the line runs nearer the vertical than the horizontal.
+bool runsUpright(const LabelSegment& line);
+
+// A label of `width` x `height` on a dimension line: a line nearer the vertical
+// gets it beside the line, level with its point, `distance` pixels away (left
+// for a negative distance); any other line gets it centred above the point
+// (below for a negative distance).
+CanvasRect dimensionLabelBox(const LabelSegment& line, CanvasPoint point, double width,
+                             double height, double distance);
+
+// The em box of a text drawn unrotated with this anchor.
+CanvasRect anchoredTextBox(CanvasPoint at, double width, double height, TextAnchor anchor);
+
+}  // namespace marvoten
