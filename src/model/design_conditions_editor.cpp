@@ -540,16 +540,6 @@ bool DesignConditionsEditor::validate() {
     return check() != Verdict::Passed;
 }
 
-bool DesignConditionsEditor::runIfValid(const std::function<void()>& run) {
-    if (validate()) return false;
-    run();
-    return true;
-}
-
-bool DesignConditionsEditor::startCalculationFromEditor(const std::function<void()>& run) {
-    return confirmCalculationStart() && runIfValid(run);
-}
-
 void DesignConditionsEditor::explainWallFriction() {
     dialogs_.message(MessageKind::Information, wallFrictionNote);
 }

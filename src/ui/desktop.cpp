@@ -68,11 +68,13 @@ void Desktop::guard(const std::function<void()>& action) {
         return;
     } catch (const std::exception& e) {
         session_.book = bookBefore;
+        session_.book.announce(BookChange::everything);
         session_.editor.restore(editorBefore);
         dialogs_.message(MessageKind::Error,
                          std::string("予期しないエラーが発生しました。\r") + e.what());
     } catch (...) {
         session_.book = bookBefore;
+        session_.book.announce(BookChange::everything);
         session_.editor.restore(editorBefore);
         dialogs_.message(MessageKind::Error, "予期しないエラーが発生しました。");
     }
