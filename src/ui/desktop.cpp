@@ -7,6 +7,7 @@
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"
+#include "ui/painter_canvas.h"
 
 namespace marvoten {
 
@@ -20,6 +21,7 @@ Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
     : dialogs_(dialogs), session_(dialogs) {
     QApplication::setApplicationName(applicationTitle);
     QApplication::setApplicationDisplayName(applicationTitle);
+    QApplication::setFont(japaneseUiFont());
     printer_ = std::make_unique<QPrinter>();
     mainWindow_ = std::make_unique<MainWindow>();
     for (int i = 0; i < windowCount; ++i) {

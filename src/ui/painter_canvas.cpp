@@ -1,5 +1,6 @@
 #include "ui/painter_canvas.h"
 
+#include <QGuiApplication>
 #include <QPolygonF>
 
 namespace marvoten {
@@ -19,6 +20,14 @@ QFont japaneseFont(FontFace face, double pixelSize, bool bold) {
     font.setStyleHint(face == FontFace::Gothic ? QFont::TypeWriter : QFont::Serif);
     font.setPixelSize(std::max(1, static_cast<int>(pixelSize + 0.5)));
     font.setBold(bold);
+    return font;
+}
+
+QFont japaneseUiFont() {
+    QFont font = QGuiApplication::font();
+    font.setFamilies({"Yu Gothic UI", "MS UI Gothic", "IPAPGothic", "IPAGothic", "Noto Sans CJK JP",
+                      font.family()});
+    font.setPointSize(9);
     return font;
 }
 

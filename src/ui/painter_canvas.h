@@ -30,6 +30,8 @@ private:
 // The Qt font of a book face: the Windows face first, then the Japanese faces a
 // Linux desktop has (IPA), then any fixed-pitch face.
 QFont japaneseFont(FontFace face, double pixelSize, bool bold = false);
+// The face of captions, menus, tabs and buttons: a proportional Japanese Gothic.
+QFont japaneseUiFont();
 QColor qColour(Rgb rgb);
 
 }  // namespace marvoten
