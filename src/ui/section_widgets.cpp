@@ -80,7 +80,6 @@ TableSectionView::TableSectionView(const CalculationBook& book, TableId id, QWid
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     setShowGrid(true);
-    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
