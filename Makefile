@@ -2,34 +2,52 @@ JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: deps configure build test asan run bench clean
+.PHONY: deps configure build test asan run screenshots bench clean
 
 deps:
 	bash scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARVOTEN_GUI=OFF
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARVOTEN_GUI=ON
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	cd $(BUILD) && ctest --no-tests=error --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --no-tests=error --output-on-failure -j $(JOBS)
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMARVOTEN_GUI=OFF -DMARVOTEN_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --no-tests=error --output-on-failure -j $(JOBS)
 
-# Lists only the files this run wrote, not what earlier runs left in out/.
-run: build
-	@mkdir -p out && touch -d '1 second ago' out/.run-started
-	$(abspath $(BUILD))/src/app/marvoten-cli run --default --out out/
-	@echo "written to out/:"
-	@find out -maxdepth 1 -type f -newer out/.run-started -printf '  %f\n' | sort
+# With a display: the desktop program. Without one: the start-value book through
+# the command-line program into out/, listing only the files this run wrote.
+run: configure
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  cmake --build $(BUILD) -j $(JOBS) --target marvoten && \
+	  $(abspath $(BUILD))/src/app/marvoten; \
+	else \
+	  cmake --build $(BUILD) -j $(JOBS) --target marvoten-cli && \
+	  mkdir -p out && touch -d '1 second ago' out/.run-started && \
+	  $(abspath $(BUILD))/src/app/marvoten-cli run --default --out out/ && \
+	  echo "written to out/:" && \
+	  find out -maxdepth 1 -type f -newer out/.run-started -printf '  %f\n' | sort && \
+	  echo "No display (DISPLAY or WAYLAND_DISPLAY) is set. To start the window:" && \
+	  echo "  on a desktop:    make run" && \
+	  echo "  without one:     cmake --build $(BUILD) --target marvoten && xvfb-run $(BUILD)/src/app/marvoten"; \
+	fi
+
+# Pictures of the main window and of every results page and sub-tab after a
+# start-value run, drawn offscreen.
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target marvoten-probe
+	rm -rf out/screenshots
+	QT_QPA_PLATFORM=offscreen $(abspath $(BUILD))/src/app/marvoten-probe screenshots out/screenshots
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench
+	$(abspath $(BUILD))/bench/marvoten-desktop-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

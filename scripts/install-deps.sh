@@ -14,6 +14,9 @@ packages=(
   libxml2-utils        # xmllint checks the SVG files
   librsvg2-bin         # rsvg-convert draws the SVG files
   clang libclang-rt-14-dev  # clang and libFuzzer build the design-file fuzz target
+  qt6-base-dev qt6-qpa-plugins libgl-dev  # the desktop program (Qt 6 Widgets, offscreen tests)
+  fonts-ipafont-gothic # the Gothic face of the windows and figures on screen
+  xvfb xauth           # make run and screenshots of the window without a desktop
 )
 
 missing=()

@@ -4,7 +4,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "session.h"
+
+#include "output/figure_files.h"
+#include "output/pdf_book.h"
+#include "output/text_output.h"
+#include "session/session.h"
 
 namespace marvoten {
 namespace {
@@ -111,6 +115,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         case RunOutcome::Refused:
             return 2;
         case RunOutcome::Stopped:
+        case RunOutcome::Cancelled:
             return 1;
         case RunOutcome::Completed:
             break;

@@ -73,10 +73,14 @@ void CalculationBook::applyFixedTableContents(bool buoyancyInSlab) {
         }
         table.setLabelColumn(labels);
     }
+    announce(BookChange::Tables);
 }
 
 void CalculationBook::setShearKeyShown(bool shown) {
-    page(PageId::PageSlab).subTabs.at(layout::keySubTab).visible = shown;
+    bool& visible = page(PageId::PageSlab).subTabs.at(layout::keySubTab).visible;
+    if (visible == shown) return;
+    visible = shown;
+    announce(BookChange::SubTabs);
 }
 
 bool CalculationBook::shearKeyShown() const {
@@ -88,6 +92,7 @@ void CalculationBook::resetResultTables() {
                        TableId::StemStressTable, TableId::ToeHalfDepthTable, TableId::ToeRootTable,
                        TableId::ToeStressTable, TableId::KeyTable})
         table(id).resetCells();
+    announce(BookChange::Tables);
 }
 
 void CalculationBook::clearMemberDesign() {
@@ -101,6 +106,7 @@ void CalculationBook::clearMemberDesign() {
          {FigureId::StemStressFigure, FigureId::AnchorageFigureL1, FigureId::AnchorageFigureL2,
           FigureId::ToeReactionFigure, FigureId::KeyFigure})
         figure(id).clearSeries();
+    announce(BookChange::Texts | BookChange::Figures);
 }
 
 }  // namespace marvoten

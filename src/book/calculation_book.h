@@ -12,6 +12,7 @@
 //   fig.series(6).addPoint(x, y, "Hc=0.50m", colours::blue);
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -123,6 +124,21 @@ struct BookPage {
     std::vector<PageSection> sections;  // in book order
 };
 
+// What changed in the book, for the window that shows it: one notification per
+// change, with a flag for each kind of section it touched.
+struct BookChange {
+    enum Flag : unsigned {
+        Texts = 1u << 0,
+        Tables = 1u << 1,
+        Figures = 1u << 2,
+        SubTabs = 1u << 3,  // a sub-tab shown or hidden
+    };
+    static constexpr unsigned everything = Texts | Tables | Figures | SubTabs;
+    unsigned flags = 0;
+    bool has(Flag f) const { return (flags & f) != 0; }
+};
+using BookListener = std::function<void(const BookChange&)>;
+
 class CalculationBook {
 public:
     // The book as at start-up: pages, fixed table cells (toe tables laid out
@@ -155,6 +171,13 @@ public:
     void setShearKeyShown(bool shown);
     bool shearKeyShown() const;
 
+    // The writers fill sections directly; whoever ran them tells the listener
+    // once what they changed (a run does at its end).
+    void setListener(BookListener listener) { listener_ = std::move(listener); }
+    void announce(unsigned flags) const {
+        if (listener_ && flags != 0) listener_(BookChange{flags});
+    }
+
     // Start of a run: "---" into every data cell of the result tables.
     void resetResultTables();
     // A run without member design: the member texts and figures emptied (the
@@ -171,6 +194,7 @@ private:
     std::vector<TableSection> tables_;
     std::vector<FigureSection> figures_;
     std::vector<BookPage> pages_;
+    BookListener listener_;
 };
 
 }  // namespace marvoten

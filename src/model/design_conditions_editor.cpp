@@ -540,16 +540,6 @@ bool DesignConditionsEditor::validate() {
     return check() != Verdict::Passed;
 }
 
-bool DesignConditionsEditor::runIfValid(const std::function<void()>& run) {
-    if (validate()) return false;
-    run();
-    return true;
-}
-
-bool DesignConditionsEditor::startCalculationFromEditor(const std::function<void()>& run) {
-    return confirmCalculationStart() && runIfValid(run);
-}
-
 void DesignConditionsEditor::explainWallFriction() {
     dialogs_.message(MessageKind::Information, wallFrictionNote);
 }
@@ -570,6 +560,21 @@ void DesignConditionsEditor::cancelAllowableStresses() {
     Batch batch(*this);
     allowable_.cancel();
     mark(EditorChange::AllowableStresses);
+}
+
+DesignConditionsEditor::Snapshot DesignConditionsEditor::snapshot() const {
+    return {state_, caption_, allowable_, regionKeys_, municipalities_};
+}
+
+void DesignConditionsEditor::restore(const Snapshot& snapshot) {
+    Batch batch(*this);
+    state_ = snapshot.state;
+    caption_ = snapshot.caption;
+    allowable_ = snapshot.allowable;
+    regionKeys_ = snapshot.regionKeys;
+    municipalities_ = snapshot.municipalities;
+    mark(EditorChange::Values | EditorChange::Picture | EditorChange::Visibility |
+         EditorChange::Caption | EditorChange::RegionLists | EditorChange::AllowableStresses);
 }
 
 void DesignConditionsEditor::setSubjectName(std::string name) {

@@ -117,16 +117,13 @@ public:
     const std::vector<std::string>& municipalities() const { return municipalities_; }
 
     // "計算開始": hides the results window and asks; true when the user answers Yes.
+    // The session's startCalculationFromEditor() asks this, then runs.
     bool confirmCalculationStart();
     // The checks before a run; true when the run must not start.
     bool validate();
     // The same checks with their verdict, for a caller that tells a text that is not
     // a number from a refusal.
     Verdict check();
-    // A run: the checks, then `run` unless they refused; true when it ran. From the
-    // editor's button the confirmation comes first, and No ends it.
-    bool runIfValid(const std::function<void()>& run);
-    bool startCalculationFromEditor(const std::function<void()>& run);
     void explainWallFriction();  // "δ説明"
 
     // The allowable-stress table ("許容応力度"); its choice clicks go to the object.
@@ -157,6 +154,19 @@ public:
     bool loadDesignFileFrom(const std::filesystem::path& path);
     // Applies the bytes of a design file under the given subject name.
     bool loadDesignBytes(std::string_view bytes, const std::string& subjectName);
+
+    // --- undoing a command that failed part-way ---------------------------------------
+    // Everything the user's actions change.
+    struct Snapshot {
+        DesignState state;
+        std::string caption;
+        AllowableStressWindow allowable;
+        std::vector<std::string> regionKeys;
+        std::vector<std::string> municipalities;
+    };
+    Snapshot snapshot() const;
+    // Puts the editor back as the snapshot was taken; the window redraws everything.
+    void restore(const Snapshot& snapshot);
 
 private:
     // Collects the flags of one action and sends a single notification when the

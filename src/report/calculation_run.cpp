@@ -19,6 +19,13 @@ void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsVi
                     const RunStages& stages) {
     if (stages.refused && stages.refused(dc)) return;
 
+    // The window that shows the book hears once, at the end, that every kind of
+    // section changed; also when a text that is not a number stops the run.
+    struct AnnounceAtEnd {
+        CalculationBook& book;
+        ~AnnounceAtEnd() { book.announce(BookChange::everything); }
+    } announceAtEnd{book};
+
     view.show(dc.buoyancyInSlab.on);
     view.selectPage(PageId::PageLoads);
     book.resetResultTables();

@@ -450,26 +450,6 @@ TEST_F(Editor, CalculationStartAsksWithTheLoadCombination) {
               "4.[受働土圧]=無し\r5.[水圧浮力]=有り\r6.[風荷重   ]=有り\r7.[衝突荷重]=有り");
 }
 
-TEST_F(Editor, ARunStartsOnlyAfterYesAndChecksThatPass) {
-    int runs = 0;
-    const auto run = [&runs] { ++runs; };
-    dialogs.answers = {false};
-    EXPECT_FALSE(editor.startCalculationFromEditor(run));
-    EXPECT_TRUE(dialogs.messages.empty()) << "No ends it before the checks";
-    EXPECT_TRUE(editor.startCalculationFromEditor(run));
-    EXPECT_EQ(runs, 1);
-
-    editor.choose(Choice::SeismicCase, 1);  // the allowable-stress table still says 常時
-    EXPECT_FALSE(editor.startCalculationFromEditor(run));
-    EXPECT_FALSE(editor.runIfValid(run));
-    EXPECT_EQ(runs, 1);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text.rfind("[地震時計算時]", 0), 0u);
-    editor.allowableStressWindow().chooseLoadCase(1);
-    EXPECT_TRUE(editor.runIfValid(run));
-    EXPECT_EQ(runs, 2);
-}
-
 // The window does not offer these choices at the moment: a click cannot reach them.
 TEST_F(Editor, ChoicesTheWindowDoesNotOfferStayAsTheyAre) {
     editor.choose(Choice::LoadOnVirtualBack, 1);

@@ -1,4 +1,4 @@
-#include "session.h"
+#include "session/session.h"
 
 #include <stdexcept>
 
@@ -101,6 +101,11 @@ bool writeOutputs(Session& s, const std::vector<OutputKind>& kinds,
     std::vector<OutputCommand> commands;
     for (OutputKind kind : kinds) commands.push_back(outputCommand(s, kind, folder));
     return runOutputCommands(commands, s.dialogs);
+}
+
+RunOutcome startCalculationFromEditor(Session& s) {
+    if (!s.editor.confirmCalculationStart()) return RunOutcome::Cancelled;
+    return runCalculationCommand(s);
 }
 
 }  // namespace marvoten

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "session/session.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +37,32 @@ TEST(Session, ResultsWindowFollowsTheEditor) {
     EXPECT_FALSE(s.editor.confirmCalculationStart());
     EXPECT_FALSE(s.view.visible());
     EXPECT_GE(forwarded, 4) << "every change also reaches the window";
+}
+
+// The editor's "計算開始": No ends it before the checks; a refusing check shows
+// its message once (the run makes the checks, nobody before it) and leaves the
+// book alone.
+TEST(Session, ARunFromTheEditorAsksThenChecksOnce) {
+    testing::FakeDialogs dialogs;
+    Session s(dialogs);
+    const auto untouched = s.book.table(TableId::LoadListTable).cell(1, 1);
+
+    dialogs.answers = {false};
+    EXPECT_EQ(startCalculationFromEditor(s), RunOutcome::Cancelled);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s.book.table(TableId::LoadListTable).cell(1, 1), untouched);
+
+    s.editor.choose(Choice::SeismicCase, 1);  // the allowable-stress table still says 常時
+    EXPECT_EQ(startCalculationFromEditor(s), RunOutcome::Refused);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.rfind("[地震時計算時]", 0), 0u);
+    EXPECT_EQ(s.book.table(TableId::LoadListTable).cell(1, 1), untouched);
+
+    s.editor.allowableStressWindow().chooseLoadCase(1);
+    EXPECT_EQ(startCalculationFromEditor(s), RunOutcome::Completed);
+    EXPECT_EQ(dialogs.confirmations.size(), 3u);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(s.book.table(TableId::LoadListTable).cell(1, 1), untouched);
 }
 
 }  // namespace
