@@ -73,7 +73,9 @@ std::string calculationStartQuestion(const DesignConditions& d);
 // The note of the button "δ説明", lines separated by CR.
 extern const std::string wallFrictionNote;
 
-// Item count of a choice and its index in the record.
+// Item texts of a choice in the order the editor shows them, their count, and the
+// chosen index in the record.
+const std::vector<std::string>& choiceItems(Choice c);
 int choiceItemCount(Choice c);
 int& choiceIndex(DesignConditions& d, Choice c);
 int choiceIndex(const DesignConditions& d, Choice c);
@@ -98,7 +100,9 @@ public:
     // Clicking an option switch into the given state.
     void setOption(Option o, bool on);
     // Typing into a number field; refused (false) while the field is disabled or its
-    // page is hidden. A new standard value or regional factor recomputes kh.
+    // page is hidden, and the refusal is notified as a value change so that the window
+    // shows the record's text again. A new standard value or regional factor
+    // recomputes kh.
     bool typeText(NumberField DesignConditions::*field, std::string text);
     // Picking a pitch or diameter item of a rebar choice while its list is enabled.
     void chooseRebarPitch(RebarMember m, int item);
@@ -132,9 +136,19 @@ public:
     // The allowable-stress table ("許容応力度"); its choice clicks go to the object.
     AllowableStressWindow& allowableStressWindow() { return allowable_; }
     const AllowableStressWindow& allowableStressWindow() const { return allowable_; }
+    // The table's own clicks, notified as AllowableStresses.
+    void chooseDesignStrength(int item);
+    void chooseBarGrade(int item);
+    void chooseLoadCase(int item);
+    void typeSigmaSa(std::string text);
     void showAllowableStresses();
     void transferAllowableStresses();  // "設計条件に転記"
     void cancelAllowableStresses();    // "取　消"
+
+    // Whether the window offers a choice at the moment: the virtual back face and the
+    // heel's bars never, the seismic load set only in the seismic case, the key's bars
+    // only with a key.
+    bool choiceOffered(Choice c) const;
 
     // --- visibility that follows the design ----------------------------------------
     bool shearKeyTabShown() const { return hasShearKey(); }
@@ -179,7 +193,6 @@ private:
     friend class DesignFileReader;
 
     bool hasShearKey() const { return conditions().hasShearKey == 1; }
-    bool choiceOffered(Choice c) const;
     DesignConditions& d() { return state_.conditions; }
     void mark(unsigned flags) { pending_ |= flags; }
 

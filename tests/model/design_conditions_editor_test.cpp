@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
 
 #include "model/region_factors.h"
@@ -167,6 +168,7 @@ TEST_F(Editor, BackfillShapeAndTheSurchargeOnTheLevelPartOnly) {
 TEST_F(Editor, SeismicCaseOpensAndResetsTheSeismicPage) {
     EXPECT_FALSE(editor.seismicPageShown());
     EXPECT_FALSE(editor.typeText(&D::khStandard, "0.2")) << "disabled in the normal case";
+    changes.clear();
     editor.choose(Choice::SeismicCase, 1);
     EXPECT_TRUE(editor.seismicPageShown());
     expectEnabled(d().kh, "0.12", "kh");
@@ -413,18 +415,53 @@ TEST_F(Editor, SoilCellCyclesBetweenSandAndClay) {
     EXPECT_EQ(soils(), before);
 }
 
-TEST_F(Editor, OneNotificationPerActionAndNoneForARefusedOne) {
+TEST_F(Editor, OneNotificationPerActionAndNoneForARefusedChoice) {
     editor.choose(Choice::BackfillShape, 1);  // reaction reaches hasSurcharge as well
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_TRUE(changes[0].has(EditorChange::Values));
     EXPECT_TRUE(changes[0].has(EditorChange::Picture));
     EXPECT_FALSE(changes[0].has(EditorChange::Visibility));
     changes.clear();
-    EXPECT_FALSE(editor.typeText(&D::keyWidth, "300")) << "the key field is disabled";
     editor.choose(Choice::OutputColour, 5);  // beyond the items
     EXPECT_TRUE(changes.empty());
-    EXPECT_EQ(d().keyWidth.text, "0");
     EXPECT_EQ(d().outputColour, 0);
+}
+
+// The window has already shown the typed text; without a notification it would keep
+// showing a value the record does not hold.
+TEST_F(Editor, ARefusedTextIsNotifiedSoTheWindowShowsTheRecordAgain) {
+    EXPECT_FALSE(editor.typeText(&D::keyWidth, "300")) << "the key field is disabled";
+    EXPECT_FALSE(editor.typeText(&D::khStandard, "0.2")) << "the seismic page is hidden";
+    ASSERT_EQ(changes.size(), 2u);
+    for (const auto& c : changes) EXPECT_EQ(c.flags, unsigned{EditorChange::Values});
+    EXPECT_EQ(d().keyWidth.text, "0");
+    EXPECT_EQ(d().khStandard.text, "0.0");
+}
+
+TEST_F(Editor, AllowableStressTableChoicesAreNotified) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        std::function<bool()> changed;
+    };
+    const auto& table = editor.allowableStressWindow();
+    const Case cases[] = {
+        {"design strength", [&] { editor.chooseDesignStrength(0); },
+         [&] { return table.designStrength() == 0 && table.texts().sigmaCa == "6"; }},
+        {"bar grade", [&] { editor.chooseBarGrade(0); },
+         [&] { return table.barGrade() == 0 && table.texts().sigmaSa == "160"; }},
+        {"load case", [&] { editor.chooseLoadCase(1); },
+         [&] { return table.loadCase() == 1 && table.texts().sigmaCa == "9"; }},
+        {"σsa", [&] { editor.typeSigmaSa("140"); }, [&] { return table.texts().sigmaSa == "140"; }},
+    };
+    for (const auto& c : cases) {
+        changes.clear();
+        c.act();
+        EXPECT_TRUE(c.changed()) << c.name;
+        ASSERT_EQ(changes.size(), 1u) << c.name;
+        EXPECT_TRUE(changes[0].has(EditorChange::AllowableStresses)) << c.name;
+        EXPECT_FALSE(changes[0].has(EditorChange::Values)) << c.name << ": the record is untouched";
+    }
 }
 
 TEST_F(Editor, CalculationStartAsksWithTheLoadCombination) {
