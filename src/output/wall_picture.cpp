@@ -110,10 +110,14 @@ private:
         }
     }
     double frontGroundY() const { return p_[3].y - 29; }
+    // Height on the stem's front face at x, below the crest.
+    double faceY(double x) const {
+        return p_[3].y - (p_[3].y - p_[4].y) * std::max(0.0, x - p_[3].x) / (p_[4].x - p_[3].x);
+    }
     // Top of the toe slab at x: the sloped part from the front end, then level.
     double toeTopY(double x) const {
-        if (x <= p_[1].x) return p_[0].y;
-        if (x >= p_[2].x) return p_[2].y;
+        if (x < p_[1].x) return p_[0].y;
+        if (x >= p_[2].x) return std::min(p_[2].y, faceY(x));
         return p_[1].y + (p_[2].y - p_[1].y) * (x - p_[1].x) / (p_[2].x - p_[1].x);
     }
 
@@ -122,8 +126,11 @@ private:
         fillColumns(
             c_, int(p_[5].x) + 1, int(width()), [this](double x) { return surfaceY(x); },
             [baseBottom](double) { return baseBottom; }, picture_colours::soil);
+        // The front soil reaches the stem's battered face at the ground level.
+        const double faceX =
+            p_[3].x + (p_[4].x - p_[3].x) * (p_[3].y - frontGroundY()) / (p_[3].y - p_[4].y);
         fillColumns(
-            c_, 0, int(p_[3].x), [this](double) { return frontGroundY(); },
+            c_, 0, int(std::ceil(faceX)), [this](double) { return frontGroundY(); },
             [this](double x) { return toeTopY(x); }, picture_colours::soil);
     }
 
@@ -192,9 +199,8 @@ private:
         struct Upright {
             double x, y0, y1;
         };
-        const Level levels[] = {{62, 121, 130},  {166, 110, 117}, {174, 60, 70}, {183, 60, 70},
-                                {44, 117, 130},  {157, 70, 110},  {197, 70, 117},
-                                {233, 70, 130}};
+        const Level levels[] = {{62, 121, 130}, {166, 110, 117}, {174, 60, 70},  {183, 60, 70},
+                                {44, 117, 130}, {157, 70, 110},  {197, 70, 117}, {233, 70, 130}};
         const Upright uprights[] = {{56, 64, 168},   {113, 156, 168}, {120, 48, 62},
                                     {129, 40, 62},   {107, 157, 168}, {70, 186, 236},
                                     {115, 186, 200}, {132, 186, 236}};
@@ -227,7 +233,9 @@ private:
         for (int k = 1; k <= 3; ++k)
             c_.line({centre - 40 + 8 * k, level + 3 * k}, {centre + 40 - 8 * k, level + 3 * k},
                     aqua);
-        c_.polyline({{centre - 4, level - 7}, {centre + 4, level - 7}, {centre, level - 1},
+        c_.polyline({{centre - 4, level - 7},
+                     {centre + 4, level - 7},
+                     {centre, level - 1},
                      {centre - 4, level - 7}},
                     aqua);
         carvedLine(c_, {centre + 44, level}, {centre + 44, baseBottom});

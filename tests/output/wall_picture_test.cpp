@@ -113,9 +113,8 @@ TEST(WallPicture, SurchargeModeByBackfillShapeZoneAndSnow) {
         d.hasSurcharge.on = c.surcharge;
         d.surchargeZone = c.zone;
         d.hasSnow.on = c.snow;
-        EXPECT_EQ(surchargeMode(d), c.mode)
-            << "shape " << c.shape << " surcharge " << c.surcharge << " zone " << c.zone
-            << " snow " << c.snow;
+        EXPECT_EQ(surchargeMode(d), c.mode) << "shape " << c.shape << " surcharge " << c.surcharge
+                                            << " zone " << c.zone << " snow " << c.snow;
     }
 }
 
@@ -189,9 +188,9 @@ TEST(WallPicture, OtherLoadsShowOneSymbolPerLoadChosen) {
         const char* name;
         Switch DesignConditions::*option;
     };
-    for (const Case c : {Case{"passive", &DesignConditions::hasPassive},
-                         Case{"wind", &DesignConditions::hasWind},
-                         Case{"collision", &DesignConditions::hasCollision}}) {
+    for (const Case c :
+         {Case{"passive", &DesignConditions::hasPassive}, Case{"wind", &DesignConditions::hasWind},
+          Case{"collision", &DesignConditions::hasCollision}}) {
         DesignConditions d = none;
         (d.*c.option).on = true;
         EXPECT_GT(draw(WallPicture::OtherLoads, d).polylines().size(), baseline) << c.name;
