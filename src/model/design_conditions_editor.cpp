@@ -403,8 +403,7 @@ void DesignConditionsEditor::recomputeKh() {
         d().kh.text = fixedDecimals(kh, 2);
         mark(EditorChange::Values);
     } catch (const ConversionError& e) {
-        dialogs_.message(MessageKind::Error,
-                         std::string(e.what()) + "\r設計震度 kh は変更していません。");
+        say(MessageKind::Error, std::string(e.what()) + "\r設計震度 kh は変更していません。");
     }
 }
 
@@ -456,20 +455,19 @@ void DesignConditionsEditor::calculateGroundPeriod() {
             const double H = textToNumber(layer.thickness, layerLabel(row, "層厚(m)"));
             const double N = textToNumber(layer.nValue, layerLabel(row, "N値"));
             if (H < 0 || N < 0) {
-                dialogs_.message(MessageKind::Error,
-                                 layerLabel(row, H < 0 ? "層厚(m)" : "N値") +
-                                     "：負の値では地盤の特性値を計算できません");
+                say(MessageKind::Error, layerLabel(row, H < 0 ? "層厚(m)" : "N値") +
+                                            "：負の値では地盤の特性値を計算できません");
                 return;
             }
             if (N != 0 && layer.soil != kSand && layer.soil != kClay) {
-                dialogs_.message(MessageKind::Error, layerLabel(row, "土質") + "：'" + layer.soil +
-                                                         "' は砂質土でも粘性土でもありません");
+                say(MessageKind::Error, layerLabel(row, "土質") + "：'" + layer.soil +
+                                            "' は砂質土でも粘性土でもありません");
                 return;
             }
             used.push_back({static_cast<float>(H), static_cast<float>(N), layer.soil == kClay});
         }
     } catch (const ConversionError& e) {
-        dialogs_.message(MessageKind::Error, e.what());
+        say(MessageKind::Error, e.what());
         return;
     }
     if (used.empty()) return;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/allowable_stresses.h"
@@ -178,11 +179,16 @@ private:
     class Batch {
     public:
         explicit Batch(DesignConditionsEditor& e) : e_(e) { ++e_.batchDepth_; }
+        // The window is refreshed first, so that a message box stands over the
+        // values it speaks about.
         ~Batch() {
-            if (--e_.batchDepth_ > 0 || e_.pending_ == 0) return;
+            if (--e_.batchDepth_ > 0) return;
             const EditorChange change{e_.pending_};
             e_.pending_ = 0;
-            if (e_.listener_) e_.listener_(change);
+            if (change.flags != 0 && e_.listener_) e_.listener_(change);
+            auto messages = std::move(e_.pendingMessages_);
+            e_.pendingMessages_.clear();
+            for (const auto& [kind, text] : messages) e_.dialogs_.message(kind, text);
         }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
@@ -195,6 +201,10 @@ private:
     bool hasShearKey() const { return conditions().hasShearKey == 1; }
     DesignConditions& d() { return state_.conditions; }
     void mark(unsigned flags) { pending_ |= flags; }
+    // A message of an action, shown once the window has been refreshed.
+    void say(MessageKind kind, std::string text) {
+        pendingMessages_.emplace_back(kind, std::move(text));
+    }
 
     void react(Choice c);
     void reactToOption(Option o);
@@ -210,6 +220,7 @@ private:
     std::vector<std::string> municipalities_;
     EditorListener listener_;
     unsigned pending_ = 0;
+    std::vector<std::pair<MessageKind, std::string>> pendingMessages_;
     int batchDepth_ = 0;
 };
 

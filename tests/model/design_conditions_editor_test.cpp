@@ -272,6 +272,21 @@ TEST_F(Editor, TextsThatAreNotNumbersLeaveTheCoefficientAndTellWhichField) {
     EXPECT_NE(dialogs.messages[1].text.find("設計震度 補正係数"), std::string::npos);
 }
 
+// A window refreshed after the box would show the refused text behind it.
+TEST_F(Editor, AMessageOfAnActionComesAfterTheWindowIsRefreshed) {
+    goSeismic();
+    std::vector<std::size_t> messagesSeenAtNotification;
+    editor.setListener([&](const EditorChange&) {
+        messagesSeenAtNotification.push_back(dialogs.messages.size());
+    });
+    editor.typeText(&D::khStandard, "abc");
+    editor.setGroundLayerCell(1, 1, "x");
+    editor.setGroundLayerCell(1, 3, "砂質土");
+    editor.calculateGroundPeriod();
+    EXPECT_EQ(messagesSeenAtNotification, (std::vector<std::size_t>{0, 1, 1, 1}));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
 TEST_F(Editor, RegionKeysListMunicipalitiesAndSetTheFactor) {
     goSeismic();
     editor.clickRegionInitial("ほ");
