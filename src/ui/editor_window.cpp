@@ -52,11 +52,8 @@ constexpr const char* kGroundPictureGroup = "■地盤定数説明図";
 }  // namespace
 
 EditorWindow::EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs,
-                           InputPaletteWindow& palette, EditorWindowHooks hooks, QWidget* parent)
-    : QWidget(parent, parent ? Qt::Tool : Qt::Window),
-      editor_(editor),
-      palette_(palette),
-      hooks_(std::move(hooks)) {
+                           EditorWindowHooks hooks, QWidget* parent)
+    : QWidget(parent, parent ? Qt::Tool : Qt::Window), editor_(editor), hooks_(std::move(hooks)) {
     if (!hooks_.guard)
         hooks_.guard = [&dialogs](const std::function<void()>& action) {
             try {
@@ -275,7 +272,7 @@ void EditorWindow::bindOption(const EditorControl& control, QFormLayout* form) {
 
 QWidget* EditorWindow::buildRebarTabs() {
     rebarTabs_ = new QTabWidget(rightPanel_);
-    for (const RebarTab& tab : rebarTabs()) {
+    for (const RebarTab& tab : marvoten::rebarTabs()) {
         auto* page = new QWidget;
         auto* pageLayout = new QVBoxLayout(page);
         auto* box = new QGroupBox(qs(kRebarGroupCaption), page);
@@ -330,7 +327,8 @@ QTableWidget* EditorWindow::fixedGrid(const FixedTable& table, int dataRows) {
         grid->setRowHeight(r, 20);
         for (int c = 0; c < columns; ++c) {
             const bool heading = r == 0 || c == 0;
-            const std::string text = r < static_cast<int>(table.rows.size()) ? table.rows[r][c] : "";
+            const std::string text =
+                r < static_cast<int>(table.rows.size()) ? table.rows[r][c] : "";
             auto* item = new QTableWidgetItem(qs(text));
             item->setFlags(Qt::ItemIsEnabled);
             if (heading) item->setBackground(qColourOf(displayRgb(clSilver)));
@@ -381,8 +379,8 @@ QWidget* EditorWindow::buildStandardValueTab() {
     layersLayout->setContentsMargins(0, 0, 0, 0);
     layersLayout->addWidget(layerGrid_);
     auto* tgRow = new QHBoxLayout;
-    tgRow->addWidget(addButton(qs(kGroundPeriodButton), layers,
-                               [this] { editor_.calculateGroundPeriod(); }));
+    tgRow->addWidget(
+        addButton(qs(kGroundPeriodButton), layers, [this] { editor_.calculateGroundPeriod(); }));
     groundPeriod_ = new QLabel(layers);
     groundPeriod_->setMinimumWidth(70);
     groundPeriod_->setFrameShape(QFrame::Panel);
@@ -401,9 +399,8 @@ QWidget* EditorWindow::buildRegionTab() {
     int i = 0;
     for (const auto& entry : regionInitials()) {
         const std::string initial = entry.initial;
-        QPushButton* b = addButton(qs(initial), page, [this, initial] {
-            editor_.clickRegionInitial(initial);
-        });
+        QPushButton* b =
+            addButton(qs(initial), page, [this, initial] { editor_.clickRegionInitial(initial); });
         b->setFixedSize(26, 24);
         initials->addWidget(b, i / 4, i % 4);
         ++i;
@@ -456,9 +453,10 @@ void EditorWindow::act(const std::function<void()>& action) {
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto it = fieldOfEdit_.find(static_cast<QLineEdit*>(watched));
-        if (it != fieldOfEdit_.end() && (editor_.conditions().*(it->second)).enabled) {
+        InputPaletteWindow* palette = hooks_.palette ? hooks_.palette() : nullptr;
+        if (palette && it != fieldOfEdit_.end() && (editor_.conditions().*(it->second)).enabled) {
             const auto field = it->second;
-            palette_.openFor(*it->first, [this, field](const std::string& text) {
+            palette->openFor(*it->first, [this, field](const std::string& text) {
                 act([&] { editor_.typeText(field, text); });
             });
         }
@@ -545,8 +543,8 @@ void EditorWindow::refreshSeismicTools() {
 void EditorWindow::refreshVisibility() {
     loadTabs_->setTabVisible(loadTabIndex(EditorPage::SeismicCoefficient),
                              editor_.seismicPageShown());
-    for (int i = 0; i < static_cast<int>(rebarTabs().size()); ++i)
-        if (rebarTabs()[i].member == RebarMember::Key)
+    for (int i = 0; i < static_cast<int>(marvoten::rebarTabs().size()); ++i)
+        if (marvoten::rebarTabs()[i].member == RebarMember::Key)
             rebarTabs_->setTabVisible(i, editor_.shearKeyTabShown());
 }
 
@@ -579,7 +577,7 @@ QComboBox* EditorWindow::suggestionList(NumberField DesignConditions::*field) co
 QComboBox* EditorWindow::choiceBox(Choice c) const {
     if (const auto it = choices_.find(c); it != choices_.end()) return it->second;
     for (const auto& r : rebars_)
-        if (rebarTabs()[&r - rebars_.data()].mode == c) return r.mode;
+        if (marvoten::rebarTabs()[&r - rebars_.data()].mode == c) return r.mode;
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 // widget is redrawn from its change notification. The window decides nothing.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +33,8 @@ struct EditorWindowHooks {
     // "許容応力度" and "地盤定数一覧表": the window to show at a screen position.
     std::function<void(QPoint)> showAllowableStresses;
     std::function<void(QPoint)> showSoilConstants;
+    // The input palette a click into a number field opens, or null while there is none.
+    std::function<InputPaletteWindow*()> palette;
     // Runs a user's action so that an unexpected error does not leave the slot; by
     // default the error is reported in a message box.
     std::function<void(const std::function<void()>&)> guard;
@@ -39,8 +42,8 @@ struct EditorWindowHooks {
 
 class EditorWindow : public QWidget {
 public:
-    EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs, InputPaletteWindow& palette,
-                 EditorWindowHooks hooks, QWidget* parent = nullptr);
+    EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs, EditorWindowHooks hooks,
+                 QWidget* parent = nullptr);
 
     // The controller's notification; redraws what its flags name.
     void followEditor(const EditorChange& change);
@@ -53,7 +56,7 @@ public:
     QComboBox* rebarPitchBox(RebarMember m) const;
     QComboBox* rebarDiameterBox(RebarMember m) const;
     QTabWidget& loadTabs() { return *loadTabs_; }
-    QTabWidget& rebarTabs() { return *rebarTabs_; }
+    QTabWidget& rebarTabWidget() { return *rebarTabs_; }
     QTabWidget& seismicTabs() { return *seismicTabs_; }
     QTabWidget& shapeTabs() { return *shapeTabs_; }
     QTableWidget& standardValueGrid() { return *standardGrid_; }
@@ -113,7 +116,6 @@ private:
     void refreshSeismicTools();
 
     DesignConditionsEditor& editor_;
-    InputPaletteWindow& palette_;
     EditorWindowHooks hooks_;
 
     std::vector<NumberBinding> numbers_;

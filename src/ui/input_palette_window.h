@@ -18,7 +18,7 @@ public:
     // A click into a number field: the palette moves under it and writes to it.
     void openFor(QWidget& field, InputPalette::Writer target);
 
-    const InputPalette& palette() const { return palette_; }
+    const InputPalette& state() const { return palette_; }
     QLineEdit& textBox() { return *textBox_; }
     // The pad key or right-hand button with this caption.
     QPushButton* button(const QString& caption) const;
