@@ -2,7 +2,7 @@ JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: deps configure build test asan run bench clean
+.PHONY: deps configure build test asan run bench clean screenshots
 
 deps:
 	bash scripts/install-deps.sh
@@ -33,3 +33,11 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Every editor page and the input palette as PNG files under out/screenshots/.
+screenshots:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARVOTEN_GUI=ON
+	cmake --build $(BUILD) -j $(JOBS) --target ui_tests
+	@mkdir -p out/screenshots
+	QT_QPA_PLATFORM=offscreen MARVOTEN_SCREENSHOTS=$(abspath out/screenshots) \
+	  $(BUILD)/tests/ui/ui_tests --gtest_filter='*Screenshots*'

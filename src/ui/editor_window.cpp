@@ -80,6 +80,8 @@ EditorWindow::EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs,
 void EditorWindow::build() {
     setWindowTitle(qs(editor_.caption()));
     auto* root = new QHBoxLayout(this);
+    // The window never shrinks below what its pages need, the seismic page included.
+    root->setSizeConstraint(QLayout::SetMinimumSize);
     root->addWidget(buildPanel(EditorPage::SoilPanel), 0, Qt::AlignTop);
 
     auto* loads = new QGroupBox(qs("４．荷重"), this);
@@ -258,7 +260,11 @@ void EditorWindow::bindChoice(const EditorControl& control, QFormLayout* form) {
     connect(box, &QComboBox::activated, this,
             [this, c](int item) { act([&] { editor_.choose(c, item); }); });
     choices_[c] = box;
-    form->addRow(qs(control.caption), box);
+    // A choice that is its group's only content is not captioned twice.
+    if (std::string(control.caption) == control.group)
+        form->addRow(box);
+    else
+        form->addRow(qs(control.caption), box);
 }
 
 void EditorWindow::bindOption(const EditorControl& control, QFormLayout* form) {
@@ -347,6 +353,9 @@ QWidget* EditorWindow::buildStandardValueTab() {
         auto* box = new QGroupBox(qs(caption), page);
         auto* l = new QVBoxLayout(box);
         l->addWidget(w);
+        // Room for the whole caption as well as for the grid.
+        box->setMinimumWidth(std::max(box->minimumSizeHint().width(),
+                                      box->fontMetrics().horizontalAdvance(qs(caption)) + 24));
         return box;
     };
     standardGrid_ = fixedGrid(standardValueTable(), 2);
@@ -382,7 +391,7 @@ QWidget* EditorWindow::buildStandardValueTab() {
     tgRow->addWidget(
         addButton(qs(kGroundPeriodButton), layers, [this] { editor_.calculateGroundPeriod(); }));
     groundPeriod_ = new QLabel(layers);
-    groundPeriod_->setMinimumWidth(70);
+    groundPeriod_->setFixedSize(80, 24);
     groundPeriod_->setFrameShape(QFrame::Panel);
     groundPeriod_->setFrameShadow(QFrame::Sunken);
     tgRow->addWidget(groundPeriod_);

@@ -272,6 +272,41 @@ TEST_F(Editor, TextsThatAreNotNumbersLeaveTheCoefficientAndTellWhichField) {
     EXPECT_NE(dialogs.messages[1].text.find("設計震度 補正係数"), std::string::npos);
 }
 
+// The wall pictures show only the shear key, the backfill surface, the surcharge and
+// snow and the other loads; every other action leaves them as they are.
+TEST_F(Editor, ThePicturesAreRedrawnOnExactlyTheChoicesTheyShow) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        bool redraws;
+    };
+    const Case cases[] = {
+        {"shear key", [&] { editor.choose(Choice::HasShearKey, 1); }, true},
+        {"backfill shape", [&] { editor.choose(Choice::BackfillShape, 2); }, true},
+        {"surcharge zone", [&] { editor.choose(Choice::SurchargeZone, 1); }, true},
+        {"surcharge", [&] { editor.setOption(Option::HasSurcharge, false); }, true},
+        {"snow", [&] { editor.setOption(Option::HasSnow, true); }, true},
+        {"passive", [&] { editor.setOption(Option::HasPassive, false); }, true},
+        {"water", [&] { editor.setOption(Option::HasWater, true); }, true},
+        {"wind", [&] { editor.setOption(Option::HasWind, true); }, true},
+        {"collision", [&] { editor.setOption(Option::HasCollision, true); }, true},
+        {"slab buoyancy", [&] { editor.setOption(Option::BuoyancyInSlab, false); }, false},
+        {"Zc", [&] { editor.setOption(Option::ConsiderZc, true); }, false},
+        {"soil type", [&] { editor.choose(Choice::BackfillSoilType, 2); }, false},
+        {"body kind", [&] { editor.choose(Choice::BodyKind, 1); }, false},
+        {"seismic case", [&] { editor.choose(Choice::SeismicCase, 1); }, false},
+        {"overturning", [&] { editor.choose(Choice::OverturningMethod, 1); }, false},
+        {"stem bars", [&] { editor.choose(Choice::StemRebarMode, 3); }, false},
+        {"toe width", [&] { editor.typeText(&D::toeWidth, "3600"); }, false},
+    };
+    for (const auto& c : cases) {
+        changes.clear();
+        c.act();
+        ASSERT_EQ(changes.size(), 1u) << c.name;
+        EXPECT_EQ(changes[0].has(EditorChange::Picture), c.redraws) << c.name;
+    }
+}
+
 // A window refreshed after the box would show the refused text behind it.
 TEST_F(Editor, AMessageOfAnActionComesAfterTheWindowIsRefreshed) {
     goSeismic();
