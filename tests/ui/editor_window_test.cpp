@@ -208,6 +208,23 @@ TEST_F(EditorWindowTest, SeismicCaseShowsTheSeismicPageAndWhitensItsTools) {
     EXPECT_EQ(window().regionKeyList().count(), 0) << "the region lists are emptied";
 }
 
+// On the way from "0.12" to "0.15" the field holds "" and "0."; kh is computed from
+// the field only when editing finishes, so those texts raise no message.
+TEST_F(EditorWindowTest, TheStandardValueCommitsWhenEditingFinishes) {
+    pick(window().choiceBox(Choice::SeismicCase), 1);
+    QLineEdit* kh0 = window().numberEdit(&D::khStandard);
+    showPageOf(kh0);
+    kh0->setFocus();
+    kh0->selectAll();
+    QTest::keyClick(kh0, Qt::Key_Backspace);
+    QTest::keyClicks(kh0, "0.15");
+    EXPECT_TRUE(desktop.dialogs.messages.empty());
+    EXPECT_EQ(d().khStandard.text, "0.12") << "not yet committed";
+    QTest::keyClick(kh0, Qt::Key_Return);
+    EXPECT_TRUE(desktop.dialogs.messages.empty());
+    EXPECT_EQ(textOf(&D::kh), qs("0.15"));
+}
+
 TEST_F(EditorWindowTest, StandardValueCellSetsTheStandardValueAndTheCoefficient) {
     pick(window().choiceBox(Choice::SeismicCase), 1);
     QTableWidget& grid = window().standardValueGrid();
