@@ -41,9 +41,11 @@ run: configure
 # Pictures of the main window and of every results page and sub-tab after a
 # start-value run, drawn offscreen.
 screenshots: configure
-	cmake --build $(BUILD) -j $(JOBS) --target marvoten-probe
+	cmake --build $(BUILD) -j $(JOBS) --target marvoten-probe ui_tests
 	rm -rf out/screenshots
 	QT_QPA_PLATFORM=offscreen $(abspath $(BUILD))/src/app/marvoten-probe screenshots out/screenshots
+	QT_QPA_PLATFORM=offscreen MARVOTEN_SCREENSHOTS=$(abspath out/screenshots) \
+	  $(BUILD)/tests/ui/ui_tests --gtest_filter='*Screenshot*'
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench
@@ -51,3 +53,5 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Every editor page and the input palette as PNG files under out/screenshots/.

@@ -43,39 +43,6 @@ constexpr const char* kStandardKh[2][3] = {{"0.12", "0.15", "0.18"}, {"0.16", "0
 constexpr const char* kSand = "砂質土";
 constexpr const char* kClay = "粘性土";
 
-const std::vector<std::string>& choiceItems(Choice c) {
-    switch (c) {
-        case Choice::BackfillSoilType:
-            return items::backfillSoilType;
-        case Choice::WallFrictionRatio:
-            return items::wallFrictionRatio;
-        case Choice::BodyKind:
-            return items::bodyKind;
-        case Choice::HasShearKey:
-            return items::hasShearKey;
-        case Choice::BackfillShape:
-            return items::backfillShape;
-        case Choice::SurchargeZone:
-            return items::surchargeZone;
-        case Choice::LoadOnVirtualBack:
-            return items::loadOnVirtualBack;
-        case Choice::SurchargeTreatment:
-            return items::surchargeTreatment;
-        case Choice::StemPressureMethod:
-            return items::stemPressureMethod;
-        case Choice::SeismicCase:
-            return items::seismicCase;
-        case Choice::SeismicLoadSet:
-            return items::seismicLoadSet;
-        case Choice::OutputColour:
-            return items::outputColour;
-        case Choice::OverturningMethod:
-            return items::overturningMethod;
-        default:
-            return items::rebarMode;
-    }
-}
-
 std::optional<RebarMember> rebarMemberOf(Choice c) {
     switch (c) {
         case Choice::StemRebarMode:
@@ -121,6 +88,39 @@ std::string calculationStartQuestion(const DesignConditions& d) {
            "\r"
            "7.[衝突荷重]=" +
            present(d.hasCollision.on);
+}
+
+const std::vector<std::string>& choiceItems(Choice c) {
+    switch (c) {
+        case Choice::BackfillSoilType:
+            return items::backfillSoilType;
+        case Choice::WallFrictionRatio:
+            return items::wallFrictionRatio;
+        case Choice::BodyKind:
+            return items::bodyKind;
+        case Choice::HasShearKey:
+            return items::hasShearKey;
+        case Choice::BackfillShape:
+            return items::backfillShape;
+        case Choice::SurchargeZone:
+            return items::surchargeZone;
+        case Choice::LoadOnVirtualBack:
+            return items::loadOnVirtualBack;
+        case Choice::SurchargeTreatment:
+            return items::surchargeTreatment;
+        case Choice::StemPressureMethod:
+            return items::stemPressureMethod;
+        case Choice::SeismicCase:
+            return items::seismicCase;
+        case Choice::SeismicLoadSet:
+            return items::seismicLoadSet;
+        case Choice::OutputColour:
+            return items::outputColour;
+        case Choice::OverturningMethod:
+            return items::overturningMethod;
+        default:
+            return items::rebarMode;
+    }
 }
 
 int choiceItemCount(Choice c) {
@@ -199,9 +199,6 @@ RebarChoice& rebarChoice(DesignConditions& d, RebarMember m) {
 
 DesignConditionsEditor::DesignConditionsEditor(Dialogs& dialogs) : dialogs_(dialogs) {}
 
-// A choice the window does not offer at the moment: the virtual back face and the
-// heel slab are never shown, the seismic load set is disabled in the normal case
-// and the key's bars are shown only with a key.
 bool DesignConditionsEditor::choiceOffered(Choice c) const {
     switch (c) {
         case Choice::LoadOnVirtualBack:
@@ -367,10 +364,10 @@ void DesignConditionsEditor::reactToOption(Option o) {
 bool DesignConditionsEditor::typeText(NumberField DesignConditions::*field, std::string text) {
     const bool seismicField =
         field == &D::kh || field == &D::khStandard || field == &D::regionFactor;
-    if (!(d().*field).enabled || (seismicField && !seismicPageShown())) return false;
     Batch batch(*this);
-    (d().*field).text = std::move(text);
     mark(EditorChange::Values);
+    if (!(d().*field).enabled || (seismicField && !seismicPageShown())) return false;
+    (d().*field).text = std::move(text);
     if (field == &D::khStandard || field == &D::regionFactor) recomputeKh();
     return true;
 }
@@ -406,8 +403,7 @@ void DesignConditionsEditor::recomputeKh() {
         d().kh.text = fixedDecimals(kh, 2);
         mark(EditorChange::Values);
     } catch (const ConversionError& e) {
-        dialogs_.message(MessageKind::Error,
-                         std::string(e.what()) + "\r設計震度 kh は変更していません。");
+        say(MessageKind::Error, std::string(e.what()) + "\r設計震度 kh は変更していません。");
     }
 }
 
@@ -459,20 +455,19 @@ void DesignConditionsEditor::calculateGroundPeriod() {
             const double H = textToNumber(layer.thickness, layerLabel(row, "層厚(m)"));
             const double N = textToNumber(layer.nValue, layerLabel(row, "N値"));
             if (H < 0 || N < 0) {
-                dialogs_.message(MessageKind::Error,
-                                 layerLabel(row, H < 0 ? "層厚(m)" : "N値") +
-                                     "：負の値では地盤の特性値を計算できません");
+                say(MessageKind::Error, layerLabel(row, H < 0 ? "層厚(m)" : "N値") +
+                                            "：負の値では地盤の特性値を計算できません");
                 return;
             }
             if (N != 0 && layer.soil != kSand && layer.soil != kClay) {
-                dialogs_.message(MessageKind::Error, layerLabel(row, "土質") + "：'" + layer.soil +
-                                                         "' は砂質土でも粘性土でもありません");
+                say(MessageKind::Error, layerLabel(row, "土質") + "：'" + layer.soil +
+                                            "' は砂質土でも粘性土でもありません");
                 return;
             }
             used.push_back({static_cast<float>(H), static_cast<float>(N), layer.soil == kClay});
         }
     } catch (const ConversionError& e) {
-        dialogs_.message(MessageKind::Error, e.what());
+        say(MessageKind::Error, e.what());
         return;
     }
     if (used.empty()) return;
@@ -542,6 +537,30 @@ bool DesignConditionsEditor::validate() {
 
 void DesignConditionsEditor::explainWallFriction() {
     dialogs_.message(MessageKind::Information, wallFrictionNote);
+}
+
+void DesignConditionsEditor::chooseDesignStrength(int item) {
+    Batch batch(*this);
+    allowable_.chooseDesignStrength(item);
+    mark(EditorChange::AllowableStresses);
+}
+
+void DesignConditionsEditor::chooseBarGrade(int item) {
+    Batch batch(*this);
+    allowable_.chooseBarGrade(item);
+    mark(EditorChange::AllowableStresses);
+}
+
+void DesignConditionsEditor::chooseLoadCase(int item) {
+    Batch batch(*this);
+    allowable_.chooseLoadCase(item);
+    mark(EditorChange::AllowableStresses);
+}
+
+void DesignConditionsEditor::typeSigmaSa(std::string text) {
+    Batch batch(*this);
+    allowable_.typeSigmaSa(std::move(text));
+    mark(EditorChange::AllowableStresses);
 }
 
 void DesignConditionsEditor::showAllowableStresses() {

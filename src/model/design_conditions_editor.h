@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/allowable_stresses.h"
@@ -73,7 +74,9 @@ std::string calculationStartQuestion(const DesignConditions& d);
 // The note of the button "δ説明", lines separated by CR.
 extern const std::string wallFrictionNote;
 
-// Item count of a choice and its index in the record.
+// Item texts of a choice in the order the editor shows them, their count, and the
+// chosen index in the record.
+const std::vector<std::string>& choiceItems(Choice c);
 int choiceItemCount(Choice c);
 int& choiceIndex(DesignConditions& d, Choice c);
 int choiceIndex(const DesignConditions& d, Choice c);
@@ -98,7 +101,9 @@ public:
     // Clicking an option switch into the given state.
     void setOption(Option o, bool on);
     // Typing into a number field; refused (false) while the field is disabled or its
-    // page is hidden. A new standard value or regional factor recomputes kh.
+    // page is hidden, and the refusal is notified as a value change so that the window
+    // shows the record's text again. A new standard value or regional factor
+    // recomputes kh.
     bool typeText(NumberField DesignConditions::*field, std::string text);
     // Picking a pitch or diameter item of a rebar choice while its list is enabled.
     void chooseRebarPitch(RebarMember m, int item);
@@ -129,9 +134,19 @@ public:
     // The allowable-stress table ("許容応力度"); its choice clicks go to the object.
     AllowableStressWindow& allowableStressWindow() { return allowable_; }
     const AllowableStressWindow& allowableStressWindow() const { return allowable_; }
+    // The table's own clicks, notified as AllowableStresses.
+    void chooseDesignStrength(int item);
+    void chooseBarGrade(int item);
+    void chooseLoadCase(int item);
+    void typeSigmaSa(std::string text);
     void showAllowableStresses();
     void transferAllowableStresses();  // "設計条件に転記"
     void cancelAllowableStresses();    // "取　消"
+
+    // Whether the window offers a choice at the moment: the virtual back face and the
+    // heel's bars never, the seismic load set only in the seismic case, the key's bars
+    // only with a key.
+    bool choiceOffered(Choice c) const;
 
     // --- visibility that follows the design ----------------------------------------
     bool shearKeyTabShown() const { return hasShearKey(); }
@@ -174,11 +189,16 @@ private:
     class Batch {
     public:
         explicit Batch(DesignConditionsEditor& e) : e_(e) { ++e_.batchDepth_; }
+        // The window is refreshed first, so that a message box stands over the
+        // values it speaks about.
         ~Batch() {
-            if (--e_.batchDepth_ > 0 || e_.pending_ == 0) return;
+            if (--e_.batchDepth_ > 0) return;
             const EditorChange change{e_.pending_};
             e_.pending_ = 0;
-            if (e_.listener_) e_.listener_(change);
+            if (change.flags != 0 && e_.listener_) e_.listener_(change);
+            auto messages = std::move(e_.pendingMessages_);
+            e_.pendingMessages_.clear();
+            for (const auto& [kind, text] : messages) e_.dialogs_.message(kind, text);
         }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
@@ -189,9 +209,12 @@ private:
     friend class DesignFileReader;
 
     bool hasShearKey() const { return conditions().hasShearKey == 1; }
-    bool choiceOffered(Choice c) const;
     DesignConditions& d() { return state_.conditions; }
     void mark(unsigned flags) { pending_ |= flags; }
+    // A message of an action, shown once the window has been refreshed.
+    void say(MessageKind kind, std::string text) {
+        pendingMessages_.emplace_back(kind, std::move(text));
+    }
 
     void react(Choice c);
     void reactToOption(Option o);
@@ -207,6 +230,7 @@ private:
     std::vector<std::string> municipalities_;
     EditorListener listener_;
     unsigned pending_ = 0;
+    std::vector<std::pair<MessageKind, std::string>> pendingMessages_;
     int batchDepth_ = 0;
 };
 

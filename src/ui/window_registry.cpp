@@ -2,16 +2,17 @@
 
 #include "ui/about_box.h"
 #include "ui/desktop.h"
-#include "ui/editor_placeholder.h"
+#include "ui/editor_shell.h"
 #include "ui/results_window.h"
 
 namespace marvoten {
 
 void registerWindows(WindowRegistry& registry) {
     registry.add(WindowId::Results, [](Desktop& d) { return std::make_unique<ResultsWindow>(d); });
-    registry.add(WindowId::Editor, [](Desktop& d) {
-        return std::make_unique<EditorPlaceholder>(d, &d.mainWindow());
-    });
+    registry.add(WindowId::Editor,
+                 [](Desktop& d) { return std::make_unique<EditorShell>(d, &d.mainWindow()); });
+    registry.add(WindowId::InputPalette,
+                 [](Desktop& d) { return std::make_unique<InputPaletteShell>(&d.mainWindow()); });
     registry.add(WindowId::About,
                  [](Desktop& d) { return std::make_unique<AboutBox>(&d.mainWindow()); });
 }

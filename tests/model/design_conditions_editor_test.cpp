@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
 
 #include "model/region_factors.h"
@@ -167,6 +168,7 @@ TEST_F(Editor, BackfillShapeAndTheSurchargeOnTheLevelPartOnly) {
 TEST_F(Editor, SeismicCaseOpensAndResetsTheSeismicPage) {
     EXPECT_FALSE(editor.seismicPageShown());
     EXPECT_FALSE(editor.typeText(&D::khStandard, "0.2")) << "disabled in the normal case";
+    changes.clear();
     editor.choose(Choice::SeismicCase, 1);
     EXPECT_TRUE(editor.seismicPageShown());
     expectEnabled(d().kh, "0.12", "kh");
@@ -268,6 +270,56 @@ TEST_F(Editor, TextsThatAreNotNumbersLeaveTheCoefficientAndTellWhichField) {
     EXPECT_EQ(d().kh.text, "0.10");
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_NE(dialogs.messages[1].text.find("設計震度 補正係数"), std::string::npos);
+}
+
+// The wall pictures show only the shear key, the backfill surface, the surcharge and
+// snow and the other loads; every other action leaves them as they are.
+TEST_F(Editor, ThePicturesAreRedrawnOnExactlyTheChoicesTheyShow) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        bool redraws;
+    };
+    const Case cases[] = {
+        {"shear key", [&] { editor.choose(Choice::HasShearKey, 1); }, true},
+        {"backfill shape", [&] { editor.choose(Choice::BackfillShape, 2); }, true},
+        {"surcharge zone", [&] { editor.choose(Choice::SurchargeZone, 1); }, true},
+        {"surcharge", [&] { editor.setOption(Option::HasSurcharge, false); }, true},
+        {"snow", [&] { editor.setOption(Option::HasSnow, true); }, true},
+        {"passive", [&] { editor.setOption(Option::HasPassive, false); }, true},
+        {"water", [&] { editor.setOption(Option::HasWater, true); }, true},
+        {"wind", [&] { editor.setOption(Option::HasWind, true); }, true},
+        {"collision", [&] { editor.setOption(Option::HasCollision, true); }, true},
+        {"slab buoyancy", [&] { editor.setOption(Option::BuoyancyInSlab, false); }, false},
+        {"Zc", [&] { editor.setOption(Option::ConsiderZc, true); }, false},
+        {"soil type", [&] { editor.choose(Choice::BackfillSoilType, 2); }, false},
+        {"body kind", [&] { editor.choose(Choice::BodyKind, 1); }, false},
+        {"seismic case", [&] { editor.choose(Choice::SeismicCase, 1); }, false},
+        {"overturning", [&] { editor.choose(Choice::OverturningMethod, 1); }, false},
+        {"stem bars", [&] { editor.choose(Choice::StemRebarMode, 3); }, false},
+        {"toe width", [&] { editor.typeText(&D::toeWidth, "3600"); }, false},
+    };
+    for (const auto& c : cases) {
+        changes.clear();
+        c.act();
+        ASSERT_EQ(changes.size(), 1u) << c.name;
+        EXPECT_EQ(changes[0].has(EditorChange::Picture), c.redraws) << c.name;
+    }
+}
+
+// A window refreshed after the box would show the refused text behind it.
+TEST_F(Editor, AMessageOfAnActionComesAfterTheWindowIsRefreshed) {
+    goSeismic();
+    std::vector<std::size_t> messagesSeenAtNotification;
+    editor.setListener([&](const EditorChange&) {
+        messagesSeenAtNotification.push_back(dialogs.messages.size());
+    });
+    editor.typeText(&D::khStandard, "abc");
+    editor.setGroundLayerCell(1, 1, "x");
+    editor.setGroundLayerCell(1, 3, "砂質土");
+    editor.calculateGroundPeriod();
+    EXPECT_EQ(messagesSeenAtNotification, (std::vector<std::size_t>{0, 1, 1, 1}));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(Editor, RegionKeysListMunicipalitiesAndSetTheFactor) {
@@ -413,18 +465,53 @@ TEST_F(Editor, SoilCellCyclesBetweenSandAndClay) {
     EXPECT_EQ(soils(), before);
 }
 
-TEST_F(Editor, OneNotificationPerActionAndNoneForARefusedOne) {
+TEST_F(Editor, OneNotificationPerActionAndNoneForARefusedChoice) {
     editor.choose(Choice::BackfillShape, 1);  // reaction reaches hasSurcharge as well
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_TRUE(changes[0].has(EditorChange::Values));
     EXPECT_TRUE(changes[0].has(EditorChange::Picture));
     EXPECT_FALSE(changes[0].has(EditorChange::Visibility));
     changes.clear();
-    EXPECT_FALSE(editor.typeText(&D::keyWidth, "300")) << "the key field is disabled";
     editor.choose(Choice::OutputColour, 5);  // beyond the items
     EXPECT_TRUE(changes.empty());
-    EXPECT_EQ(d().keyWidth.text, "0");
     EXPECT_EQ(d().outputColour, 0);
+}
+
+// The window has already shown the typed text; without a notification it would keep
+// showing a value the record does not hold.
+TEST_F(Editor, ARefusedTextIsNotifiedSoTheWindowShowsTheRecordAgain) {
+    EXPECT_FALSE(editor.typeText(&D::keyWidth, "300")) << "the key field is disabled";
+    EXPECT_FALSE(editor.typeText(&D::khStandard, "0.2")) << "the seismic page is hidden";
+    ASSERT_EQ(changes.size(), 2u);
+    for (const auto& c : changes) EXPECT_EQ(c.flags, unsigned{EditorChange::Values});
+    EXPECT_EQ(d().keyWidth.text, "0");
+    EXPECT_EQ(d().khStandard.text, "0.0");
+}
+
+TEST_F(Editor, AllowableStressTableChoicesAreNotified) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        std::function<bool()> changed;
+    };
+    const auto& table = editor.allowableStressWindow();
+    const Case cases[] = {
+        {"design strength", [&] { editor.chooseDesignStrength(0); },
+         [&] { return table.designStrength() == 0 && table.texts().sigmaCa == "6"; }},
+        {"bar grade", [&] { editor.chooseBarGrade(0); },
+         [&] { return table.barGrade() == 0 && table.texts().sigmaSa == "160"; }},
+        {"load case", [&] { editor.chooseLoadCase(1); },
+         [&] { return table.loadCase() == 1 && table.texts().sigmaCa == "9"; }},
+        {"σsa", [&] { editor.typeSigmaSa("140"); }, [&] { return table.texts().sigmaSa == "140"; }},
+    };
+    for (const auto& c : cases) {
+        changes.clear();
+        c.act();
+        EXPECT_TRUE(c.changed()) << c.name;
+        ASSERT_EQ(changes.size(), 1u) << c.name;
+        EXPECT_TRUE(changes[0].has(EditorChange::AllowableStresses)) << c.name;
+        EXPECT_FALSE(changes[0].has(EditorChange::Values)) << c.name << ": the record is untouched";
+    }
 }
 
 TEST_F(Editor, CalculationStartAsksWithTheLoadCombination) {
