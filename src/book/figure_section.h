@@ -88,6 +88,7 @@ struct FigureAxis {
     double minimum = 0;
     double maximum = 0;
     bool inverted = false;        // values run downwards (vertical axis)
+    bool logarithmic = false;     // base-10 scale; decades evenly spaced (vertical axis)
     std::string valueFormat;      // formatValue template of the value labels; empty: renderer's own
     int minimumLabelSpacing = 0;  // pixels between value labels; 0: renderer's own
 
