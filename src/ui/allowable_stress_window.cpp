@@ -36,7 +36,7 @@ QGroupBox* radioGroup(const char* caption, const std::vector<std::string>& items
                       QButtonGroup& buttons, QWidget* parent) {
     auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
     auto* layout = new QGridLayout(box);
-    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setContentsMargins(4, 0, 4, 1);
     layout->setVerticalSpacing(0);
     for (std::size_t i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(qs(items[i]), box);
@@ -56,33 +56,50 @@ AllowableStressView::AllowableStressView(DesignConditionsEditor& editor, QWidget
     : editor_(editor),
       dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     dialog_.setWindowTitle(QStringLiteral("許容応力度"));
+    // Eleven groups and fields in a client area of 360 × 245: a compact face and
+    // group boxes with their captions in the margin.
+    QFont compact = dialog_.font();
+    compact.setPixelSize(11);
+    dialog_.setFont(compact);
+    dialog_.setStyleSheet(
+        QStringLiteral("QGroupBox { margin-top: 12px; padding-top: 0px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 4px; padding: 0px; }"
+                       "QLineEdit { padding: 0px; }"));
     auto* outer = new QVBoxLayout(&dialog_);
-    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setContentsMargins(3, 2, 3, 3);
+    outer->setSpacing(2);
     auto* conditions = new QGroupBox(QStringLiteral("設計条件"), &dialog_);
     outer->addWidget(conditions);
     auto* grid = new QGridLayout(conditions);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->addWidget(
-        radioGroup("設計基準強度(σck)", items::designStrength, 2, designStrength_, conditions), 0,
-        0);
+    grid->setContentsMargins(3, 0, 3, 2);
+    grid->setSpacing(2);
+    // σck, the structure and the bar grade side by side, the load case below them.
+    auto* choices = new QHBoxLayout;
+    choices->setSpacing(3);
+    choices->addWidget(
+        radioGroup("設計基準強度(σck)", items::designStrength, 2, designStrength_, conditions));
     auto* structure = radioGroup("構造", items::concreteStructure, 1, structure_, conditions);
     structure->setEnabled(false);  // always reinforced concrete
     structure_.button(1)->setChecked(true);
-    grid->addWidget(structure, 0, 1);
-    grid->addWidget(radioGroup("鉄筋の種類", items::barGrade, 1, barGrade_, conditions), 1, 1);
-    grid->addWidget(radioGroup("地震", items::allowableLoadCase, 2, loadCase_, conditions), 1, 0);
+    choices->addWidget(structure);
+    choices->addWidget(radioGroup("鉄筋の種類", items::barGrade, 1, barGrade_, conditions));
+    grid->addLayout(choices, 0, 0, 1, 2);
+    auto* loadCase = radioGroup("地震", items::allowableLoadCase, 2, loadCase_, conditions);
+    grid->addWidget(loadCase, 1, 0);
+    grid->setColumnStretch(1, 1);
 
     auto* concrete = new QGroupBox(QStringLiteral("ｺﾝｸﾘｰﾄ（N/mm2）"), conditions);
     auto* concreteLayout = new QGridLayout(concrete);
-    concreteLayout->setContentsMargins(4, 0, 4, 0);
-    concreteLayout->setVerticalSpacing(1);
     auto* bars = new QGroupBox(QStringLiteral("鉄筋（N/mm2）"), conditions);
     auto* barsLayout = new QGridLayout(bars);
-    barsLayout->setContentsMargins(4, 0, 4, 0);
+    for (QGridLayout* l : {concreteLayout, barsLayout}) {
+        l->setContentsMargins(4, 0, 4, 2);
+        l->setVerticalSpacing(1);
+    }
     auto* clicks = new FieldClicks(*this);
     for (int i = 0; i < 5; ++i) {
-        auto* field = new QLineEdit(conditions);
-        field->setFixedWidth(60);
+        auto* field = new QLineEdit(i < 4 ? concrete : bars);
+        field->setFixedSize(60, 18);
         field->setReadOnly(i < 4);  // only σsa may be typed
         field->installEventFilter(clicks);
         fields_[static_cast<std::size_t>(i)] = field;
@@ -91,16 +108,23 @@ AllowableStressView::AllowableStressView(DesignConditionsEditor& editor, QWidget
         layout->addWidget(new QLabel(QString::fromUtf8(fieldCaptions[i])), row, 0);
         layout->addWidget(field, row, 1);
     }
-    grid->addWidget(concrete, 2, 0, 1, 2);
-    grid->addWidget(bars, 3, 0, 1, 2);
+    for (QGridLayout* l : {concreteLayout, barsLayout}) l->setColumnStretch(2, 1);
 
-    auto* buttons = new QHBoxLayout;
+    // The stress fields with the two buttons beside them.
+    auto* bottom = new QHBoxLayout;
+    auto* stressGroups = new QVBoxLayout;
+    stressGroups->setSpacing(0);
+    stressGroups->addWidget(concrete);
+    stressGroups->addWidget(bars);
+    bottom->addLayout(stressGroups, 1);
+    auto* buttons = new QVBoxLayout;
     buttons->addStretch();
     cancel_ = new QPushButton(QStringLiteral("取　消"), &dialog_);
     transfer_ = new QPushButton(QStringLiteral("設計条件に転記"), &dialog_);
     buttons->addWidget(cancel_);
     buttons->addWidget(transfer_);
-    outer->addLayout(buttons);
+    bottom->addLayout(buttons);
+    grid->addLayout(bottom, 2, 0, 1, 2);
 
     AllowableStressWindow& table = editor_.allowableStressWindow();
     QObject::connect(&designStrength_, &QButtonGroup::idClicked, [this, &table](int i) {

@@ -8,16 +8,28 @@
 
 namespace marvoten {
 
+void setUpReferenceGrid(QTableWidget& grid) {
+    grid.horizontalHeader()->hide();
+    grid.verticalHeader()->hide();
+    grid.verticalHeader()->setMinimumSectionSize(1);
+    // The guideline's texts in the narrow columns of the printed tables: a compact
+    // face, no padding, and a long text cut rather than shortened to "…".
+    QFont compact = grid.font();
+    compact.setPixelSize(11);
+    grid.setFont(compact);
+    grid.setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px; }"));
+    grid.setTextElideMode(Qt::ElideNone);
+    grid.setWordWrap(false);
+    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid.setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid.setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
 void setUpSectionGrid(QTableWidget& grid, const TableSection& table, int fixedRows,
                       int fixedColumns) {
     grid.setColumnCount(table.columnCount());
     grid.setRowCount(table.rowCount());
-    grid.horizontalHeader()->hide();
-    grid.verticalHeader()->hide();
-    grid.verticalHeader()->setMinimumSectionSize(1);
-    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid.setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid.setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpReferenceGrid(grid);
     for (int c = 0; c < table.columnCount(); ++c) grid.setColumnWidth(c, table.columnWidth(c));
     for (int r = 0; r < table.rowCount(); ++r) grid.setRowHeight(r, table.rowHeight());
     for (int r = 0; r < table.rowCount(); ++r)

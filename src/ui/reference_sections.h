@@ -9,6 +9,8 @@
 
 namespace marvoten {
 
+// A read-only grid without headers, one row selectable, in a compact face.
+void setUpReferenceGrid(QTableWidget& grid);
 // A grid of the section's size, widths and row height; the header row and label
 // column are the grid's first row and column, drawn silver like fixed cells.
 void setUpSectionGrid(QTableWidget& grid, const TableSection& table, int fixedRows = 1,

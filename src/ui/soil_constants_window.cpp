@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/reference_sections.h"
+
 namespace marvoten {
 namespace {
 
@@ -20,12 +22,7 @@ QTableWidget* textGrid(const TextGrid& texts, const std::vector<int>& widths, bo
                        const char* hint, QWidget* parent) {
     auto* grid =
         new QTableWidget(static_cast<int>(texts.size()), static_cast<int>(widths.size()), parent);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpReferenceGrid(*grid);
     grid->horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive
                                                              : QHeaderView::Fixed);
     int width = 4, height = 4;
