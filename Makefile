@@ -2,7 +2,7 @@ JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: deps configure build test asan run bench clean
+.PHONY: deps configure build test asan run bench screenshots clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -27,6 +27,12 @@ run: build
 	$(abspath $(BUILD))/src/app/marvoten-cli run --default --out out/
 	@echo "written to out/:"
 	@find out -maxdepth 1 -type f -newer out/.run-started -printf '  %f\n' | sort
+
+# The desktop tests write the windows they open, drawn offscreen, as PNG files.
+screenshots: build
+	@mkdir -p out/screenshots
+	QT_QPA_PLATFORM=offscreen MARVOTEN_SCREENSHOTS=$(abspath out/screenshots) $(abspath $(BUILD))/tests/ui/ui_tests
+	@ls out/screenshots
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench

@@ -23,7 +23,9 @@ QComboBox* listBox(const std::vector<std::string>& items, bool editable, QWidget
 }
 
 // An editable list shows the controller's text, not necessarily one of its items.
+// The text the user is typing is left alone, so the cursor stays where it is.
 void showText(QComboBox& box, const std::string& text) {
+    if (box.currentText() == qs(text)) return;
     const QSignalBlocker block(&box);
     const int index = box.findText(qs(text));
     if (index >= 0) box.setCurrentIndex(index);
