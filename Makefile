@@ -38,14 +38,16 @@ run: configure
 	  echo "  without one:     cmake --build $(BUILD) --target marvoten && xvfb-run $(BUILD)/src/app/marvoten"; \
 	fi
 
-# Pictures of the main window and of every results page and sub-tab after a
-# start-value run, drawn offscreen.
+# Pictures of every window, drawn offscreen: the main window and every results
+# page after a start-value run, then the windows and pages the desktop tests open.
 screenshots: configure
 	cmake --build $(BUILD) -j $(JOBS) --target marvoten-probe ui_tests
 	rm -rf out/screenshots
 	QT_QPA_PLATFORM=offscreen $(abspath $(BUILD))/src/app/marvoten-probe screenshots out/screenshots
 	QT_QPA_PLATFORM=offscreen MARVOTEN_SCREENSHOTS=$(abspath out/screenshots) \
-	  $(BUILD)/tests/ui/ui_tests --gtest_filter='*Screenshot*'
+	  MARVOTEN_SCREENSHOT_DIR=$(abspath out/screenshots) \
+	  $(abspath $(BUILD))/tests/ui/ui_tests
+	@ls out/screenshots
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench
@@ -53,5 +55,3 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
-
-# Every editor page and the input palette as PNG files under out/screenshots/.

@@ -214,12 +214,7 @@ bool DesignConditionsEditor::choiceOffered(Choice c) const {
 }
 
 void DesignConditionsEditor::choose(Choice c, int item) {
-    if (!choiceOffered(c) || item < 0 || item >= choiceItemCount(c) || item == choiceIndex(d(), c))
-        return;
-    Batch batch(*this);
-    choiceIndex(d(), c) = item;
-    mark(EditorChange::Values);
-    react(c);
+    if (choiceOffered(c)) transferChoice(c, item);
 }
 
 // The editor's reaction to a newly chosen item. No item chosen (−1, only from a
@@ -579,6 +574,20 @@ void DesignConditionsEditor::cancelAllowableStresses() {
     Batch batch(*this);
     allowable_.cancel();
     mark(EditorChange::AllowableStresses);
+}
+
+void DesignConditionsEditor::transferChoice(Choice c, int item) {
+    if (item < 0 || item >= choiceItemCount(c) || item == choiceIndex(d(), c)) return;
+    Batch batch(*this);
+    choiceIndex(d(), c) = item;
+    mark(EditorChange::Values);
+    react(c);
+}
+
+void DesignConditionsEditor::transferText(NumberField DesignConditions::*field, std::string text) {
+    Batch batch(*this);
+    (d().*field).text = std::move(text);
+    mark(EditorChange::Values);
 }
 
 DesignConditionsEditor::Snapshot DesignConditionsEditor::snapshot() const {

@@ -148,6 +148,12 @@ public:
     // only with a key.
     bool choiceOffered(Choice c) const;
 
+    // Transfers from the reference windows (soil constants, coefficients): the window
+    // sets the editor's control as a program would, whether or not the control is
+    // enabled at the moment; a choice that changes reacts as a user's choice does.
+    void transferChoice(Choice c, int item);
+    void transferText(NumberField DesignConditions::*field, std::string text);
+
     // --- visibility that follows the design ----------------------------------------
     bool shearKeyTabShown() const { return hasShearKey(); }
     bool shearKeyResultPageShown() const { return hasShearKey(); }

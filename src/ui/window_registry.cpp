@@ -1,9 +1,13 @@
 #include "ui/window_registry.h"
 
 #include "ui/about_box.h"
+#include "ui/allowable_stress_window.h"
+#include "ui/beam_table_window.h"
 #include "ui/desktop.h"
+#include "ui/earth_pressure_window.h"
 #include "ui/editor_shell.h"
 #include "ui/results_window.h"
+#include "ui/soil_constants_window.h"
 
 namespace marvoten {
 
@@ -13,6 +17,19 @@ void registerWindows(WindowRegistry& registry) {
                  [](Desktop& d) { return std::make_unique<EditorShell>(d, &d.mainWindow()); });
     registry.add(WindowId::InputPalette,
                  [](Desktop& d) { return std::make_unique<InputPaletteShell>(&d.mainWindow()); });
+    registry.add(WindowId::EarthPressureCoefficients, [](Desktop& d) {
+        return std::make_unique<EarthPressureWindow>(d.dialogs(), d.session().editor,
+                                                     &d.mainWindow());
+    });
+    registry.add(WindowId::SoilConstants, [](Desktop& d) {
+        return std::make_unique<SoilConstantsView>(d.dialogs(), d.session().editor,
+                                                   &d.mainWindow());
+    });
+    registry.add(WindowId::BeamTable,
+                 [](Desktop& d) { return std::make_unique<BeamTableWindow>(&d.mainWindow()); });
+    registry.add(WindowId::AllowableStresses, [](Desktop& d) {
+        return std::make_unique<AllowableStressView>(d.session().editor, &d.mainWindow());
+    });
     registry.add(WindowId::About,
                  [](Desktop& d) { return std::make_unique<AboutBox>(&d.mainWindow()); });
 }
