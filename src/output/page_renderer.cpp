@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <variant>
 
 #include "output/figure_renderer.h"
 
@@ -76,6 +77,31 @@ void drawFigureFrame(const ReportFigure& frame, Canvas& canvas) {
     renderFigure(frame.drawing(), frame.size(), moved, frame.renderOptions());
 }
 
+// A table frame is sized for its rows alone plus a few pixels each, so its title
+// takes a strip of its own at the top and the grid the rest; a chart title with
+// its margins would squeeze a two-row table into half its rows' height.
+constexpr int tableTitlePixels = 13;
+constexpr int tableTitleStrip = tableTitlePixels + 2;
+
+void drawTableGrid(const ReportFigure& frame, Canvas& canvas) {
+    const int gridHeight = frame.height - tableTitleStrip;
+    if (frame.width <= 0 || gridHeight <= 0) return;
+    canvas.fillRectangle(frameRect(frame), colours::white);
+    FigureDrawing grid = frame.drawing();
+    grid.title = {};
+    OffsetCanvas moved(canvas, {double(frame.left), double(frame.top + tableTitleStrip)});
+    renderFigure(grid, {frame.width, gridHeight}, moved, frame.renderOptions());
+}
+
+void drawTableTitle(const ReportFigure& frame, Canvas& canvas) {
+    canvas.text({frame.left + frame.width / 2.0, frame.top + 1.0}, frame.title,
+                minchoFont(tableTitlePixels), {HorizontalAnchor::Centre, VerticalAnchor::Top});
+}
+
+bool isTable(const PrintedFigureFrame& f) {
+    return std::holds_alternative<TableId>(f.source);
+}
+
 }  // namespace
 
 CanvasRect frameRect(const ReportFigure& frame) {
@@ -85,7 +111,10 @@ CanvasRect frameRect(const ReportFigure& frame) {
 void renderPrintedPage(const PrintedPage& page, Canvas& canvas) {
     canvas.fillRectangle({0, 0, double(printedPageWidth), double(printedPageHeight)},
                          colours::white);
-    for (const PrintedFigureFrame& f : page.figures) drawFigureFrame(f.frame, canvas);
+    for (const PrintedFigureFrame& f : page.figures)
+        isTable(f) ? drawTableGrid(f.frame, canvas) : drawFigureFrame(f.frame, canvas);
+    for (const PrintedFigureFrame& f : page.figures)
+        if (isTable(f)) drawTableTitle(f.frame, canvas);
     drawTitleBand(page, canvas);
     for (const PrintedTextFrame& t : page.texts) drawTextFrame(t.frame, canvas);
     for (const PageText& label : page.labels) drawPageText(label, canvas);

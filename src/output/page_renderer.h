@@ -1,8 +1,9 @@
 #pragma once
 // Draws one filled printed page onto a canvas in page pixels (794 x 1123): white
-// ground, the title band with the page title, the page-number label, every
-// figure and table frame through the figure renderer, then the text frames line
-// by line and the page's fixed labels, so that no text lies under a figure's ground.
+// ground, every figure and table frame through the figure renderer (a table's
+// title in a strip above its grid), the title band with the page title, then the
+// text frames line by line, the page's fixed labels and the page number, so that
+// no text lies under a figure's ground.
 //
 //   const PrintedPage& page = printed.fill(PrintedPageId::Stability, book, labels);
 //   renderPrintedPage(page, canvas);  // a printer, the preview or a RecordingCanvas

@@ -220,6 +220,19 @@ TEST_F(PrintedPages, CorrectionTablesEndFiftyPixelsHigh) {
         EXPECT_TRUE(std::any_of(fills.begin(), fills.end(), [&](const auto& f) {
             return f.rect == frameRect(frame->frame) && f.colour == colours::white;
         })) << keyBook().sectionName(c.table);
+        // Rules without point markers; the title above the grid, inside the frame.
+        EXPECT_FALSE(std::any_of(fills.begin(), fills.end(), [&](const auto& f) {
+            return f.rect.width == 3 && frameRect(frame->frame).contains({f.rect.left, f.rect.top});
+        })) << keyBook().sectionName(c.table);
+        const CanvasPoint titleAt{frame->frame.left + frame->frame.width / 2.0,
+                                  frame->frame.top + 1.0};
+        const auto title = canvas.textsEqual(frame->frame.title);
+        EXPECT_TRUE(std::any_of(title.begin(), title.end(), [&](const auto& t) {
+            return t.at == titleAt;
+        })) << frame->frame.title;
+        for (const auto& line : canvas.polylines())
+            if (frameRect(frame->frame).contains(line.points.front()))
+                EXPECT_GT(line.points.front().y, titleAt.y + 13) << "a rule under the title";
     }
 }
 
