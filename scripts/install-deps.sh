@@ -2,7 +2,8 @@
 # Installs the Debian packages a fresh machine lacks for building and testing.
 set -euo pipefail
 
-packages=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils poppler-data fonts-ipafont-mincho libwmf-bin fonts-urw-base35 librsvg2-bin)
+packages=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev qpdf poppler-utils poppler-data fonts-ipafont-mincho libwmf-bin fonts-urw-base35 librsvg2-bin
+  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

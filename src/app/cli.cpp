@@ -8,7 +8,7 @@
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"
-#include "session.h"
+#include "session/session.h"
 
 namespace marvoten {
 namespace {
@@ -134,6 +134,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         case RunOutcome::Refused:
             return 2;
         case RunOutcome::Stopped:
+        case RunOutcome::Cancelled:
             return 1;
         case RunOutcome::Completed:
             break;

@@ -572,6 +572,21 @@ void DesignConditionsEditor::cancelAllowableStresses() {
     mark(EditorChange::AllowableStresses);
 }
 
+DesignConditionsEditor::Snapshot DesignConditionsEditor::snapshot() const {
+    return {state_, caption_, allowable_, regionKeys_, municipalities_};
+}
+
+void DesignConditionsEditor::restore(const Snapshot& snapshot) {
+    Batch batch(*this);
+    state_ = snapshot.state;
+    caption_ = snapshot.caption;
+    allowable_ = snapshot.allowable;
+    regionKeys_ = snapshot.regionKeys;
+    municipalities_ = snapshot.municipalities;
+    mark(EditorChange::Values | EditorChange::Picture | EditorChange::Visibility |
+         EditorChange::Caption | EditorChange::RegionLists | EditorChange::AllowableStresses);
+}
+
 void DesignConditionsEditor::setSubjectName(std::string name) {
     state_.subjectName = std::move(name);
     caption_ = "設計条件 " + state_.subjectName;

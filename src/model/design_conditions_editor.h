@@ -158,6 +158,19 @@ public:
     // Applies the bytes of a design file under the given subject name.
     bool loadDesignBytes(std::string_view bytes, const std::string& subjectName);
 
+    // --- undoing a command that failed part-way ---------------------------------------
+    // Everything the user's actions change.
+    struct Snapshot {
+        DesignState state;
+        std::string caption;
+        AllowableStressWindow allowable;
+        std::vector<std::string> regionKeys;
+        std::vector<std::string> municipalities;
+    };
+    Snapshot snapshot() const;
+    // Puts the editor back as the snapshot was taken; the window redraws everything.
+    void restore(const Snapshot& snapshot);
+
 private:
     // Collects the flags of one action and sends a single notification when the
     // outermost action ends.

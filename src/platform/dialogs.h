@@ -21,6 +21,12 @@ public:
     virtual ~Dialogs() = default;
     // A Yes/No confirmation; true for Yes.
     virtual bool confirm(const std::string& text) = 0;
+    // The same with the box's top-left corner at a screen position (x, y).
+    virtual bool confirmAt(const std::string& text, int x, int y) {
+        (void)x;
+        (void)y;
+        return confirm(text);
+    }
     virtual void message(MessageKind kind, const std::string& text) = 0;
     // A file name, or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFileToOpen(const FileChoiceRequest& request) = 0;

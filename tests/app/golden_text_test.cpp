@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/cli.h"
-#include "app/session.h"
+#include "session/session.h"
 #include "model/design_conditions_editor.h"
 #include "output/text_output.h"
 #include "platform/encoding.h"

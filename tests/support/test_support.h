@@ -57,7 +57,22 @@ public:
     std::vector<FileChoiceRequest> fileRequests;
     std::vector<std::string> openedDocuments;
 
+    struct Position {
+        int x;
+        int y;
+    };
+    // Where each confirmation asked to stand, in order; none for a plain confirm.
+    std::vector<std::optional<Position>> confirmationPositions;
+
+    bool confirmAt(const std::string& text, int x, int y) override {
+        confirmationPositions.push_back(Position{x, y});
+        return answer(text);
+    }
     bool confirm(const std::string& text) override {
+        confirmationPositions.push_back(std::nullopt);
+        return answer(text);
+    }
+    bool answer(const std::string& text) {
         confirmations.push_back(text);
         if (answers.empty()) return defaultAnswer;
         bool a = answers.front();

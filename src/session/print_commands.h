@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "app/session.h"
 #include "output/printed_pages.h"
+#include "session/session.h"
 
 namespace marvoten {
 

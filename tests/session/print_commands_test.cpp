@@ -1,4 +1,4 @@
-#include "app/print_commands.h"
+#include "session/print_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +76,10 @@ TEST(PrintBookCommand, NoToTheQuestionPrintsNothingAndLeavesTheWindows) {
     Platform platform;
     EXPECT_FALSE(printBookCommand(s, platform, platform));
     EXPECT_EQ(dialogs.confirmations, std::vector<std::string>{kPrinterQuestion});
+    ASSERT_EQ(dialogs.confirmationPositions.size(), 1u);
+    ASSERT_TRUE(dialogs.confirmationPositions[0].has_value());
+    EXPECT_EQ(dialogs.confirmationPositions[0]->x, 0);
+    EXPECT_EQ(dialogs.confirmationPositions[0]->y, 82);
     EXPECT_TRUE(platform.events.empty());
     EXPECT_TRUE(platform.pages.empty());
     EXPECT_TRUE(dialogs.messages.empty());

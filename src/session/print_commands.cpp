@@ -1,4 +1,4 @@
-#include "app/print_commands.h"
+#include "session/print_commands.h"
 
 #include <vector>
 
@@ -39,7 +39,8 @@ void previewPages(Session& s, const std::vector<PrintedPageId>& order, PrintedPa
 }  // namespace
 
 bool printBookCommand(Session& s, PrintedPageDevice& device, PrintingWindows& windows) {
-    if (!s.dialogs.confirm(kPrinterQuestion)) return false;
+    // The question stands at the screen's left edge, under the main window's toolbars.
+    if (!s.dialogs.confirmAt(kPrinterQuestion, 0, 82)) return false;
     const std::vector<PrintedPageId> order = bookOrder(s);
     WindowsAside aside(windows);
     // A printer that could not be used has said so; the pages are not on their way.

@@ -36,9 +36,13 @@ enum class RunOutcome {
     Completed,  // the book holds the run's results (verdicts "不可"/"NO" included)
     Refused,    // validation refused the run; the book is untouched
     Stopped,    // a design text is not a number; the message was shown
+    Cancelled,  // the user answered No to the question before the run
 };
 
 // The menu command "1.計算開始": validation, then the whole run into the book.
 RunOutcome runCalculationCommand(Session& session);
+// The editor's "計算開始": hides the results window, asks the question, and on Yes
+// runs as the menu command does (the checks are made once, by the run).
+RunOutcome startCalculationFromEditor(Session& session);
 
 }  // namespace marvoten

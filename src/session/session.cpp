@@ -1,4 +1,4 @@
-#include "session.h"
+#include "session/session.h"
 
 #include "platform/number_text.h"
 #include "report/anchorage_report.h"
@@ -42,6 +42,11 @@ RunOutcome runCalculationCommand(Session& s) {
         default:
             return RunOutcome::Completed;
     }
+}
+
+RunOutcome startCalculationFromEditor(Session& s) {
+    if (!s.editor.confirmCalculationStart()) return RunOutcome::Cancelled;
+    return runCalculationCommand(s);
 }
 
 }  // namespace marvoten

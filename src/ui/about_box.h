@@ -1,0 +1,27 @@
+#pragma once
+// "このシステムは": the product line and its date, centred on the screen above
+// every other window; "O.K" hides it.
+#include <QDialog>
+#include <QLabel>
+
+#include "ui/shell_window.h"
+
+namespace marvoten {
+
+class AboutBox : public ShellWindow {
+public:
+    explicit AboutBox(QWidget* parent);
+    QWidget& widget() override { return dialog_; }
+    void perform(Command command) override;
+    void startUp() override;
+
+    const QLabel& productLabel() const { return *product_; }
+    const QLabel& dateLabel() const { return *date_; }
+
+private:
+    QDialog dialog_;
+    QLabel* product_ = nullptr;
+    QLabel* date_ = nullptr;
+};
+
+}  // namespace marvoten

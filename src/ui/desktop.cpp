@@ -1,0 +1,155 @@
+#include "ui/desktop.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <filesystem>
+
+#include "output/figure_files.h"
+#include "output/pdf_book.h"
+#include "output/text_output.h"
+
+namespace marvoten {
+
+void showInFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
+    : dialogs_(dialogs), session_(dialogs) {
+    QApplication::setApplicationName(applicationTitle);
+    QApplication::setApplicationDisplayName(applicationTitle);
+    printer_ = std::make_unique<QPrinter>();
+    mainWindow_ = std::make_unique<MainWindow>();
+    for (int i = 0; i < windowCount; ++i) {
+        const auto id = static_cast<WindowId>(i);
+        if (const WindowFactory& make = registry.factory(id)) windows_[i] = make(*this);
+    }
+    mainWindow_->setCommandHandler([this](Command c) { perform(c); });
+    mainWindow_->setFirstShowHandler([this] { guard([this] { completeStartUp(); }); });
+    session_.onEditorChange = [this](const EditorChange& change) { followEditor(change); };
+}
+
+// The windows go before the main window, whose children some of them are.
+Desktop::~Desktop() {
+    for (auto& w : windows_) w.reset();
+}
+
+void Desktop::start() {
+    mainWindow_->showMaximized();
+}
+
+void Desktop::completeStartUp() {
+    mainWindow_->applyFirstShowState();
+    for (auto& w : windows_)
+        if (w) w->startUp();
+    if (ShellWindow* editor = window(WindowId::Editor)) showInFront(editor->widget());
+    applyVisibilityRules();
+}
+
+void Desktop::followEditor(const EditorChange& change) {
+    if (change.has(EditorChange::Visibility))
+        mainWindow_->setShearKeyEntryShown(session_.editor.shearKeyPreviewEntryShown());
+    for (auto& w : windows_)
+        if (w) w->followEditor(change);
+}
+
+void Desktop::applyVisibilityRules() {
+    session_.book.setShearKeyShown(session_.editor.shearKeyResultPageShown());
+    followEditor(EditorChange{EditorChange::Visibility});
+}
+
+void Desktop::guard(const std::function<void()>& action) {
+    const auto editorBefore = session_.editor.snapshot();
+    const CalculationBook bookBefore = session_.book;
+    try {
+        action();
+        return;
+    } catch (const std::exception& e) {
+        session_.book = bookBefore;
+        session_.editor.restore(editorBefore);
+        dialogs_.message(MessageKind::Error,
+                         std::string("予期しないエラーが発生しました。\r") + e.what());
+    } catch (...) {
+        session_.book = bookBefore;
+        session_.editor.restore(editorBefore);
+        dialogs_.message(MessageKind::Error, "予期しないエラーが発生しました。");
+    }
+}
+
+void Desktop::perform(Command command) {
+    guard([this, command] { dispatch(command); });
+}
+
+void Desktop::dispatch(Command command) {
+    if (const auto id = commandWindow(command)) {
+        if (ShellWindow* w = window(*id))
+            w->perform(command);
+        else
+            dialogs_.message(MessageKind::Information, notYetAvailableText);
+        return;
+    }
+    switch (command) {
+        case Command::LoadDesign:
+            session_.editor.loadDesignFile();
+            applyVisibilityRules();
+            break;
+        case Command::SaveDesign:
+            session_.editor.saveDesignFile();
+            break;
+        case Command::Exit:
+            exitWithConfirmation();
+            break;
+        case Command::PrinterSetup:
+            choosePrinter();
+            break;
+        case Command::TextOutput:
+        case Command::MetafileOutput:
+        case Command::PdfOutput:
+            writeOutput(command);
+            break;
+        case Command::RunCalculation:
+            runCalculation();
+            break;
+        default:
+            dialogs_.message(MessageKind::Information, notYetAvailableText);
+    }
+}
+
+RunOutcome Desktop::runCalculation() {
+    return runCalculationCommand(session_);
+}
+
+RunOutcome Desktop::startCalculationFromEditor() {
+    return marvoten::startCalculationFromEditor(session_);
+}
+
+void Desktop::exitWithConfirmation() {
+    if (dialogs_.confirmAt("終了しますか。", 0, 82)) mainWindow_->close();
+}
+
+// Whatever the dialog's outcome, the printer it leaves current is the one every
+// printed page uses.
+void Desktop::choosePrinter() {
+    QPrintDialog dialog(printer_.get(), mainWindow_.get());
+    dialog.exec();
+}
+
+// The outputs go into the current folder, which a chosen design file sets.
+void Desktop::writeOutput(Command command) {
+    const bool key = session_.editor.conditions().hasShearKey == 1;
+    const std::filesystem::path here = ".";
+    switch (command) {
+        case Command::TextOutput:
+            writeTextOutput(session_.book, key, dialogs_, here);
+            break;
+        case Command::MetafileOutput:
+            exportFigureFiles(session_.book, key, dialogs_, here, FigureFileFormat::Metafile);
+            break;
+        default:
+            writePdfBook(session_.book, session_.editor.state().subjectName, key, dialogs_, here);
+    }
+}
+
+}  // namespace marvoten

@@ -1,0 +1,32 @@
+#pragma once
+// One window of the program besides the main window. Start-up creates each
+// registered window once, in the order of WindowId; the menus and toolbars reach
+// it only through perform().
+#include <QWidget>
+
+#include "model/design_conditions_editor.h"
+#include "ui/commands.h"
+
+namespace marvoten {
+
+class ShellWindow {
+public:
+    virtual ~ShellWindow() = default;
+    ShellWindow() = default;
+    ShellWindow(const ShellWindow&) = delete;
+    ShellWindow& operator=(const ShellWindow&) = delete;
+
+    virtual QWidget& widget() = 0;
+    // A menu or toolbar command addressed to this window (commandWindow()).
+    virtual void perform(Command command) = 0;
+    // After the main window is first shown, in creation order.
+    virtual void startUp() {}
+    // The editor changed what this window shows (values, visibility rules).
+    virtual void followEditor(const EditorChange& change) { (void)change; }
+};
+
+// "Show" a window: visible if hidden, then in front; a visible window keeps its
+// state.
+void showInFront(QWidget& window);
+
+}  // namespace marvoten

@@ -1,0 +1,87 @@
+#pragma once
+// Support for driving the desktop windows in tests: the desktop over scripted
+// dialogs, and a helper that answers a real modal dialog should one appear.
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "ui/about_box.h"
+#include "ui/desktop.h"
+#include "ui/results_window.h"
+
+namespace marvoten::testing {
+
+// The whole program as start-up builds it, every question answered by the
+// scripted dialogs.
+struct TestDesktop {
+    FakeDialogs dialogs;
+    WindowRegistry registry;
+    std::unique_ptr<Desktop> desktop;
+
+    TestDesktop() : TestDesktop(allWindows()) {}
+    explicit TestDesktop(WindowRegistry windows) : registry(std::move(windows)) {
+        desktop = std::make_unique<Desktop>(dialogs, registry);
+    }
+    static WindowRegistry allWindows() {
+        WindowRegistry r;
+        registerWindows(r);
+        return r;
+    }
+    Desktop& operator*() { return *desktop; }
+    Desktop* operator->() { return desktop.get(); }
+};
+
+// Answers modal dialogs while a command runs: every few milliseconds the modal
+// widget in front (a message box, a file or printer dialog) gets the next answer
+// of the script; what each box said is kept. A dialog left without an answer is
+// rejected, so a test never hangs on one.
+class ModalAnswerer {
+public:
+    // An answer: the text of the button to press ("&Yes", "Cancel"...), or empty
+    // for the dialog's reject().
+    explicit ModalAnswerer(std::vector<QString> answers = {}) : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answerFrontDialog(); });
+        timer_.start(10);
+    }
+    // The texts and window titles of the dialogs that appeared, in order.
+    const std::vector<QString>& texts() const { return texts_; }
+    const std::vector<QString>& titles() const { return titles_; }
+    int answered() const { return static_cast<int>(texts_.size()); }
+
+private:
+    void answerFrontDialog() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        titles_.push_back(dialog->windowTitle());
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        texts_.push_back(box ? box->text() : dialog->metaObject()->className());
+        const QString answer = next_ < answers_.size() ? answers_[next_++] : QString();
+        if (box && !answer.isEmpty()) {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove('&') == QString(answer).remove('&')) {
+                    b->click();
+                    return;
+                }
+        }
+        dialog->reject();
+    }
+
+    std::vector<QString> answers_;
+    std::size_t next_ = 0;
+    std::vector<QString> texts_;
+    std::vector<QString> titles_;
+    QTimer timer_;
+};
+
+inline QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace marvoten::testing
