@@ -2,7 +2,7 @@ JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: deps configure build test asan run bench clean
+.PHONY: deps configure build test asan run bench screenshots clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -27,6 +27,13 @@ run: build
 	$(abspath $(BUILD))/src/app/marvoten-cli run --default --out out/
 	@echo "written to out/:"
 	@find out -maxdepth 1 -type f -newer out/.run-started -printf '  %f\n' | sort
+
+# Every screenshot test writes its pictures into out/screenshots/ (the printed
+# pages at 96 dpi among them).
+screenshots: build
+	@mkdir -p out/screenshots
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen MARVOTEN_SCREENSHOT_DIR=$(abspath out/screenshots) \
+		./tests/ui/ui_tests --gtest_filter='*Screenshot*'
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench

@@ -3,6 +3,7 @@
 #include "ui/about_box.h"
 #include "ui/desktop.h"
 #include "ui/editor_placeholder.h"
+#include "ui/printed_pages_window.h"
 #include "ui/results_window.h"
 
 namespace marvoten {
@@ -14,6 +15,8 @@ void registerWindows(WindowRegistry& registry) {
     });
     registry.add(WindowId::About,
                  [](Desktop& d) { return std::make_unique<AboutBox>(&d.mainWindow()); });
+    registry.add(WindowId::PrintedPages,
+                 [](Desktop& d) { return std::make_unique<PrintedPagesWindow>(d); });
 }
 
 }  // namespace marvoten
