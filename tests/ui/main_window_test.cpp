@@ -188,6 +188,36 @@ TEST_F(MainWindowTest, EntriesOfWindowsNotYetBuiltSayNotYetAvailable) {
     for (const auto& m : bare.dialogs.messages) EXPECT_EQ(m.text, notYetAvailableText);
 }
 
+// A window whose command writes into the book and the design, then fails.
+class FailingWindow : public ShellWindow {
+public:
+    explicit FailingWindow(Desktop& d) : desktop_(d) {}
+    QWidget& widget() override { return widget_; }
+    void perform(Command) override {
+        desktop_.session().book.text(TextId::SelfWeightText).addLine("途中まで");
+        desktop_.session().editor.typeText(&DesignConditions::stemHeight, "9999");
+        throw std::runtime_error("表の読み違い");
+    }
+
+private:
+    Desktop& desktop_;
+    QWidget widget_;
+};
+
+TEST_F(MainWindowTest, ACommandThatFailsNamesTheErrorAndLeavesDesignAndBookAsTheyWere) {
+    WindowRegistry windows = TestDesktop::allWindows();
+    windows.add(WindowId::SoilConstants,
+                [](Desktop& d) { return std::make_unique<FailingWindow>(d); });
+    TestDesktop failing(std::move(windows));
+    const auto linesBefore = failing->session().book.text(TextId::SelfWeightText).lineCount();
+    failing->perform(Command::ShowSoilConstantsFromToolbar);
+    ASSERT_EQ(failing.dialogs.messages.size(), 1u);
+    EXPECT_EQ(failing.dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_NE(failing.dialogs.messages[0].text.find("表の読み違い"), std::string::npos);
+    EXPECT_EQ(failing->session().book.text(TextId::SelfWeightText).lineCount(), linesBefore);
+    EXPECT_EQ(failing->session().editor.conditions().stemHeight.text, "7100");
+}
+
 TEST_F(MainWindowTest, AboutBoxShowsTheProductAndHidesOnOk) {
     desktop->perform(Command::ShowAbout);
     auto* about = desktop->windowAs<AboutBox>(WindowId::About);
