@@ -230,9 +230,11 @@ TEST_F(PrintedPages, CorrectionTablesEndFiftyPixelsHigh) {
         EXPECT_TRUE(std::any_of(title.begin(), title.end(), [&](const auto& t) {
             return t.at == titleAt;
         })) << frame->frame.title;
-        for (const auto& line : canvas.polylines())
-            if (frameRect(frame->frame).contains(line.points.front()))
+        for (const auto& line : canvas.polylines()) {
+            if (frameRect(frame->frame).contains(line.points.front())) {
                 EXPECT_GT(line.points.front().y, titleAt.y + 13) << "a rule under the title";
+            }
+        }
     }
 }
 
