@@ -22,12 +22,16 @@ ReportFigure::ReportFigure(int left_, int top_, int width_, int height_, Setup s
 ReportFigure ReportFigure::tableFrame(int left, int top, std::string title) {
     Setup setup;
     setup.title = std::move(title);
+    // Rules are plain lines: point markers would stud every crossing.
     FigureSeries::Setup rule;
+    rule.kind = SeriesKind::FastPolyline;
     FigureSeries::Setup cells;
     cells.labelsShown = true;
     setup.series = {rule, rule, cells};
     ReportFigure frame(left, top, 0, 0, std::move(setup));
     frame.labelOnlySeries = {3};
+    // Cell texts in 8 points (11 pixels) stay within the 11- and 12-pixel rows.
+    frame.seriesAt(3).setLabelFontSize(8);
     return frame;
 }
 

@@ -44,8 +44,8 @@ struct ReportFigure {
     };
     ReportFigure(int left, int top, int width, int height, Setup setup);
 
-    // A table frame: series 1 and 2 black lines for the rules, series 3 the cell
-    // texts (labels only, at distance 0), no legend.
+    // A table frame: series 1 and 2 black lines without point markers for the
+    // rules, series 3 the cell texts (labels only, at distance 0), no legend.
     static ReportFigure tableFrame(int left, int top, std::string title);
 
     // Series numbered from 1 (std::out_of_range outside 1..seriesCount()).

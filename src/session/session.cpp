@@ -17,8 +17,11 @@ Session::Session(Dialogs& d) : dialogs(d), editor(d) {
     book.setShearKeyShown(editor.shearKeyResultPageShown());
     writeAnchorageTermPlaceholders(book);
     editor.setListener([this](const EditorChange& change) {
-        if (change.has(EditorChange::Visibility))
+        if (change.has(EditorChange::Visibility)) {
             book.setShearKeyShown(editor.shearKeyResultPageShown());
+            // The slab pages show their plain numbers again until the next run.
+            pageLabels = PrintedPageLabels{};
+        }
         if (change.has(EditorChange::HideResults)) view.hide();
         if (onEditorChange) onEditorChange(change);
     });

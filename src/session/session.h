@@ -1,7 +1,8 @@
 #pragma once
 // One design session as the program holds it from start to end: the editor with
 // the current design conditions, the one calculation book, the results window's
-// state, and the verdict headings and printed page labels a run leaves behind.
+// state, the printed page layouts, and the verdict headings and printed page
+// labels a run leaves behind.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "calc/search_limit.h"
 #include "model/design_conditions_editor.h"
 #include "output/output_command.h"
+#include "output/printed_pages.h"
 #include "platform/dialogs.h"
 #include "report/printed_layout.h"
 #include "report/stability_report.h"
@@ -32,6 +34,8 @@ struct Session {
     ResultsView view{book};
     StabilityHeadings headings;
     PrintedPageLabels pageLabels;
+    // The printed page layouts, refilled from the book whenever they are shown.
+    PrintedBook printedBook{book};
 };
 
 enum class RunOutcome {
