@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPrintDialog>
+#include <QStyle>
 #include <filesystem>
 
 #include "output/figure_files.h"
@@ -22,6 +23,8 @@ Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
     QApplication::setApplicationName(applicationTitle);
     QApplication::setApplicationDisplayName(applicationTitle);
     QApplication::setFont(japaneseUiFont());
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_DesktopIcon));
     printer_ = std::make_unique<QPrinter>();
     mainWindow_ = std::make_unique<MainWindow>();
     for (int i = 0; i < windowCount; ++i) {

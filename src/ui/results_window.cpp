@@ -99,6 +99,12 @@ ResultsWindow::ResultsWindow(Desktop& desktop)
     showSelection();
 }
 
+// The session outlives the window; it must not call a window that is gone.
+ResultsWindow::~ResultsWindow() {
+    desktop_.session().view.setListener({});
+    desktop_.session().book.setListener({});
+}
+
 QWidget* ResultsWindow::buildPage(const BookPage& page) {
     const auto faces = resultsPageFaces();
     for (const PageFace& face : faces)

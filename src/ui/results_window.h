@@ -22,6 +22,7 @@ class Desktop;
 class ResultsWindow : public ShellWindow {
 public:
     explicit ResultsWindow(Desktop& desktop);
+    ~ResultsWindow() override;
     QWidget& widget() override { return dialog_; }
     void perform(Command command) override;
 

@@ -19,7 +19,8 @@ public:
     virtual QWidget& widget() = 0;
     // A menu or toolbar command addressed to this window (commandWindow()).
     virtual void perform(Command command) = 0;
-    // After the main window is first shown, in creation order.
+    // When the main window is first shown, in creation order; the editor is
+    // shown after every window's start-up, then the visibility rules apply.
     virtual void startUp() {}
     // The editor changed what this window shows (values, visibility rules).
     virtual void followEditor(const EditorChange& change) { (void)change; }
