@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <optional>
 
-
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"

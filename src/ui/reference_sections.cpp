@@ -57,7 +57,6 @@ void SectionFigureView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     PainterCanvas canvas(painter);
     FigureRenderOptions options;
-    options.logarithmicVertical = figure_.verticalAxis().logarithmic;
     renderFigure(figure_, FigureSize{width(), height()}, canvas, options);
 }
 

@@ -8,12 +8,12 @@
 #include <sstream>
 
 #include "app/cli.h"
-#include "app/session.h"
 #include "model/design_file.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
 #include "report/calculation_run.h"
 #include "report/whole_run.h"
+#include "session/session.h"
 #include "support/external_programs.h"
 #include "support/test_support.h"
 
@@ -85,7 +85,7 @@ protected:
 };
 
 TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
-    ASSERT_TRUE(testing::programInstalled("qpdf")) << "qpdf is needed (scripts/install-deps.sh)";
+    ASSERT_TRUE(testing::installed("qpdf"));
     const FieldKind& kind = GetParam();
     const std::string label = fieldLabel(kind.field);
     int folder = 0;

@@ -8,11 +8,11 @@
 #include <sstream>
 
 #include "app/cli.h"
-#include "session/session.h"
 #include "model/design_conditions_editor.h"
 #include "output/text_output.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "session/session.h"
 #include "support/test_support.h"
 
 namespace marvoten {

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/session.h"
 #include "model/design_conditions_editor.h"
 #include "model/design_file.h"
 #include "output/pdf_book.h"
@@ -17,6 +16,7 @@
 #include "platform/number_text.h"
 #include "report/calculation_run.h"
 #include "report/whole_run.h"
+#include "session/session.h"
 
 namespace {
 

@@ -28,7 +28,6 @@ TEST(BearingFactorFigure, DecadesEvenlySpacedInTheSvg) {
     fillBearingFactorTabs(tabs);
     const FigureSection& nc = tabs[0].figure;
     FigureRenderOptions options;
-    options.logarithmicVertical = nc.verticalAxis().logarithmic;
     SvgCanvas svg(600, 420);
     renderFigure(nc, {600, 420}, svg, options);
     const auto labels = verticalLabels(svg.document());

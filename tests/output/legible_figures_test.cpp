@@ -193,8 +193,7 @@ TEST_P(LegibleBook, EveryMetafileDrawsInsideItsPicture) {
 // libwmf sizes a picture by what it draws: the load diagram came out squeezed to a
 // third of its width while its lines ran far outside the frame.
 TEST(MetafileReader, ShowsTheLoadDiagramAtItsFullWidth) {
-    if (!testing::programInstalled("wmf2svg"))
-        GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
+    ASSERT_TRUE(testing::installed("wmf2svg"));
     const auto& design = testing::figureDesigns()[2];  // the sloped seismic backfill
     const CalculationBook book = testing::designBook(design);
     const FigureSize size = figureScreenSize(FigureId::LoadDiagramFigure);
