@@ -1,20 +1,23 @@
 #include "ui/editor_shell.h"
 
+#include "ui/allowable_stress_window.h"
 #include "ui/desktop.h"
+#include "ui/soil_constants_window.h"
 
 namespace marvoten {
 
 namespace {
 
-// Shows an auxiliary window at the place the editor's button gives.
+// Shows an auxiliary window through its own set-up, at the place the editor's button
+// gives; a window the program does not have yet says so.
+template <typename View>
 void showAt(Desktop& desktop, WindowId id, QPoint at) {
-    ShellWindow* w = desktop.window(id);
-    if (!w) {
+    View* view = desktop.windowAs<View>(id);
+    if (!view) {
         desktop.dialogs().message(MessageKind::Information, notYetAvailableText);
         return;
     }
-    w->widget().move(at);
-    showInFront(w->widget());
+    view->showAt({at.x(), at.y()});
 }
 
 }  // namespace
@@ -23,11 +26,10 @@ EditorShell::EditorShell(Desktop& desktop, QWidget* parent) {
     EditorWindowHooks hooks;
     hooks.startCalculation = [&desktop] { desktop.startCalculationFromEditor(); };
     hooks.showAllowableStresses = [&desktop](QPoint at) {
-        desktop.session().editor.showAllowableStresses();
-        showAt(desktop, WindowId::AllowableStresses, at);
+        showAt<AllowableStressView>(desktop, WindowId::AllowableStresses, at);
     };
     hooks.showSoilConstants = [&desktop](QPoint at) {
-        showAt(desktop, WindowId::SoilConstants, at);
+        showAt<SoilConstantsView>(desktop, WindowId::SoilConstants, at);
     };
     hooks.palette = [&desktop]() -> InputPaletteWindow* {
         auto* shell = desktop.windowAs<InputPaletteShell>(WindowId::InputPalette);

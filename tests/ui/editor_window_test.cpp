@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "ui/editor_shell.h"
+#include "ui/soil_constants_window.h"
 #include "ui_support.h"
 
 namespace marvoten {
@@ -428,4 +429,17 @@ TEST_F(EditorWindowTest, AuxiliaryWindowsOpenBesideTheRightHandPanel) {
 }
 
 }  // namespace
+// The program's own button reaches the soil-constants window through its set-up: the
+// tables are filled and the window knows it is shown (it used to open empty).
+TEST_F(EditorWindowTest, SoilConstantsButtonOpensTheFilledTables) {
+    auto* soil = desktop->windowAs<SoilConstantsView>(WindowId::SoilConstants);
+    ASSERT_NE(soil, nullptr);
+    QTest::mouseClick(window().button(qs("地盤定数一覧表")), Qt::LeftButton);
+    EXPECT_TRUE(soil->controller().visible());
+    EXPECT_TRUE(soil->widget().isVisible());
+    const QTableWidgetItem* cell = soil->foundationGrid().item(1, 0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_FALSE(cell->text().isEmpty());
+}
+
 }  // namespace marvoten
