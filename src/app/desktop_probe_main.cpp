@@ -5,7 +5,6 @@
 //   marvoten-probe startup                        prints "shown" the moment the
 //       main window is first shown, and ends (the start-up benchmark times it).
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 #include <iostream>
 

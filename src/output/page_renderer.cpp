@@ -1,6 +1,5 @@
 #include "output/page_renderer.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <variant>
 

@@ -1,7 +1,6 @@
 #include "output/pdf_book.h"
 
 #include <algorithm>
-#include <exception>
 #include <variant>
 #include <vector>
 

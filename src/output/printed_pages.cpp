@@ -1,7 +1,5 @@
 #include "output/printed_pages.h"
 
-#include <cstdlib>
-
 namespace marvoten {
 namespace {
 

@@ -5,9 +5,6 @@
 #include <QStyle>
 #include <filesystem>
 
-#include "output/figure_files.h"
-#include "output/pdf_book.h"
-#include "output/text_output.h"
 #include "ui/painter_canvas.h"
 
 namespace marvoten {
@@ -143,20 +140,13 @@ void Desktop::choosePrinter() {
     dialog.exec();
 }
 
-// The outputs go into the current folder, which a chosen design file sets.
+// The outputs go into the current folder, which a chosen design file sets; the
+// session's output commands ask, write and report as the command line's do.
 void Desktop::writeOutput(Command command) {
-    const bool key = session_.editor.conditions().hasShearKey == 1;
-    const std::filesystem::path here = ".";
-    switch (command) {
-        case Command::TextOutput:
-            writeTextOutput(session_.book, key, dialogs_, here);
-            break;
-        case Command::MetafileOutput:
-            exportFigureFiles(session_.book, key, dialogs_, here, FigureFileFormat::Metafile);
-            break;
-        default:
-            writePdfBook(session_.book, session_.editor.state().subjectName, key, dialogs_, here);
-    }
+    const OutputKind kind = command == Command::TextOutput       ? OutputKind::Text
+                            : command == Command::MetafileOutput ? OutputKind::Metafiles
+                                                                 : OutputKind::PdfBook;
+    writeOutputs(session_, {kind}, ".");
 }
 
 }  // namespace marvoten
