@@ -62,7 +62,6 @@ inline constexpr const char* kRebarGroupCaption = "配筋(mm)設定";
 inline constexpr EditorPage kStartLoadPage = EditorPage::SelfWeight;
 inline constexpr const char* kSeismicStandardSubPage = "標準値（Kho）設定";
 inline constexpr const char* kSeismicRegionSubPage = "補正係数（Cz）設定";
-inline constexpr const char* kStartSeismicSubPage = kSeismicStandardSubPage;
 inline constexpr const char* kStartRebarTab = "たて壁";
 inline constexpr const char* kWallShapeTab = "逆Ｌ型";
 inline constexpr const char* kShearKeyTab = "突起";
