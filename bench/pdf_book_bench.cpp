@@ -4,7 +4,7 @@
 
 #include "book/results_view.h"
 #include "output/pdf_book.h"
-#include "report/whole_run.h"
+#include "report/calculation_run.h"
 
 namespace {
 
@@ -15,8 +15,7 @@ CalculationBook fullBook() {
     ResultsView view(book);
     StabilityHeadings headings;
     PrintedPageLabels pageLabels;
-    runCalculation(DesignConditions{}, book, view,
-                   wholeRunStages("擁壁試験", headings, pageLabels));
+    runCalculation(DesignConditions{}, "擁壁試験", book, view, headings, pageLabels);
     return book;
 }
 

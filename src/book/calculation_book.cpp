@@ -92,7 +92,6 @@ void CalculationBook::resetResultTables() {
                        TableId::StemStressTable, TableId::ToeHalfDepthTable, TableId::ToeRootTable,
                        TableId::ToeStressTable, TableId::KeyTable})
         table(id).resetCells();
-    announce(BookChange::Tables);
 }
 
 void CalculationBook::clearMemberDesign() {
@@ -106,7 +105,6 @@ void CalculationBook::clearMemberDesign() {
          {FigureId::StemStressFigure, FigureId::AnchorageFigureL1, FigureId::AnchorageFigureL2,
           FigureId::ToeReactionFigure, FigureId::KeyFigure})
         figure(id).clearSeries();
-    announce(BookChange::Texts | BookChange::Figures);
 }
 
 }  // namespace marvoten

@@ -178,7 +178,8 @@ public:
         if (listener_ && flags != 0) listener_(BookChange{flags});
     }
 
-    // Start of a run: "---" into every data cell of the result tables.
+    // Start of a run: "---" into every data cell of the result tables. Like the
+    // writers, these leave the announcement to the run.
     void resetResultTables();
     // A run without member design: the member texts and figures emptied (the
     // anchorage text keeps its lower block; the member tables keep "---").

@@ -1,24 +1,26 @@
 #include "report/calculation_run.h"
 
+#include "calc/ground_reaction.h"
+#include "calc/stability_loads.h"
+#include "calc/stem_design.h"
+#include "report/conditions_page.h"
 #include "report/earth_pressure_report.h"
+#include "report/key_report.h"
 #include "report/other_loads_report.h"
 #include "report/self_weight_report.h"
+#include "report/stability_figures.h"
+#include "report/stem_report.h"
 
 namespace marvoten {
-
-void clearMemberSections(CalculationBook& book) {
-    book.clearMemberDesign();
-}
 
 void setMemberFigureTitles(const DesignConditions& dc, CalculationBook& book) {
     book.figure(FigureId::ToeReactionFigure).setTitle("図:つま先版地盤反力");
     if (dc.hasShearKey == 1) book.figure(FigureId::KeyFigure).setTitle("図:突起地盤反力");
 }
 
-void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsView& view,
-                    const RunStages& stages) {
-    if (stages.refused && stages.refused(dc)) return;
-
+void runCalculation(const DesignConditions& dc, const std::string& subjectName,
+                    CalculationBook& book, ResultsView& view, StabilityHeadings& headings,
+                    PrintedPageLabels& pageLabels) {
     // The window that shows the book hears once, at the end, that every kind of
     // section changed; also when a text that is not a number stops the run.
     struct AnnounceAtEnd {
@@ -33,25 +35,29 @@ void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsVi
     TAntei a;
     const SlipLineReach reach = computeStabilityLoads(a, dc);
     setMemberFigureTitles(dc, book);
-    if (stages.computeStability) stages.computeStability(a, dc);
+    computeStability(a, dc);
 
-    if (stages.writeConditionsPage) stages.writeConditionsPage(a, dc, book, reach.r1);
+    writeConditionsPage(a, dc, subjectName, book, pageLabels);
     writeSelfWeightPages(a, dc, book);
     writeEarthPressureText(a, book);
     writeOtherLoadsText(a, dc, book);
     drawSlipAngleCurve(a, dc, book);
     writeLoadList(a, book);
-    if (stages.writeStabilityReport) stages.writeStabilityReport(a, dc, book);
-    if (stages.writeLoadDiagram)
-        stages.writeLoadDiagram(a, dc, book, reach.r2, a.wallHeight, reach.r1);
+    writeStabilityReport(a, dc, book, headings);
+    drawLoadDiagram(a, dc, book, reach.r2, a.wallHeight, reach.r1);
 
     if (a.reactionCase == GroundReactionCase::Incalculable) {
-        clearMemberSections(book);
-    } else if (stages.designStem) {
-        stages.designStem(a, dc, book);
+        book.clearMemberDesign();
+    } else {
+        const StemDesign stem = designStem(a, dc);
+        writeStemPages(a, dc, stem, book);
+        // The slabs are designed with the whole-wall earth pressure and section
+        // reactions; the toe slab takes the stem's fixed-end moment as its limit.
+        restoreWholeWall(a);
+        designSlabs(a, dc, book, stem.M0);
+        drawStemStressFigure(a, book);
     }
 
-    if (stages.repaintEditor) stages.repaintEditor();
     view.selectPage(PageId::PageEarthPressure);
     view.selectPage(PageId::PageLoads);
 }

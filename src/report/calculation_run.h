@@ -1,48 +1,30 @@
 #pragma once
 // One calculation run: the design conditions into a complete calculation book.
-#include <functional>
+#include <string>
 
 #include "book/calculation_book.h"
 #include "book/results_view.h"
-#include "calc/calculation_object.h"
-#include "calc/stability_loads.h"
 #include "model/design_conditions.h"
+#include "report/printed_layout.h"
+#include "report/stability_report.h"
 
 namespace marvoten {
 
-// The steps of a run that other parts of the program supply. An empty step is
-// skipped.
-struct RunStages {
-    // Validation before the run; true stops the run before the book is touched.
-    std::function<bool(const DesignConditions&)> refused;
-    // Ground reaction, sliding, overturning and bearing capacity; sets reactionCase.
-    std::function<void(TAntei&, const DesignConditions&)> computeStability;
-    // Writers of the conditions page (given r1), the stability page and the load
-    // diagram (given r2, the wall height H and r1).
-    std::function<void(const TAntei&, const DesignConditions&, CalculationBook&, double r1)>
-        writeConditionsPage;
-    std::function<void(TAntei&, const DesignConditions&, CalculationBook&)> writeStabilityReport;
-    std::function<void(const TAntei&, const DesignConditions&, CalculationBook&, double r2,
-                       double H, double r1)>
-        writeLoadDiagram;
-    // Member design of the stem, the toe slab and the shear key.
-    std::function<void(TAntei&, const DesignConditions&, CalculationBook&)> designStem;
-    // The editor redraws itself once the run is over.
-    std::function<void()> repaintEditor;
-};
-
-// Validates, computes every load and fills the book page by page, then runs the
-// member design unless the ground reaction cannot be computed. A number text that
-// is not a number stops the run with ConversionError: the result tables have been
-// reset to "---" and every other section keeps the previous run's contents.
-void runCalculation(const DesignConditions& dc, CalculationBook& book, ResultsView& view,
-                    const RunStages& stages = {});
+// Computes every load and fills the book page by page, then runs the member
+// design of the stem, the toe slab and the shear key unless the ground reaction
+// cannot be computed. The conditions have passed validation (the caller's). The
+// run leaves its verdict headings and the printed page labels in the places
+// given; subjectName is the design file's name, empty before any file. A number
+// text that is not a number stops the run with ConversionError: the result
+// tables have been reset to "---" and every other section keeps the previous
+// run's contents. The book announces one change of everything at the end, also
+// when the run stops.
+void runCalculation(const DesignConditions& dc, const std::string& subjectName,
+                    CalculationBook& book, ResultsView& view, StabilityHeadings& headings,
+                    PrintedPageLabels& pageLabels);
 
 // The titles the member figures take once the inputs are gathered: the toe slab's
 // reaction figure always, the key's only for a wall with a shear key.
 void setMemberFigureTitles(const DesignConditions& dc, CalculationBook& book);
-
-// The member sections emptied, for a wall whose ground reaction is incalculable.
-void clearMemberSections(CalculationBook& book);
 
 }  // namespace marvoten

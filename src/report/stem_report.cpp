@@ -309,21 +309,13 @@ void drawStemStressFigure(TAntei& a, CalculationBook& book) {
                  a.coverSlab, " ");
 }
 
-void designStemAndSlabs(TAntei& a, const DesignConditions& dc, CalculationBook& book,
-                        const SlabDesigns& slabs) {
-    const StemDesign s = designStem(a, dc);
+void writeStemPages(TAntei& a, const DesignConditions& dc, const StemDesign& s,
+                    CalculationBook& book) {
     writeStemForcesText(a, dc, s, book);
     writeStemStressText(a, s, book);
     writeAnchorageText(a, s, book);
     writeStemTables(s, book);
     drawAnchorageFigures(a, dc, s, book);
-    restoreWholeWall(a);
-    if (slabs) slabs(a, dc, book, s.M0);
-    drawStemStressFigure(a, book);
-}
-
-void designStemWall(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    designStemAndSlabs(a, dc, book, {});
 }
 
 }  // namespace marvoten

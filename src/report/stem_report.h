@@ -2,8 +2,6 @@
 // The stem wall's pages of the book: the section forces and stresses at the fixed
 // end, the quarter-point tables and the bar figure, and the entry of the whole
 // member design of a run.
-#include <functional>
-
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
 #include "calc/stem_design.h"
@@ -22,16 +20,10 @@ void writeStemTables(const StemDesign& s, CalculationBook& book);
 // fixed-end bars and compression stress of StemStressTable.
 void drawStemStressFigure(TAntei& a, CalculationBook& book);
 
-// The toe slab and shear key designs, run after the stem with its fixed-end moment
-// M0, once the whole-wall earth pressure and the section reactions are restored.
-using SlabDesigns =
-    std::function<void(TAntei&, const DesignConditions&, CalculationBook&, double M0)>;
-
-// The member design of a run: the stem with its anchorage, then the slabs, then
-// the stem's bar figure.
-void designStemAndSlabs(TAntei& a, const DesignConditions& dc, CalculationBook& book,
-                        const SlabDesigns& slabs);
-// The same without slab designs (the shape of RunStages::designStem).
-void designStemWall(TAntei& a, const DesignConditions& dc, CalculationBook& book);
+// Every stem page of the member design but the bar figure, which follows the
+// slab designs: the forces, the stresses, the anchorage, the tables and the
+// anchorage figures.
+void writeStemPages(TAntei& a, const DesignConditions& dc, const StemDesign& s,
+                    CalculationBook& book);
 
 }  // namespace marvoten

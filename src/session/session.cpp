@@ -9,7 +9,6 @@
 #include "platform/number_text.h"
 #include "report/anchorage_report.h"
 #include "report/calculation_run.h"
-#include "report/whole_run.h"
 
 namespace marvoten {
 
@@ -54,14 +53,17 @@ std::string searchStoppedMessage(Search search) {
 }
 
 RunOutcome runCalculationCommand(Session& s) {
-    Verdict verdict = Verdict::Passed;
     try {
-        RunStages stages = wholeRunStages(s.editor.state().subjectName, s.headings, s.pageLabels);
-        stages.refused = [&s, &verdict](const DesignConditions&) {
-            verdict = s.editor.check();
-            return verdict != Verdict::Passed;
-        };
-        runCalculation(s.editor.conditions(), s.book, s.view, stages);
+        switch (s.editor.check()) {
+            case Verdict::Refused:
+                return RunOutcome::Refused;
+            case Verdict::NotANumber:
+                return RunOutcome::Stopped;  // the message named the field
+            case Verdict::Passed:
+                break;
+        }
+        runCalculation(s.editor.conditions(), s.editor.state().subjectName, s.book, s.view,
+                       s.headings, s.pageLabels);
     } catch (const ConversionError& e) {
         s.dialogs.message(MessageKind::Error, e.what());
         return RunOutcome::Stopped;
@@ -69,14 +71,7 @@ RunOutcome runCalculationCommand(Session& s) {
         s.dialogs.message(MessageKind::Error, searchStoppedMessage(e.search()));
         return RunOutcome::Stopped;
     }
-    switch (verdict) {
-        case Verdict::Refused:
-            return RunOutcome::Refused;
-        case Verdict::NotANumber:
-            return RunOutcome::Stopped;  // the message named the field
-        default:
-            return RunOutcome::Completed;
-    }
+    return RunOutcome::Completed;
 }
 
 namespace {

@@ -12,7 +12,6 @@
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
 #include "report/calculation_run.h"
-#include "report/whole_run.h"
 #include "session/session.h"
 #include "support/external_programs.h"
 #include "support/test_support.h"
@@ -248,7 +247,7 @@ TEST(PastTheValidation, EveryRunEnds) {
         StabilityHeadings headings;
         PrintedPageLabels labels;
         try {
-            runCalculation(d, s.book, s.view, wholeRunStages("extreme", headings, labels));
+            runCalculation(d, "extreme", s.book, s.view, headings, labels);
         } catch (const SearchLimitExceeded& e) {
             ++stopped;
             EXPECT_NE(searchStoppedMessage(e.search()).find("計算を中止しました。"),

@@ -15,7 +15,6 @@
 #include "output/text_output.h"
 #include "platform/number_text.h"
 #include "report/calculation_run.h"
-#include "report/whole_run.h"
 #include "session/session.h"
 
 namespace {
@@ -56,8 +55,8 @@ void runAndWrite(Session& session) {
     StabilityHeadings headings;
     PrintedPageLabels labels;
     try {
-        runCalculation(session.editor.conditions(), session.book, session.view,
-                       wholeRunStages("fuzz", headings, labels));
+        runCalculation(session.editor.conditions(), "fuzz", session.book, session.view, headings,
+                       labels);
     } catch (const ConversionError&) {
         return;  // a text the run reads as a whole number, reported with its field
     }

@@ -6,7 +6,7 @@
 #include "book/calculation_book.h"
 #include "book/results_view.h"
 #include "model/design_conditions.h"
-#include "report/whole_run.h"
+#include "report/calculation_run.h"
 
 namespace marvoten::testing {
 
@@ -27,7 +27,7 @@ inline CalculationBook representativeBook(const DesignConditions& dc,
     StabilityHeadings headings;
     PrintedPageLabels pageLabels;
     book.setShearKeyShown(dc.hasShearKey == 1);
-    runCalculation(dc, book, view, wholeRunStages(subjectName, headings, pageLabels));
+    runCalculation(dc, subjectName, book, view, headings, pageLabels);
     return book;
 }
 

@@ -518,12 +518,8 @@ TEST(RunSequence, StartValuesFillTheStabilityPage) {
     CalculationBook book;
     ResultsView view(book);
     StabilityHeadings headings;
-    RunStages stages;
-    stages.computeStability = computeStability;
-    stages.writeStabilityReport = [&](TAntei& a, const DesignConditions& d, CalculationBook& b) {
-        writeStabilityReport(a, d, b, headings);
-    };
-    runCalculation(dc, book, view, stages);
+    PrintedPageLabels pageLabels;
+    runCalculation(dc, "", book, view, headings, pageLabels);
     const Lines& o = lines(book, TextId::OverturningText);
     EXPECT_EQ(o[4], "  d=-----------                        =1.532m");
     EXPECT_EQ(o[12], "  e=B/2-d        =0.489m");

@@ -11,6 +11,7 @@
 #include "book/line_format.h"
 #include "calc/ground_reaction.h"
 #include "calc/stability_loads.h"
+#include "calc/toe_design.h"
 #include "report/calculation_run.h"
 #include "support/design_fixtures.h"
 #include "support/test_support.h"
@@ -27,17 +28,17 @@ struct Written {
     CalculationBook book;
 };
 
-std::unique_ptr<Written> write(const std::function<void(DesignConditions&)>& change = {},
-                               const SlabDesigns& slabs = {}) {
+// The stem pages of a run: loads, stability, then the stem's design written.
+std::unique_ptr<Written> write(const std::function<void(DesignConditions&)>& change = {}) {
     auto w = std::make_unique<Written>();
     if (change) change(w->dc);
     computeStabilityLoads(w->a, w->dc);
     computeStability(w->a, w->dc);
     w->book.resetResultTables();
-    if (slabs)
-        designStemAndSlabs(w->a, w->dc, w->book, slabs);
-    else
-        designStemWall(w->a, w->dc, w->book);
+    const StemDesign s = designStem(w->a, w->dc);
+    writeStemPages(w->a, w->dc, s, w->book);
+    restoreWholeWall(w->a);
+    drawStemStressFigure(w->a, w->book);
     return w;
 }
 
@@ -278,36 +279,25 @@ TEST(AnchorageFigures, MarkersAndCurves) {
     EXPECT_LT(t2.back().y, 0.1 - 1e-9);
 }
 
-// The slab designs run with the fixed-end moment, after the whole-wall earth
-// pressure is back, and before the stem's bar figure is drawn.
-TEST(DesignStemWall, SlabDesignsFollowTheStem) {
-    TAntei whole;
-    computeStabilityLoads(whole, DesignConditions{});
-    double seenM0 = 0, seenPa = 0;
-    std::size_t barPointsSeen = 99;
-    const auto w =
-        write({}, [&](TAntei& a, const DesignConditions&, CalculationBook& book, double M0) {
-            seenM0 = M0;
-            seenPa = a.earthPressure;
-            barPointsSeen = book.figure(FigureId::StemStressFigure).series(2).pointCount();
-        });
-    EXPECT_TRUE(near(seenM0, fixedEndPh() * 7.1 / 3, 0.01));
-    EXPECT_EQ(seenPa, whole.earthPressure);
-    EXPECT_EQ(barPointsSeen, 0u);
-    EXPECT_EQ(w->book.figure(FigureId::StemStressFigure).series(2).pointCount(), 2u);
-}
-
-// The entry fits the run's member-design step: a whole run on the start values
-// fills the stem pages.
-TEST(DesignStemWall, RunsAsTheMemberDesignOfARun) {
+// A whole run hands the toe slab the stem's fixed-end moment M0 = Ph·Hs/3 as the
+// limit of its design moment, and the toe's own root moment governs below it.
+TEST(MemberDesignOfARun, ToeSlabTakesTheStemMomentAsItsLimit) {
     CalculationBook book;
     ResultsView view{book};
-    RunStages stages;
-    stages.computeStability = computeStability;
-    stages.designStem = designStemWall;
-    runCalculation(DesignConditions{}, book, view, stages);
-    EXPECT_EQ(book.table(TableId::StemStressTable).cell(4, 8), "D29@125");
-    EXPECT_EQ(book.text(TextId::AnchorageText).upper().line(0), "(f)主鉄筋の定着位置の計算");
+    StabilityHeadings headings;
+    PrintedPageLabels pageLabels;
+    DesignConditions dc;
+    runCalculation(dc, "", book, view, headings, pageLabels);
+    TAntei a;
+    computeStabilityLoads(a, dc);
+    computeStability(a, dc);
+    const StemDesign s = designStem(a, dc);
+    EXPECT_TRUE(near(s.M0, fixedEndPh() * 7.1 / 3, 0.01));
+    restoreWholeWall(a);
+    const ToeDesign t = designToe(a, dc, s.M0);
+    EXPECT_EQ(t.Md, std::min(t.MRoot, s.M0));
+    EXPECT_TRUE(contains(book.text(TextId::ToeStressText).upper().lines(),
+                         formatValue("    M(曲げﾓｰﾒﾝﾄ)　　　　　　　=0.00kNm", t.Md)));
     EXPECT_EQ(book.figure(FigureId::StemStressFigure).series(2).pointCount(), 2u);
 }
 
