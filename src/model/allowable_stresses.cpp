@@ -37,6 +37,22 @@ bool inRange(int item, const std::vector<std::string>& list) {
 
 }  // namespace
 
+std::string& textOf(AllowableStressTexts& texts, AllowableStressField field) {
+    switch (field) {
+        case AllowableStressField::SigmaCa:
+            return texts.sigmaCa;
+        case AllowableStressField::SigmaCat:
+            return texts.sigmaCat;
+        case AllowableStressField::TauA1:
+            return texts.tauA1;
+        case AllowableStressField::Tau0:
+            return texts.tau0;
+        case AllowableStressField::SigmaSa:
+            break;
+    }
+    return texts.sigmaSa;
+}
+
 AllowableStressTexts recomputeAllowableStresses(int sigmaCk, BarGrade grade, bool seismic) {
     const ConcreteRow* row = nullptr;
     for (const auto& r : kConcrete)

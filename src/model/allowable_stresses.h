@@ -28,6 +28,11 @@ struct AllowableStressTexts {
     bool operator==(const AllowableStressTexts&) const = default;
 };
 
+// The five fields in the window's order.
+enum class AllowableStressField { SigmaCa, SigmaCat, TauA1, Tau0, SigmaSa };
+inline constexpr int allowableStressFieldCount = 5;
+std::string& textOf(AllowableStressTexts& texts, AllowableStressField field);
+
 // σck is one of 18, 21, 24, 27, 30 (std::invalid_argument otherwise). The seismic
 // case raises the concrete values by 1.5; σsa takes the grade's seismic value.
 AllowableStressTexts recomputeAllowableStresses(int sigmaCk, BarGrade grade, bool seismic);
@@ -47,8 +52,11 @@ public:
     void chooseDesignStrength(int item);
     void chooseBarGrade(int item);
     void chooseLoadCase(int item);
-    // σsa is the one editable field; the next click on a choice overwrites it.
-    void typeSigmaSa(std::string text) { texts_.sigmaSa = std::move(text); }
+    // A text typed into a field: σsa from the keyboard, any of the five from the
+    // input palette. The next click on a choice overwrites it.
+    void typeText(AllowableStressField field, std::string text) {
+        textOf(texts_, field) = std::move(text);
+    }
 
     void show() { visible_ = true; }
     // "設計条件に転記": the chosen σck and the five texts, unchanged, into the

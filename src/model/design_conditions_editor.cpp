@@ -534,34 +534,31 @@ void DesignConditionsEditor::explainWallFriction() {
     dialogs_.message(MessageKind::Information, wallFrictionNote);
 }
 
-void DesignConditionsEditor::chooseDesignStrength(int item) {
+void DesignConditionsEditor::changeAllowableStresses(
+    const std::function<void(AllowableStressWindow&)>& change) {
     Batch batch(*this);
-    allowable_.chooseDesignStrength(item);
+    change(allowable_);
     mark(EditorChange::AllowableStresses);
+}
+
+void DesignConditionsEditor::chooseDesignStrength(int item) {
+    changeAllowableStresses([item](AllowableStressWindow& w) { w.chooseDesignStrength(item); });
 }
 
 void DesignConditionsEditor::chooseBarGrade(int item) {
-    Batch batch(*this);
-    allowable_.chooseBarGrade(item);
-    mark(EditorChange::AllowableStresses);
+    changeAllowableStresses([item](AllowableStressWindow& w) { w.chooseBarGrade(item); });
 }
 
 void DesignConditionsEditor::chooseLoadCase(int item) {
-    Batch batch(*this);
-    allowable_.chooseLoadCase(item);
-    mark(EditorChange::AllowableStresses);
+    changeAllowableStresses([item](AllowableStressWindow& w) { w.chooseLoadCase(item); });
 }
 
-void DesignConditionsEditor::typeSigmaSa(std::string text) {
-    Batch batch(*this);
-    allowable_.typeSigmaSa(std::move(text));
-    mark(EditorChange::AllowableStresses);
+void DesignConditionsEditor::typeAllowableStress(AllowableStressField field, std::string text) {
+    changeAllowableStresses([&](AllowableStressWindow& w) { w.typeText(field, std::move(text)); });
 }
 
 void DesignConditionsEditor::showAllowableStresses() {
-    Batch batch(*this);
-    allowable_.show();
-    mark(EditorChange::AllowableStresses);
+    changeAllowableStresses([](AllowableStressWindow& w) { w.show(); });
 }
 
 void DesignConditionsEditor::transferAllowableStresses() {
@@ -571,9 +568,7 @@ void DesignConditionsEditor::transferAllowableStresses() {
 }
 
 void DesignConditionsEditor::cancelAllowableStresses() {
-    Batch batch(*this);
-    allowable_.cancel();
-    mark(EditorChange::AllowableStresses);
+    changeAllowableStresses([](AllowableStressWindow& w) { w.cancel(); });
 }
 
 void DesignConditionsEditor::transferChoice(Choice c, int item) {

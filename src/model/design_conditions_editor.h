@@ -138,7 +138,7 @@ public:
     void chooseDesignStrength(int item);
     void chooseBarGrade(int item);
     void chooseLoadCase(int item);
-    void typeSigmaSa(std::string text);
+    void typeAllowableStress(AllowableStressField field, std::string text);
     void showAllowableStresses();
     void transferAllowableStresses();  // "設計条件に転記"
     void cancelAllowableStresses();    // "取　消"
@@ -190,6 +190,8 @@ public:
     void restore(const Snapshot& snapshot);
 
 private:
+    // One change of the allowable-stress table, notified as AllowableStresses.
+    void changeAllowableStresses(const std::function<void(AllowableStressWindow&)>& change);
     // Collects the flags of one action and sends a single notification when the
     // outermost action ends.
     class Batch {

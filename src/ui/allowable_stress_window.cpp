@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace marvoten {
 
@@ -16,8 +17,8 @@ class AllowableStressView::FieldClicks : public QObject {
 public:
     explicit FieldClicks(AllowableStressView& view) : QObject(&view.dialog_), view_(view) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress && view_.paletteOpener_)
-            if (auto* field = qobject_cast<QLineEdit*>(watched)) view_.paletteOpener_(*field);
+        if (event->type() == QEvent::MouseButtonPress)
+            if (auto* field = qobject_cast<QLineEdit*>(watched)) view_.openPalette(*field);
         return false;
     }
 
@@ -52,8 +53,10 @@ const char* const fieldCaptions[] = {
 
 }  // namespace
 
-AllowableStressView::AllowableStressView(DesignConditionsEditor& editor, QWidget* parent)
+AllowableStressView::AllowableStressView(DesignConditionsEditor& editor, Guard guard,
+                                         QWidget* parent)
     : editor_(editor),
+      guard_(std::move(guard)),
       dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     dialog_.setWindowTitle(QStringLiteral("許容応力度"));
     // Eleven groups and fields in a client area of 360 × 245: a compact face and
@@ -126,29 +129,37 @@ AllowableStressView::AllowableStressView(DesignConditionsEditor& editor, QWidget
     bottom->addLayout(buttons);
     grid->addLayout(bottom, 2, 0, 1, 2);
 
-    AllowableStressWindow& table = editor_.allowableStressWindow();
-    QObject::connect(&designStrength_, &QButtonGroup::idClicked, [this, &table](int i) {
-        table.chooseDesignStrength(i);
-        showTable();
+    QObject::connect(&designStrength_, &QButtonGroup::idClicked,
+                     [this](int i) { guard_([&] { editor_.chooseDesignStrength(i); }); });
+    QObject::connect(&barGrade_, &QButtonGroup::idClicked,
+                     [this](int i) { guard_([&] { editor_.chooseBarGrade(i); }); });
+    QObject::connect(&loadCase_, &QButtonGroup::idClicked,
+                     [this](int i) { guard_([&] { editor_.chooseLoadCase(i); }); });
+    QObject::connect(fields_[4], &QLineEdit::textEdited, [this](const QString& t) {
+        guard_(
+            [&] { editor_.typeAllowableStress(AllowableStressField::SigmaSa, t.toStdString()); });
     });
-    QObject::connect(&barGrade_, &QButtonGroup::idClicked, [this, &table](int i) {
-        table.chooseBarGrade(i);
-        showTable();
-    });
-    QObject::connect(&loadCase_, &QButtonGroup::idClicked, [this, &table](int i) {
-        table.chooseLoadCase(i);
-        showTable();
-    });
-    QObject::connect(fields_[4], &QLineEdit::textEdited,
-                     [&table](const QString& t) { table.typeSigmaSa(t.toStdString()); });
     QObject::connect(transfer_, &QPushButton::clicked,
-                     [this] { editor_.transferAllowableStresses(); });
-    QObject::connect(cancel_, &QPushButton::clicked, [this] { editor_.cancelAllowableStresses(); });
+                     [this] { guard_([&] { editor_.transferAllowableStresses(); }); });
+    QObject::connect(cancel_, &QPushButton::clicked,
+                     [this] { guard_([&] { editor_.cancelAllowableStresses(); }); });
     QObject::connect(&dialog_, &QDialog::finished, [this] {
-        if (editor_.allowableStressWindow().visible()) editor_.cancelAllowableStresses();
+        guard_([&] {
+            if (editor_.allowableStressWindow().visible()) editor_.cancelAllowableStresses();
+        });
     });
     dialog_.setFixedSize(360, 245);
     showTable();
+}
+
+void AllowableStressView::openPalette(QLineEdit& edit) {
+    if (!paletteOpener_) return;
+    const auto at = std::find(fields_.begin(), fields_.end(), &edit);
+    if (at == fields_.end()) return;
+    const auto field = static_cast<AllowableStressField>(at - fields_.begin());
+    paletteOpener_(edit, [this, field](const std::string& text) {
+        guard_([&] { editor_.typeAllowableStress(field, text); });
+    });
 }
 
 void AllowableStressView::showTable() {

@@ -16,15 +16,17 @@ namespace marvoten {
 
 class AllowableStressView : public ShellWindow {
 public:
-    AllowableStressView(DesignConditionsEditor& editor, QWidget* parent);
+    AllowableStressView(DesignConditionsEditor& editor, Guard guard, QWidget* parent);
     QWidget& widget() override { return dialog_; }
     void perform(Command command) override;
     void followEditor(const EditorChange& change) override;
     // The editor's button "許容応力度" opens the window beside its right-hand panel.
     void showAt(ScreenPosition position);
 
-    // A click into one of the five fields asks the input palette to type into it.
-    using PaletteOpener = std::function<void(QLineEdit& field)>;
+    // A click into one of the five fields asks the input palette to type into it;
+    // the palette's "転記" hands its text to the writer.
+    using PaletteOpener =
+        std::function<void(QLineEdit& field, std::function<void(const std::string&)> writer)>;
     void setPaletteOpener(PaletteOpener opener) { paletteOpener_ = std::move(opener); }
 
     // The widgets, for the tests and the screenshots.
@@ -40,7 +42,10 @@ private:
     class FieldClicks;
     void showTable();
 
+    void openPalette(QLineEdit& field);
+
     DesignConditionsEditor& editor_;
+    Guard guard_;
     QDialog dialog_;
     QButtonGroup designStrength_;
     QButtonGroup structure_;

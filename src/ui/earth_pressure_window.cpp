@@ -32,9 +32,10 @@ void showText(QComboBox& box, const std::string& text) {
     box.setEditText(qs(text));
 }
 
-void connectText(QComboBox* box, std::function<void(std::string)> set) {
-    QObject::connect(box, &QComboBox::currentTextChanged,
-                     [set = std::move(set)](const QString& t) { set(t.toStdString()); });
+void connectText(QComboBox* box, const Guard& guard, std::function<void(std::string)> set) {
+    QObject::connect(
+        box, &QComboBox::currentTextChanged,
+        [&guard, set = std::move(set)](const QString& t) { guard([&] { set(t.toStdString()); }); });
 }
 
 constexpr int coefficientTabIndex = 0;
@@ -42,8 +43,9 @@ constexpr int coefficientTabIndex = 0;
 }  // namespace
 
 EarthPressureWindow::EarthPressureWindow(Dialogs& dialogs, DesignConditionsEditor& editor,
-                                         QWidget* parent)
+                                         Guard guard, QWidget* parent)
     : controller_(dialogs, editor),
+      guard_(std::move(guard)),
       dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     dialog_.setWindowTitle(QStringLiteral("土圧係数"));
     auto* layout = new QVBoxLayout(&dialog_);
@@ -54,13 +56,17 @@ EarthPressureWindow::EarthPressureWindow(Dialogs& dialogs, DesignConditionsEdito
         tabs_->addTab(buildBearingTab(i), qs(bearing[static_cast<std::size_t>(i)].figure.title()));
     layout->addWidget(tabs_);
     QObject::connect(tabs_, &QTabWidget::currentChanged, [this](int i) {
-        if (i >= 0) controller_.selectTab(static_cast<CoefficientTab>(i));
+        guard_([&] {
+            if (i >= 0) controller_.selectTab(static_cast<CoefficientTab>(i));
+        });
     });
     dialog_.setFixedSize(990, 600);
     controller_.setListener([this](const CoefficientChange& c) { follow(c); });
     // Closed through its frame or Escape: the controller learns the window is hidden.
     QObject::connect(&dialog_, &QDialog::finished, [this] {
-        if (controller_.visible()) controller_.close();
+        guard_([&] {
+            if (controller_.visible()) controller_.close();
+        });
     });
     showInputs();
 }
@@ -88,13 +94,14 @@ QWidget* EarthPressureWindow::buildCoefficientTab() {
     }
     left->addLayout(inputs);
     QObject::connect(soilKind_, &QComboBox::activated,
-                     [this](int i) { controller_.chooseSoilKind(i); });
+                     [this](int i) { guard_([&] { controller_.chooseSoilKind(i); }); });
     QObject::connect(loadCase_, &QComboBox::activated,
-                     [this](int i) { controller_.chooseLoadCase(i); });
-    connectText(gamma_, [this](std::string t) { controller_.setGamma(std::move(t)); });
-    connectText(phi_, [this](std::string t) { controller_.setPhi(std::move(t)); });
-    connectText(cohesion_, [this](std::string t) { controller_.setCohesion(std::move(t)); });
-    connectText(kh_, [this](std::string t) { controller_.setKh(std::move(t)); });
+                     [this](int i) { guard_([&] { controller_.chooseLoadCase(i); }); });
+    connectText(gamma_, guard_, [this](std::string t) { controller_.setGamma(std::move(t)); });
+    connectText(phi_, guard_, [this](std::string t) { controller_.setPhi(std::move(t)); });
+    connectText(cohesion_, guard_,
+                [this](std::string t) { controller_.setCohesion(std::move(t)); });
+    connectText(kh_, guard_, [this](std::string t) { controller_.setKh(std::move(t)); });
 
     auto* row = new QHBoxLayout;
     row->addWidget(buildWallTypeTabs(), 1);
@@ -103,8 +110,10 @@ QWidget* EarthPressureWindow::buildCoefficientTab() {
     row->addWidget(display_);
     row->addWidget(close);
     left->addLayout(row);
-    QObject::connect(display_, &QPushButton::clicked, [this] { controller_.display(); });
-    QObject::connect(close, &QPushButton::clicked, [this] { controller_.close(); });
+    QObject::connect(display_, &QPushButton::clicked,
+                     [this] { guard_([&] { controller_.display(); }); });
+    QObject::connect(close, &QPushButton::clicked,
+                     [this] { guard_([&] { controller_.close(); }); });
 
     left->addWidget(new QLabel(QStringLiteral("嵩上げ盛土比　H1/H"), page), 0, Qt::AlignHCenter);
     grid_ = new QTableWidget(page);
@@ -145,11 +154,13 @@ QWidget* EarthPressureWindow::buildWallTypeTabs() {
     wallTypes_->addTab(slopePage(leaningSlope_), qs(items::wallTypeTabs[2]));
     wallTypes_->addTab(new QWidget, qs(items::wallTypeTabs[3]));
     QObject::connect(wallTypes_, &QTabWidget::currentChanged, [this](int i) {
-        if (i >= 0) controller_.chooseWallType(static_cast<WallTypeTab>(i));
+        guard_([&] {
+            if (i >= 0) controller_.chooseWallType(static_cast<WallTypeTab>(i));
+        });
     });
-    connectText(gravitySlope_,
+    connectText(gravitySlope_, guard_,
                 [this](std::string t) { controller_.setGravityBackSlope(std::move(t)); });
-    connectText(leaningSlope_,
+    connectText(leaningSlope_, guard_,
                 [this](std::string t) { controller_.setLeaningBackSlope(std::move(t)); });
     return wallTypes_;
 }
@@ -170,7 +181,8 @@ QWidget* EarthPressureWindow::buildBearingTab(int i) {
     auto* close = new QPushButton(QStringLiteral("閉じる"), page);
     row->addWidget(close, 0, Qt::AlignBottom);
     layout->addLayout(row);
-    QObject::connect(close, &QPushButton::clicked, [this] { controller_.close(); });
+    QObject::connect(close, &QPushButton::clicked,
+                     [this] { guard_([&] { controller_.close(); }); });
     bearingGrids_[static_cast<std::size_t>(i)] = grid;
     bearingFigures_[static_cast<std::size_t>(i)] = figure;
     return page;

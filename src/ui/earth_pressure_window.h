@@ -19,7 +19,8 @@ class Desktop;
 
 class EarthPressureWindow : public ShellWindow {
 public:
-    EarthPressureWindow(Dialogs& dialogs, DesignConditionsEditor& editor, QWidget* parent);
+    EarthPressureWindow(Dialogs& dialogs, DesignConditionsEditor& editor, Guard guard,
+                        QWidget* parent);
     QWidget& widget() override { return dialog_; }
     void perform(Command command) override;
 
@@ -45,6 +46,7 @@ private:
     void showInputs();
 
     CoefficientWindow controller_;
+    Guard guard_;
     QDialog dialog_;
     QTabWidget* tabs_ = nullptr;
     QTabWidget* wallTypes_ = nullptr;

@@ -69,6 +69,7 @@ EditorWindow::EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs,
     refreshValues();
     refreshVisibility();
     refreshRegionLists();
+    refreshPictures();
     loadTabs_->setCurrentIndex(loadTabIndex(kStartLoadPage));
     seismicTabs_->setCurrentIndex(0);
     rebarTabs_->setCurrentIndex(0);
@@ -432,9 +433,43 @@ QWidget* EditorWindow::buildRegionTab() {
     return page;
 }
 
+namespace {
+
+// The labels beside the marks of the shear-key and other-loads pictures: the key's
+// dimensions numbered as its fields are, the symbols of the loads' heights.
+struct PictureLabel {
+    WallPicture picture;
+    const char* text;
+    int x, y;  // top left in the picture, pixels
+    bool (DesignConditionsEditor::*shown)() const;
+};
+
+constexpr PictureLabel pictureLabels[] = {
+    {WallPicture::ShearKey, "(1)", 16, 66, &DesignConditionsEditor::shearKeyLabelsShown},
+    {WallPicture::ShearKey, "(2)", 38, 70, &DesignConditionsEditor::shearKeyLabelsShown},
+    {WallPicture::ShearKey, "(3)", 57, 48, &DesignConditionsEditor::shearKeyLabelsShown},
+    {WallPicture::OtherLoads, "受働土圧", 2, 175, &DesignConditionsEditor::passiveLabelsShown},
+    {WallPicture::OtherLoads, "Ho", 8, 192, &DesignConditionsEditor::passiveLabelsShown},
+    {WallPicture::OtherLoads, "H1", 168, 150, &DesignConditionsEditor::waterLabelShown},
+    {WallPicture::OtherLoads, "H2", 60, 34, &DesignConditionsEditor::windLabelShown},
+    {WallPicture::OtherLoads, "H3", 96, 21, &DesignConditionsEditor::collisionLabelShown},
+};
+
+}  // namespace
+
 WallPictureView* EditorWindow::addPicture(WallPicture picture, QWidget* parent) {
     auto* view = new WallPictureView(editor_.conditions(), picture, parent);
     pictures_.push_back(view);
+    for (const PictureLabel& l : pictureLabels) {
+        if (l.picture != picture) continue;
+        auto* label = new QLabel(qs(l.text), view);
+        QFont small = label->font();
+        small.setPixelSize(10);
+        label->setFont(small);
+        label->adjustSize();
+        label->move(l.x, l.y);
+        pictureLabels_.push_back({label, l.shown});
+    }
     return view;
 }
 
@@ -567,6 +602,13 @@ void EditorWindow::refreshRegionLists() {
 
 void EditorWindow::refreshPictures() {
     for (WallPictureView* view : pictures_) view->update();
+    for (const auto& [label, shown] : pictureLabels_) label->setVisible((editor_.*shown)());
+}
+
+QLabel* EditorWindow::pictureLabel(const QString& text) const {
+    for (const auto& entry : pictureLabels_)
+        if (entry.first->text() == text) return entry.first;
+    return nullptr;
 }
 
 // --- lookups ------------------------------------------------------------------------

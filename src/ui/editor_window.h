@@ -19,6 +19,7 @@
 #include "model/design_conditions_editor.h"
 #include "model/editor_layout.h"
 #include "ui/input_palette_window.h"
+#include "ui/shell_window.h"
 #include "ui/wall_picture_view.h"
 
 class QFormLayout;
@@ -37,7 +38,7 @@ struct EditorWindowHooks {
     std::function<InputPaletteWindow*()> palette;
     // Runs a user's action so that an unexpected error does not leave the slot; by
     // default the error is reported in a message box.
-    std::function<void(const std::function<void()>&)> guard;
+    Guard guard;
 };
 
 class EditorWindow : public QWidget {
@@ -68,6 +69,8 @@ public:
     QLabel& groundPeriodLabel() { return *groundPeriod_; }
     QGroupBox* group(EditorPage page, const QString& caption) const;
     const std::vector<WallPictureView*>& pictures() const { return pictures_; }
+    // A label of the wall pictures by its text ("(1)", "H1", ...).
+    QLabel* pictureLabel(const QString& text) const;
     QWidget& rightPanel() { return *rightPanel_; }
     // The load-page tab of a page.
     int loadTabIndex(EditorPage page) const;
@@ -129,6 +132,7 @@ private:
     std::map<EditorPage, QWidget*> pageWidgets_;
     std::map<QString, QPushButton*> buttons_;
     std::vector<WallPictureView*> pictures_;
+    std::vector<std::pair<QLabel*, bool (DesignConditionsEditor::*)() const>> pictureLabels_;
 
     QTabWidget* loadTabs_ = nullptr;
     QTabWidget* shapeTabs_ = nullptr;

@@ -3,6 +3,7 @@
 // registered window once, in the order of WindowId; the menus and toolbars reach
 // it only through perform().
 #include <QWidget>
+#include <functional>
 
 #include "model/design_conditions_editor.h"
 #include "ui/commands.h"
@@ -25,6 +26,10 @@ public:
     // The editor changed what this window shows (values, visibility rules).
     virtual void followEditor(const EditorChange& change) { (void)change; }
 };
+
+// Runs a window's action so that no exception leaves the Qt slot: an unexpected
+// error becomes a message box and the design stays as it was (Desktop::guard).
+using Guard = std::function<void(const std::function<void()>& action)>;
 
 // "Show" a window: visible if hidden, then in front; a visible window keeps its
 // state.

@@ -66,9 +66,10 @@ QGroupBox* group(const char* caption, QWidget* parent) {
 
 }  // namespace
 
-SoilConstantsView::SoilConstantsView(Dialogs& dialogs, DesignConditionsEditor& editor,
+SoilConstantsView::SoilConstantsView(Dialogs& dialogs, DesignConditionsEditor& editor, Guard guard,
                                      QWidget* parent)
     : controller_(dialogs, editor),
+      guard_(std::move(guard)),
       dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     dialog_.setWindowTitle(QStringLiteral("土質定数"));
     dialog_.setAutoFillBackground(true);
@@ -122,22 +123,31 @@ SoilConstantsView::SoilConstantsView(Dialogs& dialogs, DesignConditionsEditor& e
     right->addWidget(close, 0, Qt::AlignRight);
 
     QObject::connect(strength_, &QTableWidget::cellClicked, [this](int row, int) {
-        controller_.clickBackfillStrength(row);
-        follow();
+        guard_([&] {
+            controller_.clickBackfillStrength(row);
+            follow();
+        });
     });
     QObject::connect(natural_, &QTableWidget::cellClicked, [this](int row, int) {
-        controller_.clickNaturalGround(row);
-        follow();
+        guard_([&] {
+            controller_.clickNaturalGround(row);
+            follow();
+        });
     });
     QObject::connect(foundation_, &QTableWidget::cellClicked, [this](int row, int) {
-        controller_.clickFoundationGround(row);
-        follow();
+        guard_([&] {
+            controller_.clickFoundationGround(row);
+            follow();
+        });
     });
     QObject::connect(close, &QPushButton::clicked, [this] {
-        controller_.close();
-        follow();
+        guard_([&] {
+            controller_.close();
+            follow();
+        });
     });
-    QObject::connect(&dialog_, &QDialog::finished, [this] { controller_.close(); });
+    QObject::connect(&dialog_, &QDialog::finished,
+                     [this] { guard_([&] { controller_.close(); }); });
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

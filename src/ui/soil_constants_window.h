@@ -12,7 +12,8 @@ namespace marvoten {
 
 class SoilConstantsView : public ShellWindow {
 public:
-    SoilConstantsView(Dialogs& dialogs, DesignConditionsEditor& editor, QWidget* parent);
+    SoilConstantsView(Dialogs& dialogs, DesignConditionsEditor& editor, Guard guard,
+                      QWidget* parent);
     QWidget& widget() override { return dialog_; }
     void perform(Command command) override;
     // The editor's "地盤定数一覧表" opens the window beside its condition panel.
@@ -27,6 +28,7 @@ private:
     void follow();
 
     SoilConstantsWindow controller_;
+    Guard guard_;
     QDialog dialog_;
     QTableWidget* strength_ = nullptr;
     QTableWidget* natural_ = nullptr;

@@ -11,6 +11,13 @@
 #include "ui/soil_constants_window.h"
 
 namespace marvoten {
+namespace {
+
+Guard guardOf(Desktop& d) {
+    return [&d](const std::function<void()>& action) { d.guard(action); };
+}
+
+}  // namespace
 
 void registerWindows(WindowRegistry& registry) {
     registry.add(WindowId::Results, [](Desktop& d) { return std::make_unique<ResultsWindow>(d); });
@@ -19,17 +26,23 @@ void registerWindows(WindowRegistry& registry) {
     registry.add(WindowId::InputPalette,
                  [](Desktop& d) { return std::make_unique<InputPaletteShell>(&d.mainWindow()); });
     registry.add(WindowId::EarthPressureCoefficients, [](Desktop& d) {
-        return std::make_unique<EarthPressureWindow>(d.dialogs(), d.session().editor,
+        return std::make_unique<EarthPressureWindow>(d.dialogs(), d.session().editor, guardOf(d),
                                                      &d.mainWindow());
     });
     registry.add(WindowId::SoilConstants, [](Desktop& d) {
-        return std::make_unique<SoilConstantsView>(d.dialogs(), d.session().editor,
+        return std::make_unique<SoilConstantsView>(d.dialogs(), d.session().editor, guardOf(d),
                                                    &d.mainWindow());
     });
     registry.add(WindowId::BeamTable,
                  [](Desktop& d) { return std::make_unique<BeamTableWindow>(&d.mainWindow()); });
     registry.add(WindowId::AllowableStresses, [](Desktop& d) {
-        return std::make_unique<AllowableStressView>(d.session().editor, &d.mainWindow());
+        auto view =
+            std::make_unique<AllowableStressView>(d.session().editor, guardOf(d), &d.mainWindow());
+        view->setPaletteOpener([&d](QLineEdit& field, auto writer) {
+            if (auto* palette = d.windowAs<InputPaletteShell>(WindowId::InputPalette))
+                palette->window().openFor(field, std::move(writer));
+        });
+        return view;
     });
     registry.add(WindowId::About,
                  [](Desktop& d) { return std::make_unique<AboutBox>(&d.mainWindow()); });

@@ -70,7 +70,7 @@ TEST(AllowableStressWindow, StartsAtσck24SD345NormalAndRecomputesOnClicks) {
     w.chooseLoadCase(1);
     EXPECT_EQ(w.texts(), (AllowableStressTexts{"11", "0", "0.33", "2.1", "270"}));
 
-    w.typeSigmaSa("200");
+    w.typeText(AllowableStressField::SigmaSa, "200");
     EXPECT_EQ(w.texts().sigmaSa, "200");
     w.chooseLoadCase(1);  // the next click overwrites the edited σsa
     EXPECT_EQ(w.texts().sigmaSa, "270");
@@ -88,7 +88,7 @@ TEST(AllowableStressWindow, TransferCopiesTextsAndCancelKeepsTheChoices) {
     EXPECT_EQ(w.texts(), (AllowableStressTexts{"10", "0", "0.25", "1.8", "160"}));
 
     w.show();
-    w.typeSigmaSa("180");
+    w.typeText(AllowableStressField::SigmaSa, "180");
     w.transferTo(d);
     EXPECT_FALSE(w.visible());
     EXPECT_EQ(d.sigmaCk.text, "30");

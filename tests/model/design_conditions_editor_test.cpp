@@ -502,7 +502,11 @@ TEST_F(Editor, AllowableStressTableChoicesAreNotified) {
          [&] { return table.barGrade() == 0 && table.texts().sigmaSa == "160"; }},
         {"load case", [&] { editor.chooseLoadCase(1); },
          [&] { return table.loadCase() == 1 && table.texts().sigmaCa == "9"; }},
-        {"σsa", [&] { editor.typeSigmaSa("140"); }, [&] { return table.texts().sigmaSa == "140"; }},
+        {"σsa", [&] { editor.typeAllowableStress(AllowableStressField::SigmaSa, "140"); },
+         [&] { return table.texts().sigmaSa == "140"; }},
+        {"τa1 from the palette",
+         [&] { editor.typeAllowableStress(AllowableStressField::TauA1, "0.30"); },
+         [&] { return table.texts().tauA1 == "0.30"; }},
     };
     for (const auto& c : cases) {
         changes.clear();

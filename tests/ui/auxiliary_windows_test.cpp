@@ -8,6 +8,7 @@
 #include "ui/allowable_stress_window.h"
 #include "ui/beam_table_window.h"
 #include "ui/earth_pressure_window.h"
+#include "ui/editor_shell.h"
 #include "ui/soil_constants_window.h"
 #include "ui_support.h"
 
@@ -112,19 +113,43 @@ TEST_F(AuxiliaryWindowsTest, AllowableStressesShownAndCopiedIntoTheEditor) {
     EXPECT_FALSE(stresses.widget().isVisible());
 }
 
-TEST_F(AuxiliaryWindowsTest, AllowableStressCancelAndThePaletteHook) {
+TEST_F(AuxiliaryWindowsTest, AllowableStressCancelKeepsTheDesign) {
     auto& stresses = window<AllowableStressView>(WindowId::AllowableStresses);
-    std::vector<QLineEdit*> opened;
-    stresses.setPaletteOpener([&](QLineEdit& f) { opened.push_back(&f); });
     stresses.showAt({100, 100});
     QTest::mouseClick(stresses.designStrength().button(0), Qt::LeftButton);
-    QTest::mouseClick(&stresses.field(4), Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], &stresses.field(4));
     QTest::mouseClick(&stresses.cancelButton(), Qt::LeftButton);
     EXPECT_EQ(editor().conditions().sigmaCk.text, DesignConditions{}.sigmaCk.text);
     EXPECT_FALSE(stresses.widget().isVisible());
     EXPECT_EQ(editor().allowableStressWindow().designStrength(), 0);
+}
+
+// The palette types into any of the five fields, the read-only ones too, and
+// "設計条件に転記" carries the typed text into the design.
+TEST_F(AuxiliaryWindowsTest, PaletteTypesIntoTheAllowableStressFields) {
+    auto& stresses = window<AllowableStressView>(WindowId::AllowableStresses);
+    InputPaletteWindow& palette = window<InputPaletteShell>(WindowId::InputPalette).window();
+    stresses.showAt({100, 100});
+    struct Typed {
+        int field;
+        std::vector<const char*> keys;
+        const char* text;
+    };
+    const Typed cases[] = {{2, {"0", ".", "3", "転記"}, "0.3"},
+                           {4, {"1", "8", "0", "転記"}, "180"}};
+    for (const Typed& c : cases) {
+        QLineEdit& field = stresses.field(c.field);
+        QTest::mouseClick(&field, Qt::LeftButton);
+        ASSERT_TRUE(palette.isVisible()) << c.field;
+        EXPECT_EQ(palette.pos(), field.mapToGlobal(QPoint(0, 0)) + QPoint(0, 40)) << c.field;
+        for (const char* key : c.keys)
+            QTest::mouseClick(palette.button(QString::fromUtf8(key)), Qt::LeftButton);
+        EXPECT_FALSE(palette.isVisible());
+        EXPECT_EQ(field.text(), QString::fromUtf8(c.text)) << c.field;
+    }
+    EXPECT_EQ(editor().allowableStressWindow().texts().tauA1, "0.3");
+    QTest::mouseClick(&stresses.transferButton(), Qt::LeftButton);
+    EXPECT_EQ(editor().conditions().tauA1.text, "0.3");
+    EXPECT_EQ(editor().conditions().sigmaSa.text, "180");
 }
 
 TEST_F(AuxiliaryWindowsTest, CoefficientTabFromTheMenu) {

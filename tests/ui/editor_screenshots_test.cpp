@@ -1,5 +1,6 @@
 // Pictures of every editor page and of the input palette, for looking at: written
-// only when MARVOTEN_SCREENSHOTS names a folder (make screenshots).
+// where MARVOTEN_SCREENSHOTS names (make screenshots), otherwise into a temporary
+// folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -14,8 +15,8 @@ namespace {
 using D = DesignConditions;
 
 TEST(EditorScreenshots, EveryPageAndThePalette) {
-    const QString folder = qEnvironmentVariable("MARVOTEN_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "MARVOTEN_SCREENSHOTS is not set";
+    const testing::ScreenshotFolder screenshots("MARVOTEN_SCREENSHOTS");
+    const QString folder = screenshots.path();
     QDir().mkpath(folder);
     testing::TestDesktop desktop;
     DesignConditionsEditor& editor = desktop->session().editor;
@@ -25,6 +26,7 @@ TEST(EditorScreenshots, EveryPageAndThePalette) {
     const auto shoot = [&](QWidget& w, const char* name) {
         QApplication::processEvents();
         EXPECT_TRUE(w.grab().save(folder + "/" + name)) << name;
+        EXPECT_TRUE(testing::showsAPicture(folder + "/" + name)) << name;
     };
     const auto page = [&](EditorPage p) {
         window.loadTabs().setCurrentIndex(window.loadTabIndex(p));

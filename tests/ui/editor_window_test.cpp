@@ -145,6 +145,39 @@ TEST_F(EditorWindowTest, OptionSwitchesSetTheirDependentFields) {
     }
 }
 
+// The labels beside the pictures' marks follow their options: the passive labels
+// are on at start-up (Ho 2.5), the others appear with their load or the key.
+TEST_F(EditorWindowTest, PictureLabelsFollowTheirOptions) {
+    const auto shown = [&](const char* text) {
+        QLabel* label = window().pictureLabel(qs(text));
+        EXPECT_NE(label, nullptr) << text;
+        return label && !label->isHidden();
+    };
+    struct Case {
+        std::function<void()> switchOn, switchOff;
+        std::vector<const char*> labels;
+    };
+    const auto box = [&](Option o) { return [&, o] { click(window().optionBox(o)); }; };
+    const Case cases[] = {
+        {box(Option::HasWater), box(Option::HasWater), {"H1"}},
+        {box(Option::HasWind), box(Option::HasWind), {"H2"}},
+        {box(Option::HasCollision), box(Option::HasCollision), {"H3"}},
+        {[&] { pick(window().choiceBox(Choice::HasShearKey), 1); },
+         [&] { pick(window().choiceBox(Choice::HasShearKey), 0); },
+         {"(1)", "(2)", "(3)"}},
+    };
+    for (const char* passive : {"受働土圧", "Ho"}) EXPECT_TRUE(shown(passive)) << passive;
+    for (const Case& c : cases) {
+        for (const char* l : c.labels) EXPECT_FALSE(shown(l)) << l;
+        c.switchOn();
+        for (const char* l : c.labels) EXPECT_TRUE(shown(l)) << l;
+        c.switchOff();
+        for (const char* l : c.labels) EXPECT_FALSE(shown(l)) << l;
+    }
+    click(window().optionBox(Option::HasPassive));
+    for (const char* passive : {"受働土圧", "Ho"}) EXPECT_FALSE(shown(passive)) << passive;
+}
+
 TEST_F(EditorWindowTest, WaterChecksAndEnablesTheSlabBuoyancy) {
     QCheckBox* buoyancy = window().optionBox(Option::BuoyancyInSlab);
     EXPECT_FALSE(buoyancy->isEnabled());

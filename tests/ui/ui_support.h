@@ -3,8 +3,10 @@
 // dialogs, and a helper that answers a real modal dialog should one appear.
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -17,6 +19,29 @@
 #include "ui/results_window.h"
 
 namespace marvoten::testing {
+
+// Where the screenshot tests write: the folder the environment variable names
+// (make screenshots), otherwise a temporary folder, so that they also run as tests.
+class ScreenshotFolder {
+public:
+    explicit ScreenshotFolder(const char* variable) : named_(qEnvironmentVariable(variable)) {}
+    QString path() const { return named_.isEmpty() ? temporary_.path() : named_; }
+
+private:
+    QString named_;
+    QTemporaryDir temporary_;
+};
+
+// A picture file that was written and shows something: not one colour all over.
+inline bool showsAPicture(const QString& file) {
+    const QImage image(file);
+    if (image.isNull()) return false;
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != first) return true;
+    return false;
+}
 
 // The whole program as start-up builds it, every question answered by the
 // scripted dialogs.
