@@ -51,6 +51,7 @@ screenshots: configure
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench
+	$(abspath $(BUILD))/bench/study_bench
 	$(abspath $(BUILD))/bench/marvoten-desktop-bench
 
 clean:

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ ccache libgtest-dev libbenchmark-dev
+  libcli11-dev         # the command line's study and size subcommands
   clang-format         # scripts/check-format.sh
   qpdf                 # qpdf --check on every PDF the tests write
   poppler-utils        # pdfinfo, pdffonts, pdftotext, pdftoppm

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/console_dialogs.h"
+#include "app/study_commands.h"
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"
@@ -14,40 +16,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
-    "使い方:\n"
-    "  marvoten-cli run DESIGN.dat [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
-    "  marvoten-cli run --default [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
-    "      設計条件ファイル(または初期値)で計算し、指定の出力を DIR (既定: 現在のフォルダ) "
-    "に書きます。\n"
-    "      出力の指定がなければ、すべての出力を書きます。\n"
-    "  marvoten-cli save-default FILE.dat\n"
-    "      初期値の設計条件ファイルを書きます。\n"
-    "  marvoten-cli --help\n"
-    "終了コード: 0 計算・出力完了, 2 計算前チェックで中止, 1 エラー\n";
-
-// Every confirmation is answered Yes; information goes to standard output,
-// warnings and errors to standard error.
-class ConsoleDialogs : public Dialogs {
-public:
-    ConsoleDialogs(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
-    bool confirm(const std::string&) override { return true; }
-    void message(MessageKind kind, const std::string& text) override {
-        (kind == MessageKind::Information ? out_ : err_) << lines(text) << "\n";
-    }
-    std::optional<std::string> chooseFileToOpen(const FileChoiceRequest&) override { return {}; }
-    std::optional<std::string> chooseFileToSave(const FileChoiceRequest&) override { return {}; }
-
-private:
-    // Message boxes break lines at CR; a console wants LF.
-    static std::string lines(std::string text) {
-        for (auto& c : text)
-            if (c == '\r') c = '\n';
-        return text;
-    }
-    std::ostream& out_;
-    std::ostream& err_;
-};
+std::string usage() {
+    return std::string(
+               "使い方:\n"
+               "  marvoten-cli run DESIGN.dat [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
+               "  marvoten-cli run --default [--out DIR] [--txt] [--pdf] [--wmf] [--svg]\n"
+               "      設計条件ファイル(または初期値)で計算し、指定の出力を DIR (既定: "
+               "現在のフォルダ) "
+               "に書きます。\n"
+               "      出力の指定がなければ、すべての出力を書きます。\n"
+               "  marvoten-cli save-default FILE.dat\n"
+               "      初期値の設計条件ファイルを書きます。\n") +
+           studyUsage +
+           "  marvoten-cli --help\n"
+           "終了コード: 0 計算・出力完了, 2 計算前チェックで中止 (size: 寸法が見つからない), 1 "
+           "エラー\n";
+}
 
 struct Output {
     const char* flag;
@@ -99,7 +83,7 @@ std::optional<std::string> parseRun(const std::vector<std::string>& args, RunReq
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     RunRequest request;
     if (auto problem = parseRun(args, request)) {
-        err << *problem << "\n" << kUsage;
+        err << *problem << "\n" << usage();
         return 1;
     }
     ConsoleDialogs dialogs(out, err);
@@ -135,7 +119,7 @@ bool asksForHelp(const std::string& arg) {
 
 int saveDefault(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2 || args[1].rfind("-", 0) == 0) {
-        err << "保存するファイル名を一つ指定して下さい。\n" << kUsage;
+        err << "保存するファイル名を一つ指定して下さい。\n" << usage();
         return 1;
     }
     ConsoleDialogs dialogs(out, err);
@@ -147,16 +131,18 @@ int saveDefault(const std::vector<std::string>& args, std::ostream& out, std::os
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        err << kUsage;
+        err << usage();
         return 1;
     }
     if (asksForHelp(args[0]) || (args.size() == 2 && asksForHelp(args[1]))) {
-        out << kUsage;
+        out << usage();
         return 0;
     }
     if (args[0] == "run") return run(args, out, err);
     if (args[0] == "save-default") return saveDefault(args, out, err);
-    err << "不明なコマンドです: " << args[0] << "\n" << kUsage;
+    if (args[0] == "study") return runStudyCommand(args, out, err);
+    if (args[0] == "size") return runSizeCommand(args, out, err);
+    err << "不明なコマンドです: " << args[0] << "\n" << usage();
     return 1;
 }
 

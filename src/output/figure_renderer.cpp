@@ -320,6 +320,7 @@ public:
             frame({0.5, 0.5, size_.width - 1.0, size_.height - 1.0}, borderColour);
         layOut();
         drawTitle();
+        drawShadedRanges();
         if (options_.axesShown) drawAxes();
         drawSeries();
         drawLabels();
@@ -329,6 +330,15 @@ public:
 private:
     Font font(int pixels, Rgb colour = colours::black) const {
         return Font{options_.face, pixels, colour, false};
+    }
+
+    void drawShadedRanges() {
+        for (const auto& r : options_.shadedRanges) {
+            const double a = std::clamp(x_.toPixel(r.from), plot_.left, plot_.right());
+            const double b = std::clamp(x_.toPixel(r.to), plot_.left, plot_.right());
+            canvas_.fillRectangle({std::min(a, b), plot_.top, std::abs(b - a), plot_.height},
+                                  r.colour);
+        }
     }
 
     void frame(const CanvasRect& r, Rgb colour) {

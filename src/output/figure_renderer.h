@@ -41,6 +41,14 @@ struct FigureRenderOptions {
     // 1; 0: its own values) at their x, as many as keep apart: the slip-angle
     // curve labels its radians in degrees.
     int horizontalLabelsFromSeries = 0;
+    // Ranges of the horizontal axis filled over the plot's height beneath the
+    // series: the passing range of a parameter study.
+    struct ShadedRange {
+        double from = 0;
+        double to = 0;
+        Rgb colour = colours::white;
+    };
+    std::vector<ShadedRange> shadedRanges;
 };
 
 struct FigureSize {

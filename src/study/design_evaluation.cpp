@@ -7,6 +7,7 @@
 
 #include "calc/ground_reaction.h"
 #include "calc/key_design.h"
+#include "calc/load_polygons.h"
 #include "calc/stability_checks.h"
 #include "calc/stability_loads.h"
 #include "calc/stem_design.h"
@@ -178,6 +179,7 @@ DesignEvaluation evaluateDesign(const DesignConditions& dc) {
         DesignEvaluation ev;
         TAntei a;
         computeStabilityLoads(a, dc);
+        ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
         computeStability(a, dc);
         addStabilityChecks(a, ev);
         if (a.reactionCase == GroundReactionCase::Incalculable) {

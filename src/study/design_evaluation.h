@@ -39,6 +39,7 @@ struct DesignEvaluation {
     std::vector<CheckResult> checks;
     std::string stemBars, toeBars, keyBars;  // "D29@125", "---" without bars
     std::optional<double> anchorageLength;   // Lo of the stem's bars, m
+    double concreteArea = 0;                 // of the wall's section, m2
     bool passed = false;                     // every check passed
 
     const CheckResult* check(const std::string& key) const;

@@ -163,14 +163,74 @@ TEST_F(Cli, AnOutputThatCannotBeWrittenKeepsEveryEarlierOutput) {
 }
 
 TEST_F(Cli, HelpListsTheCommands) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--help"}, {"-h"}, {"run", "--help"}, {"save-default", "--help"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"},
+                                               {"-h"},
+                                               {"run", "--help"},
+                                               {"save-default", "--help"},
+                                               {"study", "--help"},
+                                               {"size", "--help"}}) {
         CliResult r = cli(args);
         EXPECT_EQ(r.status, 0) << args.back();
-        for (const char* command : {"run DESIGN.dat", "run --default", "save-default FILE.dat"})
+        for (const char* command : {"run DESIGN.dat", "run --default", "save-default FILE.dat",
+                                    "study DESIGN.dat --vary", "size DESIGN.dat"})
             EXPECT_NE(r.out.find(command), std::string::npos) << command;
     }
     EXPECT_FALSE(fs::exists("--help")) << "save-default --help writes no file";
+}
+
+// The study and the sizing: their outputs, their refusals of bad words, and the
+// sizing's "no design passes" as status 2.
+TEST_F(Cli, StudyAndSizeWriteTheirOutputsOrSayWhyNot) {
+    const fs::path dat = designWith("wall.dat", [](DesignConditions& d) { d.sigmaCa.text = "9"; });
+    const fs::path csv = out() / "s.csv", svg = out() / "s.svg";
+    fs::create_directories(out());
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* says;  // in the output or the error
+        std::vector<fs::path> written;
+    };
+    const Case cases[] = {
+        {{"study", dat.string(), "--vary", "toeWidth=3000:3500:250", "--csv", csv.string(), "--svg",
+          svg.string()},
+         0,
+         "3 件の設計を照査しました",
+         {csv, svg}},
+        {{"study", dat.string(), "--vary", "toeWidth=3000"}, 1, "項目名=開始:終了:刻み", {}},
+        {{"study", dat.string()}, 1, "引数が正しくありません", {}},
+        {{"study", dat.string(), "--vary", "toeWidth=1:2:1", "--vary", "crestWidth=1:2:1", "--vary",
+          "baseThickness=1:2:1"},
+         1,
+         "二つまで",
+         {}},
+        {{"size", dat.string(), "--free", "toeWidth=500:1000:50", "--free",
+          "frontBatterWidth=0:200:50", "--out", (out() / "none").string()},
+         2,
+         "すべての照査を満たす寸法はありません",
+         {}},
+        {{"size", dat.string(), "--free", "heelWidth", "--out", (out() / "bad").string()},
+         1,
+         "「heelWidth」の範囲",
+         {}},
+        {{"size", dat.string(), "--out", (out() / "sized").string()},
+         0,
+         "照査した設計",
+         {out() / "sized" / "寸法決定.dat", out() / "sized" / "擁壁.txt",
+          out() / "sized" / "擁壁計算結果.pdf"}},
+    };
+    for (const Case& c : cases) {
+        const CliResult r = cli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.args.back() << "\n" << r.err;
+        EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
+        for (const fs::path& p : c.written) EXPECT_TRUE(fs::exists(p)) << p;
+    }
+    EXPECT_FALSE(fs::exists(out() / "none")) << "nothing written without a sized design";
+    // The sized design file is loaded and computed as any other.
+    EXPECT_EQ(cli({"run", (out() / "sized" / "寸法決定.dat").string(), "--txt", "--out",
+                   (out() / "again").string()})
+                  .status,
+              0);
 }
 
 }  // namespace

@@ -1,0 +1,201 @@
+#include "app/study_commands.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iomanip>
+#include <optional>
+#include <sstream>
+
+#include "app/console_dialogs.h"
+#include "platform/encoding.h"
+#include "platform/safe_file.h"
+#include "session/session.h"
+#include "study/parameter_study.h"
+#include "study/sizing.h"
+
+namespace marvoten {
+
+const char* const studyUsage =
+    "  marvoten-cli study DESIGN.dat --vary FIELD=FROM:TO:STEP [--vary ...] [--csv FILE] [--svg "
+    "FILE]\n"
+    "      一つか二つの項目を変化させた設計を照査し、結果を CSV と照査値の図 (SVG) に書きます。\n"
+    "  marvoten-cli size DESIGN.dat [--free FIELD[=FROM:TO:STEP] ...] [--out DIR]\n"
+    "      すべての照査を満たす断面積最小の寸法を探し、設計条件ファイルと計算書を DIR "
+    "に書きます。\n"
+    "      (既定の寸法: toeWidth, baseThickness, crestWidth, frontBatterWidth を 50mm 刻み)\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Parses the subcommand's words; a message for the user when they are not of its form.
+std::optional<std::string> parse(CLI::App& app, const std::vector<std::string>& args) {
+    std::vector<std::string> reversed(args.rbegin(), args.rend() - 1);
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        return std::string("引数が正しくありません: ") + e.what();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<VariedField>> parseFields(const std::vector<std::string>& texts,
+                                                    std::ostream& err) {
+    std::vector<VariedField> fields;
+    for (const std::string& t : texts) {
+        auto parsed = parseVariedField(t);
+        if (auto* message = std::get_if<std::string>(&parsed)) {
+            err << *message << "\n";
+            return std::nullopt;
+        }
+        fields.push_back(std::get<VariedField>(parsed));
+    }
+    return fields;
+}
+
+bool writeFile(const fs::path& path, const std::string& bytes, std::ostream& err) {
+    try {
+        writeFileSafely(path, bytes);
+        return true;
+    } catch (const std::exception& e) {
+        err << "「" << path.string() << "」を書き込めません: " << e.what() << "\n";
+        return false;
+    }
+}
+
+// A long grid reports every tenth done on standard error.
+StudyProgress progressOn(std::ostream& err, std::size_t total) {
+    if (total < 2000) return {};
+    return [&err, next = std::size_t{1}](std::size_t done, std::size_t all) mutable {
+        while (done * 10 >= next * all && next <= 10) {
+            err << "検討中 " << next * 10 << "% (" << done << "/" << all << ")\n";
+            ++next;
+        }
+    };
+}
+
+std::size_t gridSize(const std::vector<VariedField>& fields) {
+    std::size_t n = 1;
+    for (const VariedField& f : fields) n *= f.values().size();
+    return n;
+}
+
+}  // namespace
+
+int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app{"parameter study", "study"};
+    std::string design, csv, svg;
+    std::vector<std::string> vary;
+    app.add_option("DESIGN", design)->required();
+    app.add_option("--vary", vary)->required();
+    app.add_option("--csv", csv);
+    app.add_option("--svg", svg);
+    if (auto problem = parse(app, args)) {
+        err << *problem << "\n" << studyUsage;
+        return 1;
+    }
+    if (vary.size() > 2) {
+        err << "変化させる項目は二つまでです。\n" << studyUsage;
+        return 1;
+    }
+    const auto fields = parseFields(vary, err);
+    if (!fields) return 1;
+    if (gridSize(*fields) > maximumStudyDesigns) {
+        err << "検討する設計が多すぎます (" << maximumStudyDesigns << " 件まで)。\n";
+        return 1;
+    }
+    ConsoleDialogs dialogs(out, err);
+    Session session(dialogs);
+    const fs::path csvPath = csv.empty() ? fs::path() : fs::absolute(csv);
+    const fs::path svgPath = svg.empty() ? fs::path() : fs::absolute(svg);
+    if (!session.editor.loadDesignFileFrom(design)) return 1;
+
+    const auto rows =
+        runStudy(session.editor.conditions(), *fields, progressOn(err, gridSize(*fields)));
+    std::size_t passed = 0, refused = 0;
+    for (const StudyRow& r : rows) {
+        passed += r.evaluation.passed;
+        refused += r.evaluation.outcome == EvaluationOutcome::Refused ||
+                   r.evaluation.outcome == EvaluationOutcome::Stopped;
+    }
+    if (!csvPath.empty() && !writeFile(csvPath, toCp932(studyCsv(*fields, rows)), err)) return 1;
+    if (!svgPath.empty() && !writeFile(svgPath, studyPlotSvg(studyPlot(*fields, rows)), err))
+        return 1;
+    out << rows.size() << " 件の設計を照査しました (すべて OK: " << passed
+        << " 件, 中止: " << refused << " 件)。\n";
+    return 0;
+}
+
+int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app{"automatic sizing", "size"};
+    std::string design, outDir = ".";
+    std::vector<std::string> freeTexts;
+    app.add_option("DESIGN", design)->required();
+    app.add_option("--free", freeTexts);
+    app.add_option("--out", outDir);
+    if (auto problem = parse(app, args)) {
+        err << *problem << "\n" << studyUsage;
+        return 1;
+    }
+    // A free field without its range takes the default one, or 50 mm steps up to
+    // four times its present value.
+    std::vector<VariedField> free;
+    const std::vector<VariedField> defaults = defaultFreeFields();
+    for (const std::string& t : freeTexts) {
+        if (t.find('=') == std::string::npos) {
+            const auto it = std::find_if(defaults.begin(), defaults.end(),
+                                         [&](const VariedField& f) { return t == f.field->name; });
+            if (it == defaults.end()) {
+                err << "「" << t << "」の範囲を 項目名=開始:終了:刻み で指定して下さい。\n";
+                return 1;
+            }
+            free.push_back(*it);
+            continue;
+        }
+        const auto parsed = parseFields({t}, err);
+        if (!parsed) return 1;
+        free.push_back(parsed->front());
+    }
+    if (free.empty()) free = defaults;
+
+    ConsoleDialogs dialogs(out, err);
+    Session session(dialogs);
+    const fs::path folder = fs::absolute(outDir);
+    if (!session.editor.loadDesignFileFrom(design)) return 1;
+    const SizingResult r = sizeDesign(session.editor.conditions(), free);
+    if (!r.found) {
+        out << "指定の範囲に、すべての照査を満たす寸法はありません。\n";
+        if (!r.bestCheck.empty())
+            out << "最も良い設計でも " << r.bestCheck << " の照査値が " << std::fixed
+                << std::setprecision(3) << r.bestUtilisation << " です。\n";
+        out << "照査した設計: " << r.designsTried << " 件\n";
+        return 2;
+    }
+    for (std::size_t i = 0; i < free.size(); ++i)
+        out << free[i].field->name << " = " << r.fields[i].value
+            << "  (一段小さいと: " << r.fields[i].governs << ")\n";
+    out << "断面積: " << std::fixed << std::setprecision(3) << r.evaluation.concreteArea
+        << " m2\n照査した設計: " << r.designsTried << " 件\n";
+
+    // The sized design as the user would type it, saved and computed in full.
+    for (const VariedField& f : free)
+        session.editor.typeText(f.field->member, (r.design.*(f.field->member)).text);
+    session.editor.typeText(&DesignConditions::baseWidth, r.design.baseWidth.text);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        err << "出力フォルダ「" << folder.string() << "」を作成できません：" << ec.message()
+            << "\n";
+        return 1;
+    }
+    if (!session.editor.saveDesignFileTo(folder / "寸法決定.dat")) return 1;
+    if (runCalculationCommand(session) != RunOutcome::Completed) return 1;
+    return writeOutputs(
+               session,
+               {OutputKind::Text, OutputKind::PdfBook, OutputKind::Metafiles, OutputKind::SvgFiles},
+               folder)
+               ? 0
+               : 1;
+}
+
+}  // namespace marvoten

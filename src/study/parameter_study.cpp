@@ -1,0 +1,288 @@
+#include "study/parameter_study.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+#include "output/svg_canvas.h"
+#include "platform/number_text.h"
+
+namespace marvoten {
+namespace {
+
+int decimalsOf(const std::string& text) {
+    const auto point = text.find('.');
+    if (point == std::string::npos) return 0;
+    return static_cast<int>(text.size() - point - 1);
+}
+
+std::optional<double> number(const std::string& text) {
+    try {
+        const double v = textToNumber(text);
+        if (std::isfinite(v)) return v;
+    } catch (const ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+// The parts whose widths add up to the base width.
+bool isBaseWidthPart(const NumberFieldInfo& f) {
+    return f.member == &DesignConditions::toeWidth ||
+           f.member == &DesignConditions::frontBatterWidth ||
+           f.member == &DesignConditions::crestWidth;
+}
+
+std::string shortest(double v) {
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, r.ptr);
+}
+
+std::string csvField(std::string text) {
+    for (auto& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    if (text.find_first_of(",\"") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string optionalNumber(const std::optional<double>& v) {
+    return v ? shortest(*v) : std::string();
+}
+
+const char* outcomeText(EvaluationOutcome o) {
+    switch (o) {
+        case EvaluationOutcome::Evaluated:
+            return "計算";
+        case EvaluationOutcome::Refused:
+            return "中止";
+        case EvaluationOutcome::Stopped:
+            return "探索中止";
+        case EvaluationOutcome::Incalculable:
+            return "計算不能";
+    }
+    return "";
+}
+
+// Every check that appears in some row, in the order of their first appearance,
+// with its label.
+std::vector<std::pair<std::string, std::string>> checkColumns(const std::vector<StudyRow>& rows) {
+    std::vector<std::pair<std::string, std::string>> columns;
+    for (const StudyRow& r : rows)
+        for (const CheckResult& c : r.evaluation.checks)
+            if (std::none_of(columns.begin(), columns.end(),
+                             [&](const auto& k) { return k.first == c.key; }))
+                columns.emplace_back(c.key, c.label);
+    return columns;
+}
+
+}  // namespace
+
+std::vector<double> VariedField::values() const {
+    std::vector<double> v;
+    const double count = std::floor((to - from) / step + 1e-9);
+    for (double i = 0; i <= count; ++i) v.push_back(from + i * step);
+    return v;
+}
+
+std::string VariedField::text(double value) const {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+std::variant<VariedField, std::string> parseVariedField(const std::string& text) {
+    const auto equals = text.find('=');
+    const std::string form =
+        "「" + text + "」: 変化させる項目は 項目名=開始:終了:刻み で指定して下さい。";
+    if (equals == std::string::npos) return form;
+    const std::string name = text.substr(0, equals);
+    const auto& fields = numberFields();
+    const auto it = std::find_if(fields.begin(), fields.end(),
+                                 [&](const NumberFieldInfo& f) { return name == f.name; });
+    if (it == fields.end()) return "「" + name + "」という設計条件の項目はありません。";
+    std::vector<std::string> parts;
+    std::size_t start = equals + 1;
+    for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
+        parts.push_back(text.substr(start, colon - start));
+    parts.push_back(text.substr(start));
+    if (parts.size() != 3) return form;
+    VariedField v;
+    v.field = &*it;
+    const auto from = number(parts[0]), to = number(parts[1]), step = number(parts[2]);
+    if (!from || !to || !step) return form;
+    if (!(*step > 0)) return "「" + text + "」: 刻みは正の数で指定して下さい。";
+    if (*to < *from) return "「" + text + "」: 終了は開始以上で指定して下さい。";
+    v.from = *from;
+    v.to = *to;
+    v.step = *step;
+    v.decimals = std::max(decimalsOf(parts[0]), decimalsOf(parts[2]));
+    if ((*to - *from) / *step + 1 > static_cast<double>(maximumStudyDesigns))
+        return "「" + text + "」: 刻みが細かすぎます。";
+    return v;
+}
+
+void setFieldValue(DesignConditions& d, const VariedField& f, double value) {
+    NumberField& field = d.*(f.field->member);
+    if (isBaseWidthPart(*f.field)) {
+        const auto part = number(field.text);
+        const auto width = number(d.baseWidth.text);
+        if (part && width) d.baseWidth.text = f.text(*width + value - *part);
+    }
+    field.text = f.text(value);
+}
+
+std::vector<StudyDesign> studyDesigns(const DesignConditions& base,
+                                      const std::vector<VariedField>& fields) {
+    std::vector<StudyDesign> designs{{{}, base}};
+    for (const VariedField& f : fields) {
+        std::vector<StudyDesign> next;
+        for (const StudyDesign& d : designs)
+            for (double v : f.values()) {
+                StudyDesign changed = d;
+                setFieldValue(changed.conditions, f, v);
+                changed.values.push_back(f.text(v));
+                next.push_back(std::move(changed));
+            }
+        designs = std::move(next);
+    }
+    return designs;
+}
+
+std::vector<StudyRow> runStudy(const DesignConditions& base, const std::vector<VariedField>& fields,
+                               const StudyProgress& progress) {
+    const std::vector<StudyDesign> designs = studyDesigns(base, fields);
+    std::vector<StudyRow> rows;
+    rows.reserve(designs.size());
+    // Batches of a twentieth, so that a long grid reports its progress.
+    const std::size_t batch = std::max<std::size_t>(designs.size() / 20, 256);
+    for (std::size_t start = 0; start < designs.size(); start += batch) {
+        const std::size_t end = std::min(designs.size(), start + batch);
+        std::vector<DesignConditions> conditions;
+        for (std::size_t i = start; i < end; ++i) conditions.push_back(designs[i].conditions);
+        std::vector<DesignEvaluation> results = evaluateDesigns(conditions);
+        for (std::size_t i = start; i < end; ++i)
+            rows.push_back({designs[i].values, std::move(results[i - start])});
+        if (progress) progress(end, designs.size());
+    }
+    return rows;
+}
+
+std::string studyCsv(const std::vector<VariedField>& fields, const std::vector<StudyRow>& rows) {
+    const auto checks = checkColumns(rows);
+    std::vector<std::string> header;
+    for (const VariedField& f : fields) header.push_back(f.field->name);
+    for (const char* h :
+         {"結果", "判定", "中止の理由", "たて壁鉄筋", "つま先版鉄筋", "突起鉄筋", "定着長Lo(m)"})
+        header.push_back(h);
+    for (const auto& [key, label] : checks)
+        for (const char* part : {"", " 許容値", " 照査値", " 判定"}) header.push_back(label + part);
+
+    std::string csv;
+    const auto line = [&csv](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) csv += (i ? "," : "") + csvField(cells[i]);
+        csv += "\r\n";
+    };
+    line(header);
+    for (const StudyRow& r : rows) {
+        const DesignEvaluation& ev = r.evaluation;
+        std::vector<std::string> cells = r.values;
+        const bool evaluated = ev.outcome == EvaluationOutcome::Evaluated ||
+                               ev.outcome == EvaluationOutcome::Incalculable;
+        cells.insert(
+            cells.end(),
+            {outcomeText(ev.outcome), evaluated ? (ev.passed ? "OK" : "不可") : "", ev.refusal,
+             ev.stemBars, ev.toeBars, ev.keyBars, optionalNumber(ev.anchorageLength)});
+        for (const auto& [key, label] : checks) {
+            const CheckResult* c = ev.check(key);
+            if (!c) {
+                cells.insert(cells.end(), 4, "");
+                continue;
+            }
+            cells.insert(cells.end(), {optionalNumber(c->value), shortest(c->limit),
+                                       optionalNumber(c->utilisation), c->passed ? "OK" : "不可"});
+        }
+        line(cells);
+    }
+    return csv;
+}
+
+namespace {
+
+// Distinct line colours for up to a dozen checks, then again from the first.
+constexpr Rgb lineColours[] = {colours::red,     colours::blue,   colours::green, colours::maroon,
+                               colours::navy,    colours::purple, colours::teal,  colours::olive,
+                               colours::fuchsia, colours::aqua,   colours::lime,  colours::gray};
+
+FigureSection plotFrame(const std::vector<VariedField>& fields,
+                        const std::vector<std::string>& lines) {
+    FigureSection::Setup setup;
+    setup.title = "パラメータ検討";
+    setup.horizontal.title = fields.front().field->label;
+    setup.vertical.title = "照査値(値/許容値)";
+    setup.legendShown = true;
+    setup.series.push_back({SeriesKind::FastPolyline, colours::black, 2, false, 0, "許容値 1.0"});
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        setup.series.push_back(
+            {SeriesKind::Polyline, lineColours[i % std::size(lineColours)], 1, false, 0, lines[i]});
+    return FigureSection("StudyFigure", "", "", std::move(setup));
+}
+
+}  // namespace
+
+StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<StudyRow>& rows) {
+    const VariedField& first = fields.front();
+    const std::size_t perX = rows.size() / std::max<std::size_t>(first.values().size(), 1);
+    // The lines: one per check, or with two fields one per value of the second.
+    std::vector<std::string> lineNames;
+    if (fields.size() == 1) {
+        for (const auto& [key, label] : checkColumns(rows)) lineNames.push_back(label);
+    } else {
+        for (std::size_t j = 0; j < perX && j < rows.size(); ++j)
+            lineNames.push_back(std::string(fields[1].field->name) + "=" + rows[j].values[1] +
+                                " 最大照査値");
+    }
+    StudyPlot plot{plotFrame(fields, lineNames), {}};
+    FigureSection& f = plot.figure;
+    f.series(1).addPoint(first.from, 1.0, " ");
+    f.series(1).addPoint(first.to, 1.0, " ");
+    double top = 1.2;
+    std::map<double, bool> passingAt;
+    const auto checks = checkColumns(rows);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const DesignEvaluation& ev = rows[i].evaluation;
+        const double x =
+            first.from + static_cast<double>(i / std::max<std::size_t>(perX, 1)) * first.step;
+        const auto [at, fresh] = passingAt.try_emplace(x, ev.passed);
+        if (!fresh) at->second = at->second && ev.passed;
+        const auto add = [&](std::size_t line, std::optional<double> u) {
+            if (!u) return;
+            f.series(static_cast<int>(line) + 2).addPoint(x, *u, " ");
+            top = std::max(top, std::min(*u, 3.0) * 1.05);
+        };
+        if (fields.size() == 1) {
+            for (std::size_t k = 0; k < checks.size(); ++k)
+                if (const CheckResult* c = ev.check(checks[k].first)) add(k, c->utilisation);
+        } else if (const CheckResult* g = ev.governing()) {
+            add(i % perX, g->utilisation);
+        }
+    }
+    f.setAxisRanges(0, top, first.from, first.to);
+    for (const auto& [x, passes] : passingAt)
+        if (passes)
+            plot.options.shadedRanges.push_back({std::max(first.from, x - first.step / 2),
+                                                 std::min(first.to, x + first.step / 2),
+                                                 Rgb{204, 255, 204}});
+    return plot;
+}
+
+std::string studyPlotSvg(const StudyPlot& plot) {
+    SvgCanvas canvas(studyPlotSize.width, studyPlotSize.height);
+    renderFigure(plot.figure, studyPlotSize, canvas, plot.options);
+    return canvas.document();
+}
+
+}  // namespace marvoten
