@@ -58,6 +58,7 @@ constexpr std::array menus{
 
     MenuEntry{0, "実行(&R)"},
     MenuEntry{1, "1.計算開始", C::RunCalculation},
+    MenuEntry{1, "2.パラメータ検討...", C::ShowParameterStudy},
 
     MenuEntry{0, "システム(&S)"},
     MenuEntry{1, "2.このシステムは...", C::ShowAbout},
@@ -127,6 +128,8 @@ std::optional<WindowId> commandWindow(Command command) {
             return WindowId::EarthPressureCoefficients;
         case C::ShowBeamTable:
             return WindowId::BeamTable;
+        case C::ShowParameterStudy:
+            return WindowId::ParameterStudy;
         case C::ShowAbout:
             return WindowId::About;
         default:

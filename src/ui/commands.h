@@ -42,6 +42,7 @@ enum class Command {
     ShowBearingFactors,
     ShowBeamTable,
     RunCalculation,
+    ShowParameterStudy,
     ShowAbout,
 };
 
@@ -57,8 +58,9 @@ enum class WindowId {
     AllowableStresses,
     PrintedPages,
     InputPalette,
+    ParameterStudy,
 };
-inline constexpr int windowCount = 9;
+inline constexpr int windowCount = 10;
 
 // The window that performs a command, or none for the main window's own
 // commands (files, outputs, the run, the printer choice, exit).

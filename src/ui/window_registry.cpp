@@ -6,6 +6,7 @@
 #include "ui/desktop.h"
 #include "ui/earth_pressure_window.h"
 #include "ui/editor_shell.h"
+#include "ui/parameter_study_window.h"
 #include "ui/printed_pages_window.h"
 #include "ui/results_window.h"
 #include "ui/soil_constants_window.h"
@@ -46,6 +47,10 @@ void registerWindows(WindowRegistry& registry) {
     });
     registry.add(WindowId::About,
                  [](Desktop& d) { return std::make_unique<AboutBox>(&d.mainWindow()); });
+    registry.add(WindowId::ParameterStudy, [](Desktop& d) {
+        return std::make_unique<ParameterStudyWindow>(d.session().editor, d.dialogs(), guardOf(d),
+                                                      &d.mainWindow());
+    });
     registry.add(WindowId::PrintedPages,
                  [](Desktop& d) { return std::make_unique<PrintedPagesWindow>(d); });
 }

@@ -72,6 +72,7 @@ const std::vector<std::string> expectedMenus{
     "  5.単鉄筋C1,C2,Po表",
     "実行(&R)",
     "  1.計算開始",
+    "  2.パラメータ検討...",
     "システム(&S)",
     "  2.このシステムは...",
 };
