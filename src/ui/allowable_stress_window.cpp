@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/qt_text.h"
+
 namespace marvoten {
 
 // Forwards a mouse press into a field to the palette opener.
@@ -27,10 +29,6 @@ private:
 };
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A radio group of the items, `columns` across, under its caption.
 QGroupBox* radioGroup(const char* caption, const std::vector<std::string>& items, int columns,

@@ -7,12 +7,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/qt_text.h"
+
 namespace marvoten {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QComboBox* listBox(const std::vector<std::string>& items, bool editable, QWidget* parent) {
     auto* box = new QComboBox(parent);

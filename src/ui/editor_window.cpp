@@ -11,19 +11,13 @@
 #include <algorithm>
 
 #include "model/region_factors.h"
+#include "ui/qt_text.h"
 
 namespace marvoten {
 
 namespace {
 
 using D = DesignConditions;
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString qs(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 QColor qColourOf(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));

@@ -5,12 +5,10 @@
 #include <QStatusBar>
 #include <QStyle>
 
+#include "ui/qt_text.h"
+
 namespace marvoten {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The status bar's first panel leaves 160 pixels of the bar to the right.
 constexpr int statusPanelMargin = 160;

@@ -9,13 +9,10 @@
 #include <cstdio>
 
 #include "ui/painter_canvas.h"
+#include "ui/qt_text.h"
 
 namespace marvoten {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 std::string ratioText(const CheckResult* c) {
     if (!c || !c->utilisation) return "---";

@@ -9,13 +9,10 @@
 
 #include "ui/desktop.h"
 #include "ui/painter_canvas.h"
+#include "ui/qt_text.h"
 
 namespace marvoten {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 constexpr QSize clientArea{891, 553};
 const QColor navy{0, 0, 128};

@@ -7,13 +7,10 @@
 #include <QTextCursor>
 
 #include "ui/painter_canvas.h"
+#include "ui/qt_text.h"
 
 namespace marvoten {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 constexpr int textPixels = 12;
 constexpr int linePitch = 16;

@@ -7,14 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt_text.h"
 #include "ui/reference_sections.h"
 
 namespace marvoten {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A grid of plain texts with one fixed header row; its cells are written afresh
 // each time the window is shown.
