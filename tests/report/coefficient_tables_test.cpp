@@ -199,6 +199,23 @@ TEST_F(BearingFactorTabsTest, PhiThirtyNqAndNgammaEndAtThirtyDegrees) {
     EXPECT_EQ(curve.at(16).label, " ");
 }
 
+// Without inclination the factors are the classical ones: at φ = 30° Nc = 30.14,
+// Nq = 18.40 (Prandtl and Reissner) and Nγ = 15.33 (the fitted polynomial).
+TEST_F(BearingFactorTabsTest, PhiThirtyWithoutInclinationGivesTheClassicalFactors) {
+    const struct {
+        BearingFactorKind kind;
+        const char* printed;
+    } cases[] = {{BearingFactorKind::Nc, "30.14"},
+                 {BearingFactorKind::Nq, "18.40"},
+                 {BearingFactorKind::Ngamma, "15.33"}};
+    for (const auto& c : cases) {
+        const TableSection& t = tab(tabs, c.kind).table;
+        ASSERT_EQ(t.cell(7, 0), "φ30.0");
+        ASSERT_EQ(t.cell(0, 1), "θ0.0");
+        EXPECT_EQ(t.cell(7, 1), c.printed) << static_cast<int>(c.kind);
+    }
+}
+
 TEST_F(BearingFactorTabsTest, RefillingGivesTheSameFigures) {
     const std::size_t points = tab(tabs, BearingFactorKind::Nc).figure.series(1).pointCount();
     fillBearingFactorTabs(tabs);
