@@ -1,8 +1,8 @@
 #include "calc/embankment_coefficients.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/angles.h"
 #include "calc/calculation_object.h"
 #include "calc/trial_wedge.h"
 
@@ -17,7 +17,7 @@ constexpr int ratioCount = 11;
 void setUp(TKeisu& k, const CoefficientConditions& c) {
     k.backfillUnitWeight = c.gamma;
     k.backfillCohesion = c.c;
-    k.backfillPhi = c.phiDeg * std::numbers::pi / 180.0;
+    k.backfillPhi = radians(c.phiDeg);
     k.waterUnitWeight = 10.0;
     k.backfillShape = embankmentShape;
     k.backFaceAngle = c.alpha;

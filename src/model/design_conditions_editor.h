@@ -227,6 +227,10 @@ private:
     void setSurchargeOff();
     void recomputeKh();
     void setSubjectName(std::string name);
+    // Every action of the allowable-stress table: the change, then one notification of
+    // the table and of whatever else the change touched.
+    void changeAllowableStresses(const std::function<void(AllowableStressWindow&)>& change,
+                                 unsigned alsoChanged = 0);
 
     Dialogs& dialogs_;
     DesignState state_;

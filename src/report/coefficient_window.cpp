@@ -6,10 +6,22 @@
 
 namespace marvoten {
 
+namespace {
+
+// One column of the backfill presets as list items.
+std::vector<std::string> presetColumn(const char* BackfillSoilPreset::*column) {
+    std::vector<std::string> texts;
+    for (const BackfillSoilPreset& preset : kBackfillSoilPresets)
+        texts.emplace_back(preset.*column);
+    return texts;
+}
+
+}  // namespace
+
 namespace items {
 const std::vector<std::string> coefficientSoilKind{"礫質土", "砂質土", "粘性土"};
-const std::vector<std::string> coefficientGamma{"20", "19", "18"};
-const std::vector<std::string> coefficientPhi{"35", "30", "25"};
+const std::vector<std::string> coefficientGamma = presetColumn(&BackfillSoilPreset::unitWeight);
+const std::vector<std::string> coefficientPhi = presetColumn(&BackfillSoilPreset::phi);
 const std::vector<std::string> coefficientCohesion{"0", "1"};
 const std::vector<std::string> coefficientCase{"常時", "地震時"};
 const std::vector<std::string> coefficientKh{"0.10", "0.11", "0.12", "0.13", "0.14", "0.15",
