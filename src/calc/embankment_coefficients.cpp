@@ -4,6 +4,7 @@
 
 #include "calc/angles.h"
 #include "calc/calculation_object.h"
+#include "calc/input_gathering.h"
 #include "calc/trial_wedge.h"
 
 namespace marvoten {
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int embankmentShape = 3;
 constexpr int ratioCount = 11;
+constexpr int seismicPressureWithInertia = 1;
 
 // The fields the wedge reads, all others zero as on a fresh object: no surcharge,
 // snow or water, δ = 2φ/3 in the normal case.
@@ -21,13 +23,8 @@ void setUp(TKeisu& k, const CoefficientConditions& c) {
     k.waterUnitWeight = 10.0;
     k.backfillShape = embankmentShape;
     k.backFaceAngle = c.alpha;
-    if (c.seismic) {
-        // Seismic earth pressure with the inertia of the wedge.
-        k.seismicCase = 1;
-        k.seismicCombination = 2;
-        k.kh = c.kh;
-        k.seismicAngle = std::atan(c.kh);
-    }
+    // Seismic earth pressure with the inertia of the wedge: the editor's second load set.
+    if (c.seismic) setSeismicLoad(k, seismicPressureWithInertia, c.kh);
 }
 
 }  // namespace

@@ -146,13 +146,22 @@ void CoefficientWindow::selectTab(CoefficientTab t) {
 }
 
 // Set-up each time the window becomes visible: at the left edge, the first wall
-// type, the fixed cells and a fresh table. The editor's seismic load set goes to
-// seismic earth pressure with inertia, the combination the table is computed for.
+// type, the fixed cells and, once the coefficient tab is shown, a fresh table. The
+// editor's seismic load set goes to seismic earth pressure with inertia, the
+// combination the table is computed for.
 void CoefficientWindow::showTimeSetUp() {
     position_ = {0, 82};
     wallType_ = WallTypeTab::Gravity1;
     editor_.transferChoice(Choice::SeismicLoadSet, 1);
     writeCoefficientFixedCells(table_);
+    tablePending_ = true;
+}
+
+// The embankment table takes a hundred trial wedges: it is computed when its tab is
+// first shown in this showing, not for the bearing-factor tabs alone.
+void CoefficientWindow::displayPendingTable() {
+    if (!tablePending_ || !coefficientTabShown_) return;
+    tablePending_ = false;
     display();
 }
 
@@ -160,6 +169,7 @@ void CoefficientWindow::show() {
     if (visible_) return;
     visible_ = true;
     showTimeSetUp();
+    displayPendingTable();
     notify(CoefficientChange::Inputs | CoefficientChange::Window);
 }
 
@@ -169,6 +179,7 @@ void CoefficientWindow::showCoefficients() {
     selected_ = CoefficientTab::Coefficients;
     notify(CoefficientChange::Tabs);
     show();
+    displayPendingTable();  // the window stood with the bearing-factor tabs alone
 }
 
 void CoefficientWindow::showCoefficientsAt(ScreenPosition position) {
