@@ -581,13 +581,17 @@ DesignConditionsEditor::Snapshot DesignConditionsEditor::snapshot() const {
     return {state_, caption_, allowable_, regionKeys_, municipalities_};
 }
 
+void DesignConditionsEditor::adopt(Snapshot snapshot) {
+    state_ = std::move(snapshot.state);
+    caption_ = std::move(snapshot.caption);
+    allowable_ = std::move(snapshot.allowable);
+    regionKeys_ = std::move(snapshot.regionKeys);
+    municipalities_ = std::move(snapshot.municipalities);
+}
+
 void DesignConditionsEditor::restore(const Snapshot& snapshot) {
     Batch batch(*this);
-    state_ = snapshot.state;
-    caption_ = snapshot.caption;
-    allowable_ = snapshot.allowable;
-    regionKeys_ = snapshot.regionKeys;
-    municipalities_ = snapshot.municipalities;
+    adopt(snapshot);
     mark(EditorChange::Values | EditorChange::Picture | EditorChange::Visibility |
          EditorChange::Caption | EditorChange::RegionLists | EditorChange::AllowableStresses);
 }

@@ -227,6 +227,9 @@ private:
     void setSurchargeOff();
     void recomputeKh();
     void setSubjectName(std::string name);
+    // Takes over the whole editor state, without notifying; restore and the file
+    // reader both move state this one way.
+    void adopt(Snapshot snapshot);
     // Every action of the allowable-stress table: the change, then one notification of
     // the table and of whatever else the change touched.
     void changeAllowableStresses(const std::function<void(AllowableStressWindow&)>& change,
