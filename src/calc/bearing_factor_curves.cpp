@@ -1,8 +1,8 @@
 #include "calc/bearing_factor_curves.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/angles.h"
 #include "calc/bearing_factors.h"
 
 namespace marvoten {
@@ -14,8 +14,8 @@ constexpr double windowEmbedCohesion = 20.0;
 constexpr double windowOverburden = 22.8;
 
 double factor(BearingFactorKind kind, int phiDeg, int thetaDeg) {
-    const double t = std::tan(thetaDeg * std::numbers::pi / 180.0);
-    const double phi = phiDeg * std::numbers::pi / 180.0;
+    const double t = std::tan(radians(thetaDeg));
+    const double phi = radians(phiDeg);
     switch (kind) {
         case BearingFactorKind::Nc:
             return NcFactor(t, phi);

@@ -177,7 +177,7 @@ double NqFactor(double cE, double q, double tanTheta, double phi, NqMode mode, d
 }
 
 double NgammaFactor(int phiDeg, double tanTheta) {
-    double phi = phiDeg * kPi / 180;
+    double phi = radians(phiDeg);
     // The capacity depends on the size of the inclination, not its direction, as for Nc, Nq
     // and the closed form: a load leaning towards the backfill gets no more than a vertical one.
     double thetaDeg = degrees(std::atan(std::fabs(tanTheta)));

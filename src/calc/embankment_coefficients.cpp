@@ -1,9 +1,10 @@
 #include "calc/embankment_coefficients.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/angles.h"
 #include "calc/calculation_object.h"
+#include "calc/input_gathering.h"
 #include "calc/trial_wedge.h"
 
 namespace marvoten {
@@ -11,23 +12,19 @@ namespace {
 
 constexpr int embankmentShape = 3;
 constexpr int ratioCount = 11;
+constexpr int seismicPressureWithInertia = 1;
 
 // The fields the wedge reads, all others zero as on a fresh object: no surcharge,
 // snow or water, δ = 2φ/3 in the normal case.
 void setUp(TKeisu& k, const CoefficientConditions& c) {
     k.backfillUnitWeight = c.gamma;
     k.backfillCohesion = c.c;
-    k.backfillPhi = c.phiDeg * std::numbers::pi / 180.0;
+    k.backfillPhi = radians(c.phiDeg);
     k.waterUnitWeight = 10.0;
     k.backfillShape = embankmentShape;
     k.backFaceAngle = c.alpha;
-    if (c.seismic) {
-        // Seismic earth pressure with the inertia of the wedge.
-        k.seismicCase = 1;
-        k.seismicCombination = 2;
-        k.kh = c.kh;
-        k.seismicAngle = std::atan(c.kh);
-    }
+    // Seismic earth pressure with the inertia of the wedge: the editor's second load set.
+    if (c.seismic) setSeismicLoad(k, seismicPressureWithInertia, c.kh);
 }
 
 }  // namespace

@@ -62,13 +62,7 @@ void gatherLoads(TTeisu& t, const D& dc) {
     t.surchargeTreatment = dc.surchargeTreatment;
 
     t.seismicCase = dc.seismicCase;
-    if (t.seismicCase == 1) {
-        t.kh = number(dc, &D::kh);
-        static constexpr int combinationOfLoadSet[] = {1, 2, 4};
-        t.seismicCombination = combinationOfLoadSet[std::clamp(dc.seismicLoadSet, 0, 2)];
-        t.khInertia = t.seismicCombination == 4 ? 0.0 : t.kh;
-        t.seismicAngle = t.seismicCombination == 1 ? 0.0 : std::atan(t.kh);
-    }
+    if (t.seismicCase == 1) setSeismicLoad(t, dc.seismicLoadSet, number(dc, &D::kh));
 
     t.barrierHeight = number(dc, &D::barrierHeight);
     t.windPressure = number(dc, &D::windPressure);
@@ -243,6 +237,15 @@ void gatherInputs(TTeisu& t, const DesignConditions& dc) {
     deriveGroundValues(t, dc);
     gatherOutline(t, dc);
     buildWallPoints(t);
+}
+
+void setSeismicLoad(TTeisu& t, int loadSet, double kh) {
+    static constexpr int combinationOfLoadSet[] = {1, 2, 4};
+    t.seismicCase = 1;
+    t.kh = kh;
+    t.seismicCombination = combinationOfLoadSet[std::clamp(loadSet, 0, 2)];
+    t.khInertia = t.seismicCombination == 4 ? 0.0 : t.kh;
+    t.seismicAngle = t.seismicCombination == 1 ? 0.0 : std::atan(t.kh);
 }
 
 }  // namespace marvoten

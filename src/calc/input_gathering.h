@@ -12,6 +12,11 @@ namespace marvoten {
 // fields converted before it keep their values.
 void gatherInputs(TTeisu& t, const DesignConditions& dc);
 
+// The seismic case with the editor's load set (0, 1, 2: combinations 1, 2 and 4 of the
+// wedge) and the design coefficient kh: the inertia of the body and of the soil, and
+// the seismic angle arctan kh of the earth pressure, as the load set asks.
+void setSeismicLoad(TTeisu& t, int loadSet, double kh);
+
 // The point table of the inverted-L wall from the converted outline (m), the water
 // depth, the effective embedment depth and the backfill surface of `t`.
 void buildWallPoints(TTeisu& t);

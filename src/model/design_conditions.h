@@ -151,6 +151,21 @@ struct DesignState {
     std::string subjectName;
 };
 
+// The typical constants of the three backfill soil types, in the order of
+// `items::backfillSoilType`: unit weight γs (kN/m3), shear resistance angle φ (°),
+// cohesion c (kN/m2) and the allowable bearing qa0 (kN/m2) the type suggests.
+struct BackfillSoilPreset {
+    const char* unitWeight;
+    const char* phi;
+    const char* cohesion;
+    const char* allowableBearing;
+};
+inline constexpr std::array<BackfillSoilPreset, 3> kBackfillSoilPresets{{
+    {"20", "35", "0.0", "900"},
+    {"19", "30", "0.0", "600"},
+    {"18", "25", "0.0", "300"},
+}};
+
 // Item texts of the choices, in the order the editor shows them.
 namespace items {
 extern const std::vector<std::string> backfillSoilType;

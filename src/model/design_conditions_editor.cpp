@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/decimal_text.h"
+#include "model/editor_layout.h"
 #include "model/region_factors.h"
 #include "model/validation.h"
 #include "platform/number_text.h"
@@ -27,18 +28,6 @@ void disable(NumberField& f, std::string text) {
     f.enabled = false;
     f.colour = clSilver;
 }
-
-struct SoilPreset {
-    const char* unitWeight;
-    const char* phi;
-    const char* allowableBearing;
-};
-// γs, φ and qa0 of the backfill soil types; the cohesion is "0.0" for all three.
-constexpr std::array<SoilPreset, 3> kSoilPresets{
-    {{"20", "35", "900"}, {"19", "30", "600"}, {"18", "25", "300"}}};
-
-// "参表1-2：標準値（Kho）": rows 中規模地震, 大規模地震; columns Ⅰ種, Ⅱ種, Ⅲ種.
-constexpr const char* kStandardKh[2][3] = {{"0.12", "0.15", "0.18"}, {"0.16", "0.20", "0.24"}};
 
 constexpr const char* kSand = "砂質土";
 constexpr const char* kClay = "粘性土";
@@ -234,13 +223,16 @@ void DesignConditionsEditor::react(Choice c) {
         return;
     }
     switch (c) {
-        case Choice::BackfillSoilType:
+        case Choice::BackfillSoilType: {
             if (item < 0) return;
-            k.backfillUnitWeight.text = kSoilPresets[item].unitWeight;
-            k.backfillPhi.text = kSoilPresets[item].phi;
-            k.backfillCohesion.text = "0.0";
-            k.allowableBearing.text = kSoilPresets[item].allowableBearing;
+            const BackfillSoilPreset& preset =
+                kBackfillSoilPresets.at(static_cast<std::size_t>(item));
+            k.backfillUnitWeight.text = preset.unitWeight;
+            k.backfillPhi.text = preset.phi;
+            k.backfillCohesion.text = preset.cohesion;
+            k.allowableBearing.text = preset.allowableBearing;
             return;
+        }
         case Choice::HasShearKey:
             mark(EditorChange::Visibility | EditorChange::Picture);
             if (item == 1) {
@@ -405,7 +397,8 @@ void DesignConditionsEditor::recomputeKh() {
 void DesignConditionsEditor::clickStandardValueCell(int row, int column) {
     if (!seismicPageShown() || row < 1 || row > 2 || column < 1 || column > 3) return;
     Batch batch(*this);
-    d().khStandard.text = kStandardKh[row - 1][column - 1];
+    // The table's rows and columns count from its header row and label column.
+    d().khStandard.text = standardValueTable().rows.at(row).at(column);
     mark(EditorChange::Values);
     recomputeKh();
 }
@@ -535,10 +528,10 @@ void DesignConditionsEditor::explainWallFriction() {
 }
 
 void DesignConditionsEditor::changeAllowableStresses(
-    const std::function<void(AllowableStressWindow&)>& change) {
+    const std::function<void(AllowableStressWindow&)>& change, unsigned alsoChanged) {
     Batch batch(*this);
     change(allowable_);
-    mark(EditorChange::AllowableStresses);
+    mark(EditorChange::AllowableStresses | alsoChanged);
 }
 
 void DesignConditionsEditor::chooseDesignStrength(int item) {
@@ -562,9 +555,8 @@ void DesignConditionsEditor::showAllowableStresses() {
 }
 
 void DesignConditionsEditor::transferAllowableStresses() {
-    Batch batch(*this);
-    allowable_.transferTo(d());
-    mark(EditorChange::AllowableStresses | EditorChange::Values);
+    changeAllowableStresses([this](AllowableStressWindow& w) { w.transferTo(d()); },
+                            EditorChange::Values);
 }
 
 void DesignConditionsEditor::cancelAllowableStresses() {
@@ -589,13 +581,17 @@ DesignConditionsEditor::Snapshot DesignConditionsEditor::snapshot() const {
     return {state_, caption_, allowable_, regionKeys_, municipalities_};
 }
 
+void DesignConditionsEditor::adopt(Snapshot snapshot) {
+    state_ = std::move(snapshot.state);
+    caption_ = std::move(snapshot.caption);
+    allowable_ = std::move(snapshot.allowable);
+    regionKeys_ = std::move(snapshot.regionKeys);
+    municipalities_ = std::move(snapshot.municipalities);
+}
+
 void DesignConditionsEditor::restore(const Snapshot& snapshot) {
     Batch batch(*this);
-    state_ = snapshot.state;
-    caption_ = snapshot.caption;
-    allowable_ = snapshot.allowable;
-    regionKeys_ = snapshot.regionKeys;
-    municipalities_ = snapshot.municipalities;
+    adopt(snapshot);
     mark(EditorChange::Values | EditorChange::Picture | EditorChange::Visibility |
          EditorChange::Caption | EditorChange::RegionLists | EditorChange::AllowableStresses);
 }

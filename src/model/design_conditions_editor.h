@@ -190,8 +190,6 @@ public:
     void restore(const Snapshot& snapshot);
 
 private:
-    // One change of the allowable-stress table, notified as AllowableStresses.
-    void changeAllowableStresses(const std::function<void(AllowableStressWindow&)>& change);
     // Collects the flags of one action and sends a single notification when the
     // outermost action ends.
     class Batch {
@@ -229,6 +227,13 @@ private:
     void setSurchargeOff();
     void recomputeKh();
     void setSubjectName(std::string name);
+    // Takes over the whole editor state, without notifying; restore and the file
+    // reader both move state this one way.
+    void adopt(Snapshot snapshot);
+    // Every action of the allowable-stress table: the change, then one notification of
+    // the table and of whatever else the change touched.
+    void changeAllowableStresses(const std::function<void(AllowableStressWindow&)>& change,
+                                 unsigned alsoChanged = 0);
 
     Dialogs& dialogs_;
     DesignState state_;

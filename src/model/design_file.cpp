@@ -442,11 +442,8 @@ bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes,
     {
         // The window shows what was read before any message box.
         Batch batch(*this);
-        state_.conditions = std::move(scratch.state_.conditions);
-        allowable_ = std::move(scratch.allowable_);
-        regionKeys_ = std::move(scratch.regionKeys_);
-        municipalities_ = std::move(scratch.municipalities_);
-        setSubjectName(subjectName);
+        adopt(scratch.snapshot());
+        setSubjectName(subjectName);  // the file's name, not the one the copy kept
         mark(scratch.pending_ | EditorChange::SelectSelfWeightPage | EditorChange::Visibility |
              EditorChange::Picture);
     }

@@ -2,7 +2,7 @@
 
 namespace marvoten {
 
-void InputPalette::open(ScreenPoint fieldTopLeft, Writer target) {
+void InputPalette::open(ScreenPosition fieldTopLeft, Writer target) {
     target_ = std::move(target);
     position_ = {fieldTopLeft.x, fieldTopLeft.y + kPaletteOffsetBelowField};
     visible_ = true;

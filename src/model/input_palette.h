@@ -8,13 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace marvoten {
+#include "model/screen_position.h"
 
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
-};
+namespace marvoten {
 
 class InputPalette {
 public:
@@ -24,7 +20,7 @@ public:
     // A click into a number field whose upper-left corner stands at `fieldTopLeft` on
     // the screen: the palette moves under it (left edges aligned, 40 pixels below the
     // field's top) and the field becomes the target.
-    void open(ScreenPoint fieldTopLeft, Writer target);
+    void open(ScreenPosition fieldTopLeft, Writer target);
     // A key of the pad ("0" … "9", "."): appended as it is; nothing checks the result
     // is a number.
     void press(std::string_view key);
@@ -34,12 +30,12 @@ public:
 
     bool visible() const { return visible_; }
     const std::string& text() const { return text_; }
-    ScreenPoint position() const { return position_; }
+    ScreenPosition position() const { return position_; }
 
 private:
     Writer target_;
     std::string text_;
-    ScreenPoint position_;
+    ScreenPosition position_;
     bool visible_ = false;
 };
 

@@ -1,7 +1,5 @@
 #include "model/soil_constants.h"
 
-#include <array>
-
 namespace marvoten {
 
 namespace soilTables {
@@ -35,18 +33,6 @@ namespace {
 
 constexpr int qaColumn = 2;
 constexpr int muColumn = 3;
-
-// γ, φ and c of the three backfill rows as the design conditions take them.
-struct BackfillTexts {
-    const char* gamma;
-    const char* phi;
-    const char* c;
-};
-constexpr std::array<BackfillTexts, 3> backfillTexts{{
-    {"20", "35", "0.0"},
-    {"19", "30", "0.0"},
-    {"18", "25", "0.0"},
-}};
 
 int dataRows(const TextGrid& grid) {
     return static_cast<int>(grid.size()) - 1;
@@ -91,10 +77,10 @@ void SoilConstantsWindow::offerBackfillSoil() {
     using D = DesignConditions;
     // The kind first: its presets would otherwise overwrite the table's values.
     editor_.transferChoice(Choice::BackfillSoilType, soilType);
-    const BackfillTexts& t = backfillTexts[static_cast<std::size_t>(soilType)];
-    editor_.transferText(&D::backfillUnitWeight, t.gamma);
-    editor_.transferText(&D::backfillPhi, t.phi);
-    editor_.transferText(&D::backfillCohesion, t.c);
+    const BackfillSoilPreset& preset = kBackfillSoilPresets.at(static_cast<std::size_t>(soilType));
+    editor_.transferText(&D::backfillUnitWeight, preset.unitWeight);
+    editor_.transferText(&D::backfillPhi, preset.phi);
+    editor_.transferText(&D::backfillCohesion, preset.cohesion);
 }
 
 void SoilConstantsWindow::clickFoundationGround(int row) {

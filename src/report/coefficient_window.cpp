@@ -6,10 +6,22 @@
 
 namespace marvoten {
 
+namespace {
+
+// One column of the backfill presets as list items.
+std::vector<std::string> presetColumn(const char* BackfillSoilPreset::*column) {
+    std::vector<std::string> texts;
+    for (const BackfillSoilPreset& preset : kBackfillSoilPresets)
+        texts.emplace_back(preset.*column);
+    return texts;
+}
+
+}  // namespace
+
 namespace items {
 const std::vector<std::string> coefficientSoilKind{"礫質土", "砂質土", "粘性土"};
-const std::vector<std::string> coefficientGamma{"20", "19", "18"};
-const std::vector<std::string> coefficientPhi{"35", "30", "25"};
+const std::vector<std::string> coefficientGamma = presetColumn(&BackfillSoilPreset::unitWeight);
+const std::vector<std::string> coefficientPhi = presetColumn(&BackfillSoilPreset::phi);
 const std::vector<std::string> coefficientCohesion{"0", "1"};
 const std::vector<std::string> coefficientCase{"常時", "地震時"};
 const std::vector<std::string> coefficientKh{"0.10", "0.11", "0.12", "0.13", "0.14", "0.15",
@@ -134,13 +146,22 @@ void CoefficientWindow::selectTab(CoefficientTab t) {
 }
 
 // Set-up each time the window becomes visible: at the left edge, the first wall
-// type, the fixed cells and a fresh table. The editor's seismic load set goes to
-// seismic earth pressure with inertia, the combination the table is computed for.
+// type, the fixed cells and, once the coefficient tab is shown, a fresh table. The
+// editor's seismic load set goes to seismic earth pressure with inertia, the
+// combination the table is computed for.
 void CoefficientWindow::showTimeSetUp() {
     position_ = {0, 82};
     wallType_ = WallTypeTab::Gravity1;
     editor_.transferChoice(Choice::SeismicLoadSet, 1);
     writeCoefficientFixedCells(table_);
+    tablePending_ = true;
+}
+
+// The embankment table takes a hundred trial wedges: it is computed when its tab is
+// first shown in this showing, not for the bearing-factor tabs alone.
+void CoefficientWindow::displayPendingTable() {
+    if (!tablePending_ || !coefficientTabShown_) return;
+    tablePending_ = false;
     display();
 }
 
@@ -148,6 +169,7 @@ void CoefficientWindow::show() {
     if (visible_) return;
     visible_ = true;
     showTimeSetUp();
+    displayPendingTable();
     notify(CoefficientChange::Inputs | CoefficientChange::Window);
 }
 
@@ -157,6 +179,7 @@ void CoefficientWindow::showCoefficients() {
     selected_ = CoefficientTab::Coefficients;
     notify(CoefficientChange::Tabs);
     show();
+    displayPendingTable();  // the window stood with the bearing-factor tabs alone
 }
 
 void CoefficientWindow::showCoefficientsAt(ScreenPosition position) {

@@ -98,6 +98,7 @@ public:
 private:
     void show();
     void showTimeSetUp();
+    void displayPendingTable();
     void notify(unsigned flags);
 
     Dialogs& dialogs_;
@@ -120,6 +121,7 @@ private:
     bool coefficientTabShown_ = true;
     bool bearingTabsShown_ = true;
     CoefficientTab selected_ = CoefficientTab::Coefficients;
+    bool tablePending_ = false;  // set up for this showing, not yet computed
 
     TableSection table_ = makeCoefficientTable();
     FigureSection figure_ = makeCoefficientFigure();

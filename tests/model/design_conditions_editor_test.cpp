@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "model/region_factors.h"
+#include "support/design_fixtures.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -42,22 +43,7 @@ void expectDisabled(const NumberField& f, const char* text, const char* name) {
 }
 
 TEST_F(Editor, OptionSwitchesFillOrClearTheirFields) {
-    struct Case {
-        Option option;
-        NumberField D::*a;
-        const char* onA;
-        NumberField D::*b;  // nullptr for a single field
-        const char* onB;
-    };
-    const Case cases[] = {
-        {Option::HasSurcharge, &D::surcharge, "10.0", nullptr, nullptr},
-        {Option::HasSnow, &D::snowOnFlat, "1.0", &D::snowOnSlope, "0.35"},
-        {Option::HasPassive, &D::effectiveEmbedDepth, "1.0", nullptr, nullptr},
-        {Option::HasWater, &D::waterDepth, "0.5", &D::waterUnitWeight, "9.8"},
-        {Option::HasWind, &D::windPressure, "1.0", &D::barrierHeight, "1.0"},
-        {Option::HasCollision, &D::collisionLoad, "30", &D::collisionHeight, "0.6"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : testing::optionFieldsCases) {
         const std::string name = fieldLabel(c.a);
         const Switch& s = optionSwitch(const_cast<D&>(d()), c.option);
         for (int click = 0; click < 2; ++click) {  // both ways from the start-up state

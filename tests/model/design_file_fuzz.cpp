@@ -16,6 +16,7 @@
 #include "platform/number_text.h"
 #include "report/calculation_run.h"
 #include "session/session.h"
+#include "support/non_finite.h"
 
 namespace {
 
@@ -33,21 +34,6 @@ public:
     }
 };
 
-// "nan" or "inf" in any case, as a word of its own.
-bool showsNonFinite(std::string_view text) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    auto letter = [&](std::size_t i) {
-        return i < text.size() && lower(text[i]) >= 'a' && lower(text[i]) <= 'z';
-    };
-    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
-        std::string word{lower(text[i]), lower(text[i + 1]), lower(text[i + 2])};
-        if ((word == "nan" || word == "inf") && (i == 0 || !letter(i - 1)) &&
-            (!letter(i + 3) || (word == "inf" && text.substr(i + 3, 5) == "inity")))
-            return true;
-    }
-    return false;
-}
-
 // The run as the menu command makes it: validation first, and only a design it lets
 // pass is computed.
 void runAndWrite(Session& session) {
@@ -61,7 +47,7 @@ void runAndWrite(Session& session) {
         return;  // a text the run reads as a whole number, reported with its field
     }
     const bool key = session.editor.conditions().hasShearKey == 1;
-    if (showsNonFinite(textOutputBytes(session.book, key))) __builtin_trap();
+    if (testing::showsNonFinite(textOutputBytes(session.book, key))) __builtin_trap();
     pdfBookBytes(session.book, "fuzz", key, [] { return std::string("20261211000000"); });
 }
 

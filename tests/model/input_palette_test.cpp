@@ -17,7 +17,7 @@ TEST(InputPalette, TypedTextGoesIntoTheFieldThatOpenedIt) {
     Field field;
     palette.open({100, 200}, field.writer());
     EXPECT_TRUE(palette.visible());
-    EXPECT_EQ(palette.position(), (ScreenPoint{100, 240})) << "40 pixels below the field's top";
+    EXPECT_EQ(palette.position(), (ScreenPosition{100, 240})) << "40 pixels below the field's top";
     for (const char* key : {"1", ".", "5"}) palette.press(key);
     EXPECT_EQ(field.text, "old") << "nothing is written before 転記";
     palette.transfer();
@@ -40,7 +40,7 @@ TEST(InputPalette, ASecondFieldMovesThePaletteAndKeepsTheTypedText) {
     palette.open({10, 20}, first.writer());
     palette.press("7");
     palette.open({300, 400}, second.writer());
-    EXPECT_EQ(palette.position(), (ScreenPoint{300, 440}));
+    EXPECT_EQ(palette.position(), (ScreenPosition{300, 440}));
     EXPECT_EQ(palette.text(), "7");
     palette.press(".");
     palette.transfer();

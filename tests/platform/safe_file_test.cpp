@@ -118,43 +118,60 @@ TEST_F(SafeFileBatch, CommitReplacesEveryFileAndLeavesNoTemporary) {
     EXPECT_EQ(entriesIn(tmp.path()), 3u);
 }
 
-TEST_F(SafeFileBatch, ABatchNeverCommittedChangesNothing) {
+// A batch that ends without committing every file leaves the earlier files as they
+// were and no file where there was none; each case names how its batch fails.
+struct FailedBatchCase {
+    const char* name;
+    void (*fail)(const fs::path& folder);
+    std::size_t entriesAfter;  // "a.txt" and "c.txt", and what the case made itself
+};
+
+class FailedSafeFileBatch : public SafeFileBatch,
+                            public ::testing::WithParamInterface<FailedBatchCase> {};
+
+TEST_P(FailedSafeFileBatch, LeavesTheEarlierFiles) {
     writeEarlierFiles();
-    {
-        FileBatch batch;
-        batch.add(file("a.txt"), "new a");
-        batch.add(file("d.txt"), "new d");
-    }
+    GetParam().fail(tmp.path());
     expectEarlierFiles();
-    EXPECT_EQ(entriesIn(tmp.path()), 2u);
+    EXPECT_EQ(entriesIn(tmp.path()), GetParam().entriesAfter)
+        << "no temporary or second name left behind";
 }
 
-TEST_F(SafeFileBatch, AFileThatCannotBeStartedDropsTheWholeBatch) {
-    writeEarlierFiles();
-    FileBatch batch;
-    batch.add(file("a.txt"), "new a");
-    EXPECT_THROW(batch.add(tmp.path() / "missing" / "b.txt", "new b"), FileWriteError);
-    batch.commit();
-    expectEarlierFiles();
-    EXPECT_EQ(entriesIn(tmp.path()), 2u);
-}
+const FailedBatchCase failedBatchCases[] = {
+    {"NeverCommitted",
+     [](const fs::path& folder) {
+         FileBatch batch;
+         batch.add(folder / "a.txt", "new a");
+         batch.add(folder / "d.txt", "new d");
+     },
+     2},
+    {"AFileCannotBeStarted",
+     [](const fs::path& folder) {
+         FileBatch batch;
+         batch.add(folder / "a.txt", "new a");
+         EXPECT_THROW(batch.add(folder / "missing" / "b.txt", "new b"), FileWriteError);
+         batch.commit();
+     },
+     2},
+    // The rename of the middle file fails after the first one was renamed: the first
+    // gets its earlier file back, the new file where there was none goes again.
+    {"ARenameFailsAfterOthersSucceeded",
+     [](const fs::path& folder) {
+         FileBatch batch;
+         batch.add(folder / "d.txt", "new d");
+         batch.add(folder / "a.txt", "new a");
+         batch.add(folder / "b.txt", "new b");
+         batch.add(folder / "c.txt", "new c");
+         fs::create_directory(folder / "b.txt");
+         writeFileSafely(folder / "b.txt" / "inner", "keep");
+         EXPECT_TRUE(testing::throwsWithMessage<FileWriteError>([&] { batch.commit(); }, "b.txt"));
+         EXPECT_EQ(readFileBytes(folder / "b.txt" / "inner"), "keep");
+     },
+     3},
+};
 
-// The rename of the middle file fails after the first one was renamed: the first
-// gets its earlier file back, the new file where there was none goes again.
-TEST_F(SafeFileBatch, AFailedRenamePutsBackTheFilesRenamedBeforeIt) {
-    writeEarlierFiles();
-    FileBatch batch;
-    batch.add(file("d.txt"), "new d");
-    batch.add(file("a.txt"), "new a");
-    batch.add(file("b.txt"), "new b");
-    batch.add(file("c.txt"), "new c");
-    fs::create_directory(file("b.txt"));
-    writeFileSafely(file("b.txt") / "inner", "keep");
-    EXPECT_TRUE(testing::throwsWithMessage<FileWriteError>([&] { batch.commit(); }, "b.txt"));
-    expectEarlierFiles();
-    EXPECT_EQ(readFileBytes(file("b.txt") / "inner"), "keep");
-    EXPECT_EQ(entriesIn(tmp.path()), 3u) << "no temporary or second name left behind";
-}
+INSTANTIATE_TEST_SUITE_P(Cases, FailedSafeFileBatch, ::testing::ValuesIn(failedBatchCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace marvoten

@@ -97,6 +97,33 @@ TEST(CoefficientTable, CoefficientsGrowWithTheEmbankment) {
     EXPECT_GT(f.figure.series(1).points().back().y, f.figure.series(4).points().back().y);
 }
 
+// Coulomb's active coefficient for a vertical back face under a backfill rising at β,
+// with wall friction δ.
+double coulombSlopingK(double phi, double delta, double beta) {
+    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - beta) /
+                                  (std::cos(delta) * std::cos(beta)));
+    return std::pow(std::cos(phi), 2) / (std::cos(delta) * std::pow(1 + root, 2));
+}
+
+// With the embankment at half the wall's height or more, the critical wedge of a
+// 1:3.0 slope (φ = 30°, δ = 20°) meets the surface on the slope itself (slip angle
+// about 49.4°, reaching out 1.2 wall heights, less than 3 × 0.5): the table must show
+// Coulomb's coefficient of a backfill rising at β = arctan(1/3), 0.399.
+TEST(CoefficientTable, HighEmbankmentOnAGentleSlopeIsCoulombsSlopingBackfill) {
+    const CoefficientConditions c{.gamma = 19, .phiDeg = 30, .c = 0};
+    Filled f{c};
+    const double K = coulombSlopingK(30 * deg, 20 * deg, std::atan(1.0 / 3.0));
+    ASSERT_EQ(formatValue("0.000", K), "0.399");
+    const int slope30 = 3;
+    for (int row : {7, 12}) {  // H1/H = 0.5 and 1.0
+        EXPECT_EQ(f.table.cell(row, 3 * slope30 + 1), formatValue("0.000", K)) << row;
+        EXPECT_EQ(f.table.cell(row, 3 * slope30 + 2), formatValue("0.000", K * std::cos(20 * deg)))
+            << row;
+        EXPECT_EQ(f.table.cell(row, 3 * slope30 + 3), formatValue("0.000", K * std::sin(20 * deg)))
+            << row;
+    }
+}
+
 const BearingFactorTab& tab(const BearingFactorTabs& tabs, BearingFactorKind k) {
     return tabs[static_cast<std::size_t>(k)];
 }
@@ -199,21 +226,23 @@ TEST_F(BearingFactorTabsTest, PhiThirtyNqAndNgammaEndAtThirtyDegrees) {
     EXPECT_EQ(curve.at(16).label, " ");
 }
 
-// Without inclination the factors are the classical ones: at φ = 30° Nc = 30.14,
-// Nq = 18.40 (Prandtl and Reissner) and Nγ = 15.33 (the fitted polynomial).
-TEST_F(BearingFactorTabsTest, PhiThirtyWithoutInclinationGivesTheClassicalFactors) {
+// Without inclination the classical factors at φ = 30° (s = 0.5, t = tan 30° = 0.57735):
+// Nq = e^(π·t)·(1 + s)/(1 − s) = 6.1337 × 3 = 18.401, Nc = (Nq − 1)/t = 30.14, and Nγ
+// from the fitted polynomial of φ = 30 at θ = 0, its constant term 15.3262.
+TEST_F(BearingFactorTabsTest, PhiThirtyWithoutInclinationPrintsTheClassicalFactors) {
+    const double t = std::tan(30 * deg), s = 0.5;
+    const double Nq = std::exp(std::numbers::pi * t) * (1 + s) / (1 - s);
+    ASSERT_EQ(formatValue("0.00", Nq), "18.40");
+    ASSERT_EQ(formatValue("0.00", (Nq - 1) / t), "30.14");
     const struct {
         BearingFactorKind kind;
-        const char* printed;
+        const char* text;
     } cases[] = {{BearingFactorKind::Nc, "30.14"},
                  {BearingFactorKind::Nq, "18.40"},
                  {BearingFactorKind::Ngamma, "15.33"}};
-    for (const auto& c : cases) {
-        const TableSection& t = tab(tabs, c.kind).table;
-        ASSERT_EQ(t.cell(7, 0), "φ30.0");
-        ASSERT_EQ(t.cell(0, 1), "θ0.0");
-        EXPECT_EQ(t.cell(7, 1), c.printed) << static_cast<int>(c.kind);
-    }
+    const int phi30 = 7, theta0 = 1;
+    for (const auto& e : cases)
+        EXPECT_EQ(tab(tabs, e.kind).table.cell(phi30, theta0), e.text) << e.text;
 }
 
 TEST_F(BearingFactorTabsTest, RefillingGivesTheSameFigures) {

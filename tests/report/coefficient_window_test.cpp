@@ -123,5 +123,27 @@ TEST_F(CoefficientWindowTest, ShowingAgainStartsFromTheFirstWallType) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The bearing-factor tabs alone leave the embankment table uncomputed; the
+// coefficient tab asked for later in the same showing gets it then.
+TEST_F(CoefficientWindowTest, TheEmbankmentTableWaitsForItsTab) {
+    const std::string unset = window.coefficientTable().cell(2, 1);
+    std::vector<unsigned> changes;
+    window.setListener([&](const CoefficientChange& c) { changes.push_back(c.flags); });
+    window.showBearingFactorsAt({0, 90});
+    EXPECT_EQ(window.coefficientTable().cell(2, 1), unset);
+    for (unsigned flags : changes) EXPECT_FALSE(flags & CoefficientChange::Coefficients);
+
+    changes.clear();
+    window.showCoefficients();
+    CoefficientWindow shownFirst{dialogs, editor};
+    shownFirst.showCoefficients();
+    EXPECT_NE(window.coefficientTable().cell(2, 1), unset);
+    EXPECT_EQ(window.coefficientTable().cell(2, 1), shownFirst.coefficientTable().cell(2, 1));
+    EXPECT_EQ(window.coefficientTable().cell(12, 12), shownFirst.coefficientTable().cell(12, 12));
+    bool announced = false;
+    for (unsigned flags : changes) announced |= (flags & CoefficientChange::Coefficients) != 0;
+    EXPECT_TRUE(announced);
+}
+
 }  // namespace
 }  // namespace marvoten

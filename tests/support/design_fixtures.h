@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/design_conditions.h"
+#include "model/design_conditions_editor.h"
 
 namespace marvoten::testing {
 
@@ -55,5 +56,26 @@ inline const std::vector<NoBarsCase> noBarsCases{
 inline std::string noBarsCaseName(const ::testing::TestParamInfo<NoBarsCase>& info) {
     return info.param.name;
 }
+
+// The option switches that fill one or two number fields when switched on, with the
+// texts they put there; switched off, the fields read "0.0" and are disabled.
+struct OptionFieldsCase {
+    Option option;
+    NumberField DesignConditions::*a;
+    const char* onA;
+    NumberField DesignConditions::*b;  // nullptr for a single field
+    const char* onB;
+};
+inline constexpr OptionFieldsCase optionFieldsCases[] = {
+    {Option::HasSurcharge, &DesignConditions::surcharge, "10.0", nullptr, nullptr},
+    {Option::HasSnow, &DesignConditions::snowOnFlat, "1.0", &DesignConditions::snowOnSlope, "0.35"},
+    {Option::HasPassive, &DesignConditions::effectiveEmbedDepth, "1.0", nullptr, nullptr},
+    {Option::HasWater, &DesignConditions::waterDepth, "0.5", &DesignConditions::waterUnitWeight,
+     "9.8"},
+    {Option::HasWind, &DesignConditions::windPressure, "1.0", &DesignConditions::barrierHeight,
+     "1.0"},
+    {Option::HasCollision, &DesignConditions::collisionLoad, "30",
+     &DesignConditions::collisionHeight, "0.6"},
+};
 
 }  // namespace marvoten::testing

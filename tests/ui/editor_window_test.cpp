@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/design_fixtures.h"
 #include "ui/editor_shell.h"
 #include "ui/soil_constants_window.h"
 #include "ui_support.h"
@@ -116,22 +117,7 @@ TEST_F(EditorWindowTest, StartsAsTheEditorStartsWithEveryTextInItsWidget) {
 // The option switches of the editor: each fills its fields when switched on and
 // clears and disables them when switched off, with its caption maroon while on.
 TEST_F(EditorWindowTest, OptionSwitchesSetTheirDependentFields) {
-    struct Case {
-        Option option;
-        NumberField D::*a;
-        const char* onA;
-        NumberField D::*b;
-        const char* onB;
-    };
-    const Case cases[] = {
-        {Option::HasSurcharge, &D::surcharge, "10.0", nullptr, nullptr},
-        {Option::HasSnow, &D::snowOnFlat, "1.0", &D::snowOnSlope, "0.35"},
-        {Option::HasPassive, &D::effectiveEmbedDepth, "1.0", nullptr, nullptr},
-        {Option::HasWater, &D::waterDepth, "0.5", &D::waterUnitWeight, "9.8"},
-        {Option::HasWind, &D::windPressure, "1.0", &D::barrierHeight, "1.0"},
-        {Option::HasCollision, &D::collisionLoad, "30", &D::collisionHeight, "0.6"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : testing::optionFieldsCases) {
         QCheckBox* box = window().optionBox(c.option);
         const std::string name = box->text().toStdString();
         for (int clickNo = 0; clickNo < 2; ++clickNo) {
