@@ -125,6 +125,21 @@ CanvasRect grown(const CanvasRect& r, double by);
 // The em box of a text drawn unrotated with this anchor.
 CanvasRect anchoredTextBox(CanvasPoint at, double width, double height, TextAnchor anchor);
 
+// The area a file canvas writes to: its whole picture, or the part of it the
+// clip leaves, so that no coordinate in the file lies beyond the picture.
+class PictureArea {
+public:
+    PictureArea(int width, int height) : picture_{0, 0, double(width), double(height)} {}
+    void clip(const CanvasRect& rect) { clip_ = rect; }
+    void unclip() { clip_.reset(); }
+    bool clipped() const { return clip_.has_value(); }
+    CanvasRect drawable() const { return clip_ ? intersection(picture_, *clip_) : picture_; }
+
+private:
+    CanvasRect picture_;
+    std::optional<CanvasRect> clip_;
+};
+
 // One character of a UTF-8 text; a byte that starts no valid sequence is a
 // character of its own with `valid` false.
 struct Utf8Character {
