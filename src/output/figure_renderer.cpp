@@ -90,9 +90,8 @@ struct Tick {
 
 class AxisScale {
 public:
-    AxisScale(const FigureAxis& axis, bool logarithmic,
-              std::optional<std::pair<double, double>> data)
-        : log_(logarithmic),
+    AxisScale(const FigureAxis& axis, std::optional<std::pair<double, double>> data)
+        : log_(axis.logarithmic),
           inverted_(axis.inverted),
           format_(axis.valueFormat),
           minimumSpacing_(axis.minimumLabelSpacing) {
@@ -295,9 +294,8 @@ public:
           size_(size),
           canvas_(canvas),
           options_(options),
-          x_(*figure.horizontal, false, dataRange(figure, true, false)),
-          y_(*figure.vertical, figure.vertical->logarithmic,
-             dataRange(figure, false, figure.vertical->logarithmic)) {}
+          x_(*figure.horizontal, dataRange(figure, true, figure.horizontal->logarithmic)),
+          y_(*figure.vertical, dataRange(figure, false, figure.vertical->logarithmic)) {}
 
     void render() {
         canvas_.fillRectangle({0, 0, double(size_.width), double(size_.height)}, colours::white);
