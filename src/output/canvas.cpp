@@ -39,17 +39,14 @@ std::vector<Utf8Character> utf8Characters(std::string_view utf8) {
     return out;
 }
 
-namespace {
-
-// The segment a-b cut to the rectangle (Liang-Barsky); false when none of it is inside.
-bool clipSegment(CanvasPoint& a, CanvasPoint& b, const CanvasRect& r) {
+std::optional<SegmentSpan> spanInside(CanvasPoint a, CanvasPoint b, const CanvasRect& r) {
     double t0 = 0, t1 = 1;
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double p[] = {-dx, dx, -dy, dy};
     const double q[] = {a.x - r.left, r.right() - a.x, a.y - r.top, r.bottom() - a.y};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
-            if (q[i] < 0) return false;
+            if (q[i] < 0) return std::nullopt;
             continue;
         }
         const double t = q[i] / p[i];
@@ -58,14 +55,23 @@ bool clipSegment(CanvasPoint& a, CanvasPoint& b, const CanvasRect& r) {
         else
             t1 = std::min(t1, t);
     }
-    if (t0 > t1) return false;
-    const CanvasPoint from = a;
-    if (t0 > 0) a = {from.x + t0 * dx, from.y + t0 * dy};
-    if (t1 < 1) b = {from.x + t1 * dx, from.y + t1 * dy};
-    return true;
+    if (t0 > t1) return std::nullopt;
+    return SegmentSpan{t0, t1};
 }
 
-}  // namespace
+CanvasPoint pointAlong(CanvasPoint a, CanvasPoint b, double t) {
+    if (t == 0) return a;
+    if (t == 1) return b;
+    return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+}
+
+bool crossesInterior(CanvasPoint a, CanvasPoint b, const CanvasRect& r) {
+    const auto span = spanInside(a, b, r);
+    if (!span || !(span->enter < span->leave)) return false;
+    const bool alongUpright = a.x == b.x && (a.x == r.left || a.x == r.right());
+    const bool alongLevel = a.y == b.y && (a.y == r.top || a.y == r.bottom());
+    return !alongUpright && !alongLevel;
+}
 
 std::vector<std::vector<CanvasPoint>> clipPolyline(const std::vector<CanvasPoint>& points,
                                                    const CanvasRect& rect) {
@@ -76,11 +82,13 @@ std::vector<std::vector<CanvasPoint>> clipPolyline(const std::vector<CanvasPoint
         piece.clear();
     };
     for (std::size_t i = 1; i < points.size(); ++i) {
-        CanvasPoint a = points[i - 1], b = points[i];
-        if (!clipSegment(a, b, rect)) {
+        const auto span = spanInside(points[i - 1], points[i], rect);
+        if (!span) {
             close();
             continue;
         }
+        const CanvasPoint a = pointAlong(points[i - 1], points[i], span->enter);
+        const CanvasPoint b = pointAlong(points[i - 1], points[i], span->leave);
         if (!piece.empty() && !(piece.back() == a)) close();
         if (piece.empty()) piece.push_back(a);
         piece.push_back(b);
@@ -94,6 +102,31 @@ CanvasRect intersection(const CanvasRect& a, const CanvasRect& b) {
     const double left = std::max(a.left, b.left), top = std::max(a.top, b.top);
     const double right = std::min(a.right(), b.right()), bottom = std::min(a.bottom(), b.bottom());
     return {left, top, std::max(0.0, right - left), std::max(0.0, bottom - top)};
+}
+
+double overlapArea(const CanvasRect& a, const CanvasRect& b) {
+    constexpr double sliver = 1e-6;
+    const double w = std::min(a.right(), b.right()) - std::max(a.left, b.left);
+    const double h = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
+    return w > sliver && h > sliver ? w * h : 0;
+}
+
+CanvasRect moved(const CanvasRect& r, double dx, double dy) {
+    return {r.left + dx, r.top + dy, r.width, r.height};
+}
+
+CanvasRect grown(const CanvasRect& r, double by) {
+    return {r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by};
+}
+
+CanvasRect anchoredTextBox(CanvasPoint at, double width, double height, TextAnchor anchor) {
+    const double dx = anchor.horizontal == HorizontalAnchor::Left     ? 0
+                      : anchor.horizontal == HorizontalAnchor::Centre ? width / 2
+                                                                      : width;
+    const double dy = anchor.vertical == VerticalAnchor::Top      ? 0
+                      : anchor.vertical == VerticalAnchor::Middle ? height / 2
+                                                                  : height;
+    return {at.x - dx, at.y - dy, width, height};
 }
 
 double textWidth(std::string_view utf8, double pixelSize) {

@@ -2,6 +2,7 @@
 // The drawing surface a figure is rendered onto: the screen, the printer, a
 // Windows Metafile or an SVG file. Coordinates are pixels of the figure, origin
 // at its upper-left corner, y downwards.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,12 +97,48 @@ inline double baselineOffset(VerticalAnchor anchor, double pixelSize) {
     return 0;
 }
 
+// The part of the segment a-b that lies inside `rect` (its edges included), as
+// shares of the segment's length from a: it enters at `enter` and leaves at
+// `leave` (Liang-Barsky). None when no point of the segment is inside.
+struct SegmentSpan {
+    double enter = 0;
+    double leave = 1;
+};
+std::optional<SegmentSpan> spanInside(CanvasPoint a, CanvasPoint b, const CanvasRect& rect);
+// The point a share `t` of the way from a to b; exactly a at 0 and b at 1.
+CanvasPoint pointAlong(CanvasPoint a, CanvasPoint b, double t);
+// Whether some length of the segment runs through the rectangle's interior: a
+// segment that only touches it, or runs along an edge, does not.
+bool crossesInterior(CanvasPoint a, CanvasPoint b, const CanvasRect& rect);
+
 // The pieces of a polyline that lie inside `rect`, each of two or more points in
 // order: what a file canvas writes so that no coordinate leaves its picture.
 std::vector<std::vector<CanvasPoint>> clipPolyline(const std::vector<CanvasPoint>& points,
                                                    const CanvasRect& rect);
 // The part of `a` inside `b` (of zero size when they do not meet).
 CanvasRect intersection(const CanvasRect& a, const CanvasRect& b);
+// The area two rectangles share; slivers under a millionth of a pixel across count as none.
+double overlapArea(const CanvasRect& a, const CanvasRect& b);
+CanvasRect moved(const CanvasRect& r, double dx, double dy);
+// The rectangle with `by` pixels added on every side.
+CanvasRect grown(const CanvasRect& r, double by);
+// The em box of a text drawn unrotated with this anchor.
+CanvasRect anchoredTextBox(CanvasPoint at, double width, double height, TextAnchor anchor);
+
+// The area a file canvas writes to: its whole picture, or the part of it the
+// clip leaves, so that no coordinate in the file lies beyond the picture.
+class PictureArea {
+public:
+    PictureArea(int width, int height) : picture_{0, 0, double(width), double(height)} {}
+    void clip(const CanvasRect& rect) { clip_ = rect; }
+    void unclip() { clip_.reset(); }
+    bool clipped() const { return clip_.has_value(); }
+    CanvasRect drawable() const { return clip_ ? intersection(picture_, *clip_) : picture_; }
+
+private:
+    CanvasRect picture_;
+    std::optional<CanvasRect> clip_;
+};
 
 // One character of a UTF-8 text; a byte that starts no valid sequence is a
 // character of its own with `valid` false.

@@ -90,9 +90,8 @@ struct Tick {
 
 class AxisScale {
 public:
-    AxisScale(const FigureAxis& axis, bool logarithmic,
-              std::optional<std::pair<double, double>> data)
-        : log_(logarithmic),
+    AxisScale(const FigureAxis& axis, std::optional<std::pair<double, double>> data)
+        : log_(axis.logarithmic),
           inverted_(axis.inverted),
           format_(axis.valueFormat),
           minimumSpacing_(axis.minimumLabelSpacing) {
@@ -241,7 +240,7 @@ private:
     double high_ = 1;
 };
 
-// Cuts segments to a rectangle (Liang-Barsky) and joins what is left into
+// Cuts segments to a rectangle and joins what is left into
 // polylines of one colour each.
 class PolylineBuilder {
 public:
@@ -250,30 +249,15 @@ public:
     ~PolylineBuilder() { flush(); }
 
     void segment(CanvasPoint a, CanvasPoint b, Rgb colour) {
-        double t0 = 0, t1 = 1;
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        const double p[] = {-dx, dx, -dy, dy};
-        const double q[] = {a.x - guard_.left, guard_.right() - a.x, a.y - guard_.top,
-                            guard_.bottom() - a.y};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0) return flush();
-                continue;
-            }
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-        }
-        if (t0 > t1) return flush();
-        const CanvasPoint ca = t0 == 0 ? a : CanvasPoint{a.x + t0 * dx, a.y + t0 * dy};
-        const CanvasPoint cb = t1 == 1 ? b : CanvasPoint{a.x + t1 * dx, a.y + t1 * dy};
+        const auto span = spanInside(a, b, guard_);
+        if (!span) return flush();
+        const CanvasPoint ca = pointAlong(a, b, span->enter);
+        const CanvasPoint cb = pointAlong(a, b, span->leave);
         if (!points_.empty() && (colour_ != colour || !(points_.back() == ca))) flush();
         if (points_.empty()) points_.push_back(ca);
         points_.push_back(cb);
         colour_ = colour;
-        if (t1 != 1) flush();
+        if (span->leave != 1) flush();
     }
     void flush() {
         if (points_.size() >= 2) canvas_.polyline(points_, Pen{colour_, width_});
@@ -310,9 +294,8 @@ public:
           size_(size),
           canvas_(canvas),
           options_(options),
-          x_(*figure.horizontal, false, dataRange(figure, true, false)),
-          y_(*figure.vertical, figure.vertical->logarithmic,
-             dataRange(figure, false, figure.vertical->logarithmic)) {}
+          x_(*figure.horizontal, dataRange(figure, true, figure.horizontal->logarithmic)),
+          y_(*figure.vertical, dataRange(figure, false, figure.vertical->logarithmic)) {}
 
     void render() {
         canvas_.fillRectangle({0, 0, double(size_.width), double(size_.height)}, colours::white);

@@ -15,44 +15,10 @@ CanvasPoint centre(const CanvasRect& r) {
     return {r.left + r.width / 2, r.top + r.height / 2};
 }
 
-CanvasRect moved(const CanvasRect& r, double dx, double dy) {
-    return {r.left + dx, r.top + dy, r.width, r.height};
-}
-
-CanvasRect grown(const CanvasRect& r, double by) {
-    return {r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by};
-}
-
 bool inside(const CanvasRect& r, const CanvasRect& frame) {
     return r.left >= frame.left - edgeTolerance && r.top >= frame.top - edgeTolerance &&
            r.right() <= frame.right() + edgeTolerance &&
            r.bottom() <= frame.bottom() + edgeTolerance;
-}
-
-double overlapArea(const CanvasRect& a, const CanvasRect& b) {
-    const double w = std::min(a.right(), b.right()) - std::max(a.left, b.left);
-    const double h = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
-    return w > edgeTolerance && h > edgeTolerance ? w * h : 0;
-}
-
-// Whether any length of the segment runs inside the rectangle (Liang-Barsky).
-bool crosses(const LabelSegment& s, const CanvasRect& r) {
-    double t0 = 0, t1 = 1;
-    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {s.a.x - r.left, r.right() - s.a.x, s.a.y - r.top, r.bottom() - s.a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t0 < t1;
 }
 
 double distanceFromLine(CanvasPoint p, const LabelSegment& line) {
@@ -168,8 +134,9 @@ private:
     }
 
     static bool crossesOwnLine(const LabelRequest& label, const CanvasRect& candidate) {
-        return std::any_of(label.ownLines.begin(), label.ownLines.end(),
-                           [&](const LabelSegment& s) { return crosses(s, candidate); });
+        return std::any_of(
+            label.ownLines.begin(), label.ownLines.end(),
+            [&](const LabelSegment& s) { return crossesInterior(s.a, s.b, candidate); });
     }
 
     CanvasRect frame_;
@@ -234,16 +201,6 @@ CanvasRect dimensionLabelBox(const LabelSegment& line, CanvasPoint point, double
     }
     const double top = distance >= 0 ? point.y - distance - height : point.y - distance;
     return {point.x - width / 2, top, width, height};
-}
-
-CanvasRect anchoredTextBox(CanvasPoint at, double width, double height, TextAnchor anchor) {
-    const double dx = anchor.horizontal == HorizontalAnchor::Left     ? 0
-                      : anchor.horizontal == HorizontalAnchor::Centre ? width / 2
-                                                                      : width;
-    const double dy = anchor.vertical == VerticalAnchor::Top      ? 0
-                      : anchor.vertical == VerticalAnchor::Middle ? height / 2
-                                                                  : height;
-    return {at.x - dx, at.y - dy, width, height};
 }
 
 }  // namespace marvoten

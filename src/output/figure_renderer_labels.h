@@ -58,7 +58,4 @@ bool runsUpright(const LabelSegment& line);
 CanvasRect dimensionLabelBox(const LabelSegment& line, CanvasPoint point, double width,
                              double height, double distance);
 
-// The em box of a text drawn unrotated with this anchor.
-CanvasRect anchoredTextBox(CanvasPoint at, double width, double height, TextAnchor anchor);
-
 }  // namespace marvoten

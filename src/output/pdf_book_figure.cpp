@@ -76,10 +76,6 @@ void drawPolyline(TPDFContents& c, const std::vector<PagePoint>& points) {
     }
 }
 
-CanvasRect grown(const CanvasRect& r, double by) {
-    return {r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by};
-}
-
 // The em box of a label set on the baseline at (x, y), in the placement's
 // coordinates (y downwards: the page's y negated).
 CanvasRect labelBox(double x, double baseline, double width, double size) {

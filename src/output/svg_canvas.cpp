@@ -69,15 +69,11 @@ std::string xmlEscaped(const std::string& utf8) {
     return out;
 }
 
-SvgCanvas::SvgCanvas(int width, int height) : width_(width), height_(height) {}
-
-CanvasRect SvgCanvas::drawable() const {
-    const CanvasRect picture{0, 0, double(width_), double(height_)};
-    return clipped_ ? intersection(picture, clip_) : picture;
-}
+SvgCanvas::SvgCanvas(int width, int height)
+    : width_(width), height_(height), area_(width, height) {}
 
 void SvgCanvas::fillRectangle(const CanvasRect& asked, Rgb c) {
-    const CanvasRect rect = intersection(asked, drawable());
+    const CanvasRect rect = intersection(asked, area_.drawable());
     if (rect.width <= 0 || rect.height <= 0) return;
     body_ += "<rect x=\"" + number(rect.left) + "\" y=\"" + number(rect.top) + "\" width=\"" +
              number(rect.width) + "\" height=\"" + number(rect.height) + "\" fill=\"" + colour(c) +
@@ -85,7 +81,7 @@ void SvgCanvas::fillRectangle(const CanvasRect& asked, Rgb c) {
 }
 
 void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
-    for (const auto& piece : clipPolyline(points, drawable())) writePolyline(piece, pen);
+    for (const auto& piece : clipPolyline(points, area_.drawable())) writePolyline(piece, pen);
 }
 
 void SvgCanvas::writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
@@ -123,14 +119,13 @@ void SvgCanvas::setClip(const CanvasRect& rect) {
              number(rect.top) + "\" width=\"" + number(rect.width) + "\" height=\"" +
              number(rect.height) + "\"/></clipPath>\n";
     body_ += "<g clip-path=\"url(#" + id + ")\">\n";
-    clipped_ = true;
-    clip_ = rect;
+    area_.clip(rect);
 }
 
 void SvgCanvas::resetClip() {
-    if (!clipped_) return;
+    if (!area_.clipped()) return;
     body_ += "</g>\n";
-    clipped_ = false;
+    area_.unclip();
 }
 
 std::string SvgCanvas::document() const {
@@ -139,7 +134,7 @@ std::string SvgCanvas::document() const {
            std::to_string(width_) + "\" height=\"" + std::to_string(height_) + "\" viewBox=\"0 0 " +
            std::to_string(width_) + " " + std::to_string(height_) + "\">\n";
     doc += body_;
-    if (clipped_) doc += "</g>\n";
+    if (area_.clipped()) doc += "</g>\n";
     doc += "</svg>\n";
     return doc;
 }

@@ -28,16 +28,13 @@ public:
     std::string document() const;
 
 private:
-    // The picture, or the part of it the clip leaves: nothing is written beyond it.
-    CanvasRect drawable() const;
     void writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen);
 
     int width_;
     int height_;
     std::string body_;
     int clipCount_ = 0;
-    bool clipped_ = false;
-    CanvasRect clip_;
+    PictureArea area_;
 };
 
 // Text made safe for XML character data and attribute values: markup characters

@@ -52,7 +52,7 @@ std::string cp932Text(const std::string& utf8) {
 }  // namespace
 
 WmfCanvas::WmfCanvas(int width, int height, int unitsPerInch)
-    : width_(width), height_(height), unitsPerInch_(unitsPerInch) {
+    : width_(width), height_(height), unitsPerInch_(unitsPerInch), area_(width, height) {
     record(wmf::SetWindowOrg, {0, 0});
     record(wmf::SetWindowExt, {coordinate(height), coordinate(width)});
     record(wmf::SetBkMode, {1});  // transparent: text leaves the ground as it is
@@ -94,7 +94,7 @@ void WmfCanvas::replaceObject(int& current, int created) {
     const int old = current;
     current = created;
     if (old < 0) return;
-    if (clipped_ && (old == saved_.pen || old == saved_.brush || old == saved_.font)) return;
+    if (area_.clipped() && (old == saved_.pen || old == saved_.brush || old == saved_.font)) return;
     record(wmf::DeleteObject, {static_cast<std::int16_t>(old)});
     slots_[static_cast<std::size_t>(old)] = false;
 }
@@ -147,14 +147,9 @@ void WmfCanvas::useFont(const FontSpec& spec) {
     replaceObject(state_.font, slot);
 }
 
-CanvasRect WmfCanvas::drawable() const {
-    const CanvasRect picture{0, 0, double(width_), double(height_)};
-    return clipped_ ? intersection(picture, clip_) : picture;
-}
-
 void WmfCanvas::fillRectangle(const CanvasRect& asked, Rgb colour) {
     requireOpen();
-    const CanvasRect area = drawable();
+    const CanvasRect area = area_.drawable();
     const CanvasRect rect = intersection(asked, area);
     if (rect.width <= 0 || rect.height <= 0) return;
     usePen({colour, 1, true});
@@ -168,7 +163,7 @@ void WmfCanvas::fillRectangle(const CanvasRect& asked, Rgb colour) {
 
 void WmfCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
     requireOpen();
-    for (const auto& piece : clipPolyline(points, drawable())) writePolyline(piece, pen);
+    for (const auto& piece : clipPolyline(points, area_.drawable())) writePolyline(piece, pen);
 }
 
 void WmfCanvas::writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
@@ -219,8 +214,7 @@ void WmfCanvas::setClip(const CanvasRect& rect) {
     resetClip();
     record(wmf::SaveDc, {});
     saved_ = state_;
-    clipped_ = true;
-    clip_ = rect;
+    area_.clip(rect);
     record(wmf::IntersectClipRect, {coordinate(rect.bottom()), coordinate(rect.right()),
                                     coordinate(rect.top), coordinate(rect.left)});
 }
@@ -237,9 +231,9 @@ void WmfCanvas::releaseUnselected(const State& from) {
 
 void WmfCanvas::resetClip() {
     requireOpen();
-    if (!clipped_) return;
+    if (!area_.clipped()) return;
     record(wmf::RestoreDc, {-1});
-    clipped_ = false;
+    area_.unclip();
     const State inside = state_;
     state_ = saved_;
     releaseUnselected(inside);

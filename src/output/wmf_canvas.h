@@ -96,8 +96,6 @@ private:
     void releaseUnselected(const State& from);
     void requireOpen() const;
     void writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen);
-    // The picture, or the part of it the clip leaves: nothing is written beyond it.
-    CanvasRect drawable() const;
 
     int width_;
     int height_;
@@ -107,8 +105,7 @@ private:
     std::vector<bool> slots_;  // object table: true while an object lives in the slot
     std::size_t maxObjects_ = 0;
     State state_;
-    bool clipped_ = false;
-    CanvasRect clip_;
+    PictureArea area_;
     State saved_;  // the state the clip's SaveDC will bring back
     bool finished_ = false;
     std::string file_;

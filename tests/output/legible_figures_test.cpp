@@ -177,6 +177,7 @@ TEST_P(LegibleBook, EveryMetafileDrawsInsideItsPicture) {
         auto inPicture = [&](int x, int y) {
             return x >= 0 && y >= 0 && x <= size.width && y <= size.height;
         };
+        ASSERT_FALSE(wmf.polylines.empty()) << file.name;
         for (const auto& line : wmf.polylines)
             for (const auto& [x, y] : line.points)
                 EXPECT_TRUE(inPicture(x, y)) << file.name << ": line to (" << x << ", " << y << ")";

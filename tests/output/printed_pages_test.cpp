@@ -126,12 +126,14 @@ TEST_F(PrintedPages, FigureSeriesAreDrawnInTheBookOrderOnTheirFrame) {
         for (int n = 1; n <= book.figure(FigureId(i)).seriesCount(); ++n)
             book.figure(FigureId(i)).series(n).setColour(seriesColour(i, n));
     PrintedBook printed(book);
+    std::size_t figuresSeen = 0;
     for (PrintedPageId id : everyPage) {
         const PrintedPage& page = printed.fill(id, book, {});
         const RecordingCanvas canvas = rendered(page);
         for (const PrintedFigureFrame& f : page.figures) {
             const auto* figureId = std::get_if<FigureId>(&f.source);
             if (!figureId) continue;
+            ++figuresSeen;
             const std::size_t fi = std::size_t(*figureId);
             const CanvasRect rect = frameRect(f.frame);
             std::vector<int> order;
@@ -155,6 +157,7 @@ TEST_F(PrintedPages, FigureSeriesAreDrawnInTheBookOrderOnTheirFrame) {
             }
         }
     }
+    EXPECT_EQ(figuresSeen, 11u);
 }
 
 // Where paper differs from the screen: a wider slab outline, the critical slip

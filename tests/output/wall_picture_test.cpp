@@ -121,6 +121,7 @@ TEST(WallPicture, SurchargeModeByBackfillShapeZoneAndSnow) {
 // The hatch's columns: first and last x of the navy lines.
 std::pair<double, double> hatchSpan(const RecordingCanvas& canvas) {
     const auto navy = linesOf(canvas, picture_colours::surcharge);
+    EXPECT_FALSE(navy.empty()) << "no surcharge hatch drawn";
     double lo = 1e9, hi = -1e9;
     for (const auto& line : navy)
         for (const auto& p : line.points) lo = std::min(lo, p.x), hi = std::max(hi, p.x);
@@ -163,7 +164,9 @@ TEST(WallPicture, EmbankmentSurchargeOnTheLevelPartStartsBehindItsSlope) {
     EXPECT_GE(hatchSpan(level).first, back + 40);
     EXPECT_LE(hatchSpan(whole).first, back + 1);
     // The embankment top is 30 pixels above the crest.
-    for (const auto& line : linesOf(level, picture_colours::surcharge))
+    const auto levelHatch = linesOf(level, picture_colours::surcharge);
+    ASSERT_FALSE(levelHatch.empty());
+    for (const auto& line : levelHatch)
         EXPECT_EQ(line.points.back().y, wallOutline(WallPicture::Backfill, false)[5].y - 30);
 }
 
