@@ -82,28 +82,6 @@ TEST(LoadList, WaterAndBuoyancyRows) {
     EXPECT_EQ(t.cell(2, 7), "---");
 }
 
-// Body and front soil under water act as one uplift at the weighted lever:
-// U = 20 kN at 2.0 m (M_U = 40 kNm) and Us = 10 kN at 3.5 m (M_Us = 35 kNm) give
-// V = −(20 + 10) = −30.00 kN, x = (40 + 35)/(20 + 10) = 2.500 m and V･x = −75.00 kNm;
-// the mean of the two levers (2.750 m) or the body's alone (2.000 m) would be wrong.
-TEST(LoadList, BuoyancyRowCombinesBodyAndFrontSoil) {
-    TAntei a;
-    a.backWaterPressure = 1.0;  // the row stands with the water pressure
-    a.bodyBuoyancy = 20;
-    a.bodyBuoyancyX = 2.0;
-    a.bodyBuoyancyMoment = 40;
-    a.soilBuoyancy = 10;
-    a.soilBuoyancyX = 3.5;
-    a.soilBuoyancyMoment = 35;
-    CalculationBook book;
-    book.resetResultTables();
-    writeLoadList(a, book);
-    const TableSection& t = book.table(TableId::LoadListTable);
-    EXPECT_EQ(t.cell(1, 7), "-30.00kN");
-    EXPECT_EQ(t.cell(3, 7), "2.500m");
-    EXPECT_EQ(t.cell(5, 7), "-75.00kNm");
-}
-
 // A genuine value of exactly −99 is indistinguishable from the absent mark.
 TEST(LoadList, MinusNinetyNineShowsAsAbsent) {
     TAntei a;
