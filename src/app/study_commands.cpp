@@ -178,9 +178,7 @@ int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std:
         << " m2\n照査した設計: " << r.designsTried << " 件\n";
 
     // The sized design as the user would type it, saved and computed in full.
-    for (const VariedField& f : free)
-        session.editor.typeText(f.field->member, (r.design.*(f.field->member)).text);
-    session.editor.typeText(&DesignConditions::baseWidth, r.design.baseWidth.text);
+    typeSizedDesign(session.editor, r, free);
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) {

@@ -89,9 +89,7 @@ void ParameterStudyController::runSizing() {
 void ParameterStudyController::transferSizedDesign() {
     if (!sizing_ || !sizing_->found) return;
     if (!dialogs_.confirm("この寸法を設計条件に転記しますか？")) return;
-    for (const VariedField& f : defaultFreeFields())
-        editor_.typeText(f.field->member, (sizing_->design.*(f.field->member)).text);
-    editor_.typeText(&DesignConditions::baseWidth, sizing_->design.baseWidth.text);
+    typeSizedDesign(editor_, *sizing_, defaultFreeFields());
     base_ = editor_.conditions();
 }
 

@@ -162,4 +162,11 @@ SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedFi
     return result;
 }
 
+void typeSizedDesign(DesignConditionsEditor& editor, const SizingResult& sized,
+                     const std::vector<VariedField>& free) {
+    for (const VariedField& f : free)
+        editor.typeText(f.field->member, (sized.design.*(f.field->member)).text);
+    editor.typeText(&DesignConditions::baseWidth, sized.design.baseWidth.text);
+}
+
 }  // namespace marvoten

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/design_conditions_editor.h"
 #include "study/design_evaluation.h"
 #include "study/parameter_study.h"
 
@@ -29,5 +30,10 @@ struct SizingResult {
 };
 
 SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedField>& free);
+
+// The sized dimensions typed into the editor as a user types them: each free field,
+// then the base width that keeps the base the sum of its parts.
+void typeSizedDesign(DesignConditionsEditor& editor, const SizingResult& sized,
+                     const std::vector<VariedField>& free);
 
 }  // namespace marvoten
