@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "calc/load_polygons.h"
 #include "calc/other_loads.h"
@@ -170,48 +171,83 @@ double wedgeThrust(TPa& p, const WedgeSetup& s, double omega) {
     return std::max(0.0, driving) / std::cos(omega - phi - s.alpha - delta);
 }
 
+namespace {
+
+// The thrust followed upwards in coarse steps from `start` while ω < `end` (and, with
+// `alsoAtEnd`, once more at `end` itself) until it falls: the angle of the coarse
+// maximum, or none when it never fell.
+std::optional<double> coarseMaximum(TPa& p, const WedgeSetup& s, double start, double end,
+                                    bool alsoAtEnd) {
+    double Pa = 0;
+    double omega = start;
+    TrialCounter trials(Search::SlipAngle, coarseTrials);
+    while (omega < end) {
+        trials.next();
+        const double P = wedgeThrust(p, s, omega);
+        if (Pa > P) return omega - coarseStep;
+        Pa = std::max(P, Pa);
+        omega += coarseStep;
+    }
+    if (alsoAtEnd && Pa > wedgeThrust(p, s, end)) return omega - coarseStep;
+    return std::nullopt;
+}
+
+// The fine pass looks only upwards from the coarse maximum. The search ends at the
+// trial whose thrust fell; the critical angle is the one before it.
+struct FineMaximum {
+    double Pa = 0;
+    double lastTrial = 0;
+    double slipAngle = 0;
+};
+FineMaximum fineMaximum(TPa& p, const WedgeSetup& s, double start) {
+    FineMaximum m;
+    double omega = start;
+    TrialCounter trials(Search::SlipAngle, fineTrials);
+    while (omega < searchEnd) {
+        trials.next();
+        const double P = wedgeThrust(p, s, omega);
+        if (m.Pa > P) break;
+        m.Pa = std::max(P, m.Pa);
+        omega += fineStep;
+    }
+    m.lastTrial = omega;
+    m.slipAngle = omega - fineStep;
+    return m;
+}
+
+// With a seismic angle θ the wedge can slide from ω = φ − θ on, where sin(ω − φ + θ)
+// turns positive. Leaning into the fill, the back face can then carry its largest
+// thrust below φ. The search from φ is kept as it is; the angles below φ are searched
+// on their own, and they decide only where they give the larger thrust.
+std::optional<FineMaximum> maximumBelowPhi(TPa& p, const WedgeSetup& s) {
+    const double phi = p.backfillPhi;
+    const double start = phi - p.seismicAngle;
+    if (!(start < phi)) return std::nullopt;
+    const std::optional<double> coarse = coarseMaximum(p, s, start, phi, true);
+    if (!coarse) return std::nullopt;
+    return fineMaximum(p, s, *coarse);
+}
+
+}  // namespace
+
 void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, double hRef) {
     const WedgeSetup s = wedgeSetup(p, mode, shape, embankmentHeight, h, hRef);
     computeBackWater(p, h, hRef);
     p.backWaterThrust = p.backWaterPressure;
 
-    double Pa = 0;
-    double omega = p.backfillPhi;
-    TrialCounter coarse(Search::SlipAngle, coarseTrials);
-    while (omega < searchEnd) {
-        coarse.next();
-        const double P = wedgeThrust(p, s, omega);
-        if (Pa > P) {
-            omega -= coarseStep;
-            break;
-        }
-        Pa = std::max(P, Pa);
-        omega += coarseStep;
-    }
-    if (Pa == 0 || omega > noPressureEnd) {
+    std::optional<FineMaximum> best;
+    const std::optional<double> coarse = coarseMaximum(p, s, p.backfillPhi, searchEnd, false);
+    if (coarse && *coarse <= noPressureEnd) best = fineMaximum(p, s, *coarse);
+    const std::optional<FineMaximum> below = maximumBelowPhi(p, s);
+    if (below && below->Pa > 0 && (!best || below->Pa > best->Pa)) best = below;
+    if (!best) {
         clearPressure(p);
         return;
     }
-
-    // The fine pass looks only upwards from the coarse maximum.
-    Pa = 0;
-    bool fell = false;
-    TrialCounter fine(Search::SlipAngle, fineTrials);
-    while (omega < searchEnd) {
-        fine.next();
-        const double P = wedgeThrust(p, s, omega);
-        if (Pa > P) {
-            p.slipAngle = omega - fineStep;
-            fell = true;
-            break;
-        }
-        Pa = std::max(P, Pa);
-        omega += fineStep;
-    }
-    if (!fell) p.slipAngle = omega - fineStep;  // the last angle tried
-    // The thrust, and the wedge weights the book prints, of the trial that ended
-    // the search: one fine step past the critical angle.
-    Pa = wedgeThrust(p, s, omega);
+    p.slipAngle = best->slipAngle;
+    // The thrust, and the wedge weights the book prints, of the trial that ended the
+    // search: one fine step past the critical angle.
+    double Pa = wedgeThrust(p, s, best->lastTrial);
 
     const double alpha = s.alpha, beta = p.slopeAngle, gs = p.backfillUnitWeight;
     p.crackHeight = p.considerZc == 1
@@ -270,7 +306,11 @@ SlipAngleCurve slipAngleCurve(TPa& p, int mode, int shape, double embankmentHeig
     SlipAngleCurve curve;
     const double end = searchEnd + (s.alpha <= 0 ? s.alpha : 0.0);
     TrialCounter trials(Search::SlipAngleCurve, curveTrials);
-    for (double omega = saved.backfillPhi; omega < end; omega += 0.05) {
+    // A critical angle below φ is shown on a curve that starts where the wedge can slide.
+    const double start = saved.slipAngle < saved.backfillPhi
+                             ? saved.backfillPhi - saved.seismicAngle
+                             : saved.backfillPhi;
+    for (double omega = start; omega < end; omega += 0.05) {
         trials.next();
         curve.points.push_back({omega, thrustAt(omega)});
     }

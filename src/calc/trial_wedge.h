@@ -38,7 +38,8 @@ double wallFriction(const TPa& p, int mode);
 double wedgeThrust(TPa& p, const WedgeSetup& setup, double omega);
 
 // The search: water on the back face, coarse pass in steps of 0.005 rad from φ, fine
-// pass in steps of 0.00001 rad upwards from the coarse maximum, then Pa, its
+// pass in steps of 0.00001 rad upwards from the coarse maximum, and under a seismic
+// angle θ the same passes over φ − θ ≤ ω < φ, the larger thrust deciding; then Pa, its
 // components, coefficients and height of application. Without active pressure every
 // result is 0.
 void trialWedge(TPa& p, int mode, int shape, double embankmentHeight, double h, double hRef);
@@ -51,9 +52,10 @@ struct BackCalculatedPressure {
 };
 BackCalculatedPressure backCalculatedPressure(const TPa& p, double K, double h);
 
-// The thrust over the slip angle for the report's figure: ω from φ in steps of
-// 0.05 rad, with the separately added surcharge included in case 0, and the thrust
-// at the critical angle of the last search. The object is left exactly as found.
+// The thrust over the slip angle for the report's figure: ω from φ (from φ − θ when
+// the critical angle lies below φ) in steps of 0.05 rad, with the separately added surcharge
+// included in case 0, and the thrust at the critical angle of the last search. The object is left
+// exactly as found.
 struct SlipCurvePoint {
     double omega = 0;
     double P = 0;

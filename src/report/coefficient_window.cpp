@@ -103,6 +103,13 @@ void CoefficientWindow::setLeaningBackSlope(std::string text) {
     notify(CoefficientChange::Inputs);
 }
 
+// The table's own object: wall friction 2φ/3 in the normal case and φ/2 with seismic
+// earth pressure, and no tension crack.
+std::string coefficientTableAssumptions(bool seismic) {
+    return std::string("この表は現在の設計条件によらず、壁面摩擦角 δ＝") +
+           (seismic ? "φ/2（地震時）" : "2φ/3（常時）") + "、粘着高 Zc は考慮せずに求めています。";
+}
+
 void CoefficientWindow::display() {
     if (wallType_ == WallTypeTab::InvertedT) {
         dialogs_.message(MessageKind::Information, invertedTWallMessage);
@@ -132,6 +139,7 @@ void CoefficientWindow::display() {
         return;
     }
     computeCoefficientTable(c, table_, figure_);
+    assumptions_ = coefficientTableAssumptions(c.seismic);
     notify(CoefficientChange::Coefficients);
 }
 

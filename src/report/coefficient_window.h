@@ -31,6 +31,9 @@ enum class CoefficientTab { Coefficients = 0, Nc = 1, Nq = 2, Ngamma = 3 };
 // The message for the inverted-T wall, lines separated by CR.
 extern const std::string invertedTWallMessage;
 
+// The note under the coefficient table: δ and Zc as the table takes them.
+std::string coefficientTableAssumptions(bool seismic);
+
 struct CoefficientChange {
     enum Flag : unsigned {
         Inputs = 1u << 0,        // field texts, enabled flags, wall type
@@ -91,6 +94,9 @@ public:
     void showBearingFactorsAt(ScreenPosition position);
     void close();  // "閉じる"
 
+    // Which wall friction and crack rule the shown table assumes: its own, never the
+    // current design's.
+    const std::string& tableAssumptions() const { return assumptions_; }
     const TableSection& coefficientTable() const { return table_; }
     const FigureSection& coefficientFigure() const { return figure_; }
     const BearingFactorTabs& bearingFactorTabs() const { return bearing_; }
@@ -123,6 +129,7 @@ private:
     CoefficientTab selected_ = CoefficientTab::Coefficients;
     bool tablePending_ = false;  // set up for this showing, not yet computed
 
+    std::string assumptions_ = coefficientTableAssumptions(false);
     TableSection table_ = makeCoefficientTable();
     FigureSection figure_ = makeCoefficientFigure();
     BearingFactorTabs bearing_ = makeBearingFactorTabs();

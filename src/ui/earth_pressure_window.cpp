@@ -118,6 +118,10 @@ QWidget* EarthPressureWindow::buildCoefficientTab() {
     setUpSectionGrid(*grid_, controller_.coefficientTable(), 1, 2);
     grid_->setFixedSize(578, 13 * 18 + 4);
     left->addWidget(grid_);
+    assumptions_ = new QLabel(qs(controller_.tableAssumptions()), page);
+    assumptions_->setWordWrap(true);
+    assumptions_->setMaximumWidth(578);
+    left->addWidget(assumptions_);
     left->addStretch();
 
     figure_ = new SectionFigureView(controller_.coefficientFigure(), page);
@@ -206,6 +210,7 @@ void EarthPressureWindow::follow(const CoefficientChange& change) {
     if (change.has(CoefficientChange::Inputs)) showInputs();
     if (change.has(CoefficientChange::Coefficients)) {
         showSectionCells(*grid_, controller_.coefficientTable());
+        assumptions_->setText(qs(controller_.tableAssumptions()));
         figure_->update();
     }
     if (change.has(CoefficientChange::BearingFactors)) {

@@ -4,6 +4,7 @@
 // choices and redraw from its change notification.
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -60,6 +61,7 @@ private:
     QComboBox* leaningSlope_ = nullptr;
     QPushButton* display_ = nullptr;
     QTableWidget* grid_ = nullptr;
+    QLabel* assumptions_ = nullptr;
     SectionFigureView* figure_ = nullptr;
     std::array<QTableWidget*, 3> bearingGrids_{};
     std::array<SectionFigureView*, 3> bearingFigures_{};

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/embankment_coefficients.h"
 #include "calc/input_gathering.h"
 #include "calc/stability_loads.h"
 #include "support/test_support.h"
@@ -98,6 +99,83 @@ TEST_P(MononobeOkabeWedge, AgreesWithMononobeOkabe) {
 INSTANTIATE_TEST_SUITE_P(Closed, MononobeOkabeWedge,
                          ::testing::Values(SeismicCase{30, 0.12}, SeismicCase{30, 0.2},
                                            SeismicCase{35, 0.12}, SeismicCase{35, 0.2}));
+
+// Mononobe–Okabe for a back face at α from the vertical (negative when it leans into
+// the fill) and a backfill rising at β:
+// K = cos²(φ−α−θ) / (cos θ·cos²α·cos(α+δ+θ)·(1 + √(sin(φ+δ)·sin(φ−β−θ) /
+//     (cos(α+δ+θ)·cos(α−β))))²).
+double mononobeOkabeK(double phi, double delta, double theta, double alpha, double beta) {
+    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - beta - theta) /
+                                  (std::cos(alpha + delta + theta) * std::cos(alpha - beta)));
+    return std::cos(phi - alpha - theta) * std::cos(phi - alpha - theta) /
+           (std::cos(theta) * std::cos(alpha) * std::cos(alpha) * std::cos(alpha + delta + theta) *
+            (1 + root) * (1 + root));
+}
+
+struct LeaningFaceCase {
+    double phiDeg, kh, batter, slopeN;  // back face 1:batter, backfill 1:slopeN (0 level)
+};
+
+class LeaningFaceWedge : public ::testing::TestWithParam<LeaningFaceCase> {};
+
+// A back face leaning into the fill under a seismic angle θ has its largest thrust
+// below φ (from φ − θ on the wedge can slide). A search that starts at φ stops at φ and
+// understates K by several per cent; the whole range must be searched.
+TEST_P(LeaningFaceWedge, FindsTheMaximumBelowPhi) {
+    const LeaningFaceCase c = GetParam();
+    TKeisu p = backfill(c.phiDeg);
+    p.seismicCase = 1;
+    p.seismicCombination = 4;
+    p.kh = c.kh;
+    p.seismicAngle = std::atan(c.kh);
+    p.backFaceAngle = std::atan(c.batter);
+    const int shape = c.slopeN > 0 ? 2 : 1;
+    p.backfillShape = shape;
+    if (c.slopeN > 0) p.slopeAngle = std::atan(1 / c.slopeN);
+    trialWedge(p, wedgeModeStability, shape, 0, 1, 1);
+    const double phi = c.phiDeg * deg;
+    const double K = mononobeOkabeK(phi, phi / 2, p.seismicAngle, p.backFaceAngle, p.slopeAngle);
+    EXPECT_LT(p.slipAngle, phi);
+    // The coefficient table prints K with three decimals.
+    EXPECT_TRUE(near(p.pressureCoeff, K, 0.0005)) << p.pressureCoeff << " against " << K;
+}
+
+INSTANTIATE_TEST_SUITE_P(Closed, LeaningFaceWedge,
+                         ::testing::Values(LeaningFaceCase{35, 0.30, -1.0, 0},
+                                           LeaningFaceCase{35, 0.25, -1.0, 0},
+                                           LeaningFaceCase{40, 0.30, -1.2, 0},
+                                           LeaningFaceCase{30, 0.30, -1.0, 0},
+                                           LeaningFaceCase{30, 0.20, -0.6, 3.0}));
+
+// Where the maximum lies above φ the search from φ alone decides, as before.
+TEST(TrialWedge, LeaningFaceWithTheMaximumAbovePhiAgreesWithMononobeOkabe) {
+    TKeisu p = backfill(30);
+    p.seismicCase = 1;
+    p.seismicCombination = 4;
+    p.kh = 0.2;
+    p.seismicAngle = std::atan(0.2);
+    p.backFaceAngle = std::atan(-0.3);
+    trialWedge(p, wedgeModeStability, 1, 0, 1, 1);
+    const double phi = 30 * deg;
+    EXPECT_GT(p.slipAngle, phi);
+    EXPECT_TRUE(near(p.pressureCoeff,
+                     mononobeOkabeK(phi, phi / 2, p.seismicAngle, p.backFaceAngle, 0), 0.0005));
+}
+
+// The coefficient table's seismic column for a face leaning into the fill at 1:−0.6,
+// φ = 30°, kh = 0.20, under an embankment 1:3.0 as high as the wall: the largest thrust
+// lies at ω ≈ 27.7°, below φ, with K = 0.463 (a search from φ gave 0.446).
+TEST(TrialWedge, EmbankmentTableFindsTheSeismicMaximumBelowPhi) {
+    CoefficientConditions c;
+    c.phiDeg = 30;
+    c.seismic = true;
+    c.kh = 0.2;
+    c.alpha = std::atan(-0.6);
+    const CoefficientColumn full = embankmentCoefficients(c).back();
+    ASSERT_DOUBLE_EQ(embankmentSlopes[3], 3.0);
+    EXPECT_TRUE(near(full.ratio, 1.0, 1e-9));
+    EXPECT_TRUE(near(full.bySlope[3].Ka, 0.463, 0.0005));
+}
 
 TEST(TrialWedge, SlopingBackfillAgreesWithCoulomb) {
     TKeisu p = backfill(35);

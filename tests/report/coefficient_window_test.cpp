@@ -52,6 +52,21 @@ TEST_F(CoefficientWindowTest, InvertedTWallLeavesTableAndFigureAsTheyWere) {
     EXPECT_NE(window.coefficientTable().cell(2, 1), before);
 }
 
+// The table never takes the design's δ or Zc; the note under it says which it takes,
+// for the table as computed, not for inputs not yet shown.
+TEST_F(CoefficientWindowTest, NoteNamesTheWallFrictionOfTheShownTable) {
+    window.showCoefficients();
+    const auto says = [&](const char* delta) {
+        return window.tableAssumptions().find(delta) != std::string::npos &&
+               window.tableAssumptions().find("Zc は考慮せず") != std::string::npos;
+    };
+    EXPECT_TRUE(says("δ＝2φ/3（常時）"));
+    window.chooseLoadCase(1);
+    EXPECT_TRUE(says("δ＝2φ/3（常時）"));
+    window.display();
+    EXPECT_TRUE(says("δ＝φ/2（地震時）"));
+}
+
 TEST_F(CoefficientWindowTest, BadInputIsReportedAndChangesNothing) {
     window.showCoefficients();
     const std::string before = window.coefficientTable().cell(5, 4);
