@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 namespace marvoten {
@@ -166,7 +167,9 @@ const FieldRange kRanges[] = {
     {&D::sigmaCa, 0, 200, false, true},
     {&D::sigmaCat, 0, 200, true, true},
     {&D::tauA1, 0, 20, false, true},
-    {&D::tau0, 0, 20, false, true},
+    // The allowable bond stress is listed with the design conditions but no check uses
+    // it; σck 18 has none, written as 0.
+    {&D::tau0, 0, 20, true, true},
     {&D::sigmaSa, 0, kStressMax, false, true},
     {&D::coverStem, 0, kOutlineMax, false, true},
     {&D::coverSlab, 0, kOutlineMax, false, true},
@@ -194,8 +197,8 @@ std::string rangeMessage(const NumberField DesignConditions::*field, const std::
         const std::string lower =
             r.min == kOwnCheck ? std::string()
                                : boundText(r.min) + (r.minIncluded ? " 以上 " : " より大きく ");
-        return fieldLabel(field) + "：'" + text + "' は範囲外です。\r" + lower + boundText(r.max) +
-               (r.maxIncluded ? " 以下" : " 未満") + "の値を入力して下さい。";
+        return fieldLabel(field) + "：'" + echoText(text) + "' は範囲外です。\r" + lower +
+               boundText(r.max) + (r.maxIncluded ? " 以下" : " 未満") + "の値を入力して下さい。";
     }
     return {};
 }
@@ -207,6 +210,37 @@ void checkRanges(const DesignConditions& d, Validation& v) {
         if (!isRead(r.when, d)) continue;
         if (const auto value = v.number(r.field))
             v.refuseIf(!inside(r, *value), rangeMessage(r.field, (d.*r.field).text));
+    }
+}
+
+// The bars lie `cover` inside the face; a cover as thick as the thinnest section of its
+// member leaves that section no effective depth d = t − cover, and the member design
+// would print negative bar areas and stresses. The stem is thinnest at its crest, the
+// toe slab at its end, the key across its width.
+// A thickness below `refusedBelow` (or of 0 or less) is refused by its own check,
+// which is the one message for it.
+struct CoverLimit {
+    Field cover;
+    Field thickness;
+    const char* member;
+    ReadWhen when;
+    double refusedBelow;
+};
+const CoverLimit kCoverLimits[] = {
+    {&D::coverStem, &D::crestWidth, "縦壁", ReadWhen::Always, 0},
+    {&D::coverSlab, &D::baseThickness, "つま先版", ReadWhen::Always, 0},
+    {&D::coverSlab, &D::keyWidth, "突起", ReadWhen::ShearKey, 10},
+};
+
+void checkCovers(const DesignConditions& d, Validation& v) {
+    for (const CoverLimit& c : kCoverLimits) {
+        if (!isRead(c.when, d)) continue;
+        const auto cover = v.number(c.cover), t = v.number(c.thickness);
+        if (cover && t && *t > 0 && *t >= c.refusedBelow)
+            v.refuseIf(*cover >= *t, fieldLabel(c.cover) + "：'" + echoText((d.*c.cover).text) +
+                                         "' では" + c.member + "の有効高が 0 以下になります。\r" +
+                                         "かぶりは" + fieldLabel(c.thickness) + " " +
+                                         boundText(*t) + " より小さくして下さい。");
     }
 }
 
@@ -295,6 +329,7 @@ Verdict checkConditions(const DesignConditions& d, int allowableStressLoadCase, 
             v.refuseIf(*phi2 * std::numbers::pi / 180 < std::atan(*kh),
                        messages::embedPhiBelowSeismicAngle);
     }
+    checkCovers(d, v);
     checkRanges(d, v);
     return v.verdict();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "model/allowable_stresses.h"
 #include "model/design_conditions.h"
 #include "model/design_file.h"
 #include "platform/encoding.h"
@@ -162,6 +163,27 @@ TEST_F(Cli, AnOutputThatCannotBeWrittenKeepsEveryEarlierOutput) {
         << "no figure file and no temporary left";
 }
 
+// A design file that the allowable-stress window's transfer wrote runs, for every
+// strength, bar grade and load case it offers (σck 18 writes τo "0.0").
+TEST_F(Cli, EveryAllowableStressTransferRuns) {
+    for (int strength = 0; strength < static_cast<int>(items::designStrength.size()); ++strength)
+        for (int grade = 0; grade < 2; ++grade)
+            for (int loadCase = 0; loadCase < 2; ++loadCase) {
+                AllowableStressWindow w;
+                w.chooseDesignStrength(strength);
+                w.chooseBarGrade(grade);
+                w.chooseLoadCase(loadCase);
+                DesignConditions d;
+                d.seismicCase = loadCase;
+                w.transferTo(d);
+                const fs::path dat = tmp.path() / "stresses.dat";
+                writeDesignFile(dat, d);
+                const CliResult r = cli({"run", dat.string(), "--txt", "--out", out().string()});
+                EXPECT_EQ(r.status, 0) << items::designStrength[strength] << " " << grade << " "
+                                       << loadCase << ": " << r.err;
+            }
+}
+
 TEST_F(Cli, HelpListsTheCommands) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"--help"},
@@ -177,6 +199,10 @@ TEST_F(Cli, HelpListsTheCommands) {
             EXPECT_NE(r.out.find(command), std::string::npos) << command;
     }
     EXPECT_FALSE(fs::exists("--help")) << "save-default --help writes no file";
+    // The fields a study varies, each with its caption and unit.
+    const std::string help = cli({"--help"}).out;
+    for (const char* field : {"toeWidth", "つま先版幅(mm)", "backfillPhi", "裏込め土 φ(角度)"})
+        EXPECT_NE(help.find(field), std::string::npos) << field;
 }
 
 // The study and the sizing: their outputs, their refusals of bad words, and the

@@ -81,10 +81,13 @@ TEST(ValidateConditions, EachCheckInOrderWithItsMessageAndEffect) {
          0,
          {{E, "突起幅を再確認して下さい。"}},
          true},
-        {"5 key height",
+        {"5 key height, and a key of 10 has no depth under the cover",
          [](D& d) { shearKey(d, "800", "10", "9"); },
          0,
-         {{E, "突起高を再確認して下さい。"}},
+         {{E, "突起高を再確認して下さい。"},
+          {E,
+           "鉄筋かぶり 底版(mm)：'110' では突起の有効高が 0 以下になります。\r"
+           "かぶりは突起 (2)幅(mm) 10 より小さくして下さい。"}},
          true},
         {"3-5 not without a key",
          [](D& d) {
@@ -383,6 +386,51 @@ TEST(ValueRanges, OutsideValuesAreRefusedNamingFieldTextAndRange) {
         EXPECT_EQ(verdict, Verdict::Refused) << c.name;
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.messages[0].kind, E) << c.name;
+        EXPECT_EQ(dialogs.messages[0].text, c.message) << c.name;
+    }
+}
+
+// A cover as thick as its member left no effective depth: the book printed negative bar
+// areas, "x=-550mm" and a verdict that contradicted its own text.
+TEST(CoverChecks, ACoverThatLeavesNoEffectiveDepthIsRefusedNamingFieldAndMember) {
+    const auto key = [](D& d) { shearKey(d, "800", "500", "400"); };
+    const auto none = [](D&) {};
+    const struct {
+        const char* name;
+        std::function<void(D&)> setting;
+        NumberField D::*field;
+        const char* text;
+        const char* message;  // empty: passes
+    } cases[] = {
+        {"stem cover just under the crest", none, &D::coverStem, "399", ""},
+        {"stem cover equal to the crest", none, &D::coverStem, "400",
+         "鉄筋かぶり 縦壁(mm)：'400' では縦壁の有効高が 0 以下になります。\r"
+         "かぶりは天端幅(mm) 400 より小さくして下さい。"},
+        {"stem cover 1000", none, &D::coverStem, "1000",
+         "鉄筋かぶり 縦壁(mm)：'1000' では縦壁の有効高が 0 以下になります。\r"
+         "かぶりは天端幅(mm) 400 より小さくして下さい。"},
+        {"slab cover 600 on a 700 base", none, &D::coverSlab, "600", ""},
+        {"slab cover 700", none, &D::coverSlab, "700",
+         "鉄筋かぶり 底版(mm)：'700' ではつま先版の有効高が 0 以下になります。\r"
+         "かぶりは底板厚(mm) 700 より小さくして下さい。"},
+        {"slab cover 600 on a key of 500", key, &D::coverSlab, "600",
+         "鉄筋かぶり 底版(mm)：'600' では突起の有効高が 0 以下になります。\r"
+         "かぶりは突起 (2)幅(mm) 500 より小さくして下さい。"},
+        {"slab cover 499 on a key of 500", key, &D::coverSlab, "499", ""},
+    };
+    for (const auto& c : cases) {
+        D d;
+        c.setting(d);
+        (d.*c.field).text = c.text;
+        testing::FakeDialogs dialogs;
+        const Verdict verdict = checkConditions(d, 0, dialogs);
+        if (std::string(c.message).empty()) {
+            EXPECT_EQ(verdict, Verdict::Passed) << c.name;
+            EXPECT_TRUE(dialogs.messages.empty()) << c.name;
+            continue;
+        }
+        EXPECT_EQ(verdict, Verdict::Refused) << c.name;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.messages[0].text, c.message) << c.name;
     }
 }

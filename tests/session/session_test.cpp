@@ -65,5 +65,26 @@ TEST(Session, ARunFromTheEditorAsksThenChecksOnce) {
     EXPECT_NE(s.book.table(TableId::LoadListTable).cell(1, 1), untouched);
 }
 
+// Every strength, bar grade and load case the allowable-stress window offers,
+// transferred onto the start values (the design's load case matching the table's),
+// runs: σck 18 gives τo "0.0", which no check reads.
+TEST(Session, EveryAllowableStressTransferRuns) {
+    for (int strength = 0; strength < static_cast<int>(items::designStrength.size()); ++strength)
+        for (int grade = 0; grade < 2; ++grade)
+            for (int loadCase = 0; loadCase < 2; ++loadCase) {
+                testing::FakeDialogs dialogs;
+                Session s(dialogs);
+                s.editor.choose(Choice::SeismicCase, loadCase);
+                AllowableStressWindow& w = s.editor.allowableStressWindow();
+                w.chooseDesignStrength(strength);
+                w.chooseBarGrade(grade);
+                w.chooseLoadCase(loadCase);
+                s.editor.transferAllowableStresses();
+                EXPECT_EQ(runCalculationCommand(s), RunOutcome::Completed)
+                    << items::designStrength[strength] << " " << grade << " " << loadCase << ": "
+                    << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+            }
+}
+
 }  // namespace
 }  // namespace marvoten
