@@ -10,6 +10,7 @@
 #include "output/pdf_book.h"
 #include "output/text_output.h"
 #include "session/session.h"
+#include "study/parameter_study.h"
 
 namespace marvoten {
 namespace {
@@ -29,6 +30,8 @@ std::string usage() {
                "      初期値の設計条件ファイルを書きます。\n") +
            studyUsage +
            "  marvoten-cli --help\n"
+           "study と size の項目 (単位は設計条件入力と同じ):\n" +
+           studyFieldList() +
            "終了コード: 0 計算・出力完了, 2 計算前チェックで中止 (size: 寸法が見つからない), 1 "
            "エラー\n";
 }

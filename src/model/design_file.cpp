@@ -7,6 +7,7 @@
 
 #include "model/design_conditions_editor.h"
 #include "platform/encoding.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/safe_file.h"
 
@@ -303,6 +304,19 @@ std::string designFileBytes(const DesignConditions& d) {
     return bytes;
 }
 
+std::string designFileImage(const DesignConditions& d) {
+    try {
+        return designFileBytes(d);
+    } catch (const DesignFileError&) {
+        return {};  // a text the file cannot hold: never equal to a saved design
+    }
+}
+
+bool DesignConditionsEditor::modified() const {
+    const std::string now = designFileImage(conditions());
+    return now.empty() || now != savedImage_;
+}
+
 void writeDesignFile(const std::filesystem::path& path, const DesignConditions& d) {
     writeFileSafely(path, designFileBytes(d));
 }
@@ -325,13 +339,26 @@ private:
         return line_ <= static_cast<int>(lines_.size()) ? lines_[line_ - 1] : empty;
     }
 
+    // A short file reads on with empty lines (its last records keep their values) until
+    // a line that must hold an index or a colour: the fault is then the file's end, not
+    // that empty line.
+    [[noreturn]] void stop(const std::string& reason, const char* needed) const {
+        const int lines = static_cast<int>(lines_.size());
+        if (line_ > lines)
+            throw DesignFileError(kReadStopped + "ファイルが" + std::to_string(lines) +
+                                      "行で終わっています（" + lineLabel(line_) + "に" + needed +
+                                      "が必要です）。",
+                                  lines);
+        throw DesignFileError(kReadStopped + lineLabel(line_) + "：" + reason, line_);
+    }
+
     int nextIndex(int items) {
         const std::string& text = next();
         int value = 0;
         try {
             value = textToInteger(text);
         } catch (const ConversionError& err) {
-            throw DesignFileError(kReadStopped + lineLabel(line_) + "：" + err.what(), line_);
+            stop(err.what(), "番号");
         }
         return value < -1 ? -1 : (value >= items ? items - 1 : value);
     }
@@ -339,8 +366,7 @@ private:
     Colour nextColour() {
         const std::string& text = next();
         if (auto c = parseColourLine(text)) return *c;
-        throw DesignFileError(
-            kReadStopped + lineLabel(line_) + "：'" + text + "' は色ではありません", line_);
+        stop("'" + echoText(text) + "' は色ではありません", "色");
     }
 
     void applyRecord(const Record& r) {
@@ -447,6 +473,7 @@ bool DesignConditionsEditor::loadDesignBytes(std::string_view bytes,
         mark(scratch.pending_ | EditorChange::SelectSelfWeightPage | EditorChange::Visibility |
              EditorChange::Picture);
     }
+    savedImage_ = designFileImage(conditions());
     dialogs_.message(MessageKind::Information, "設計条件を読込みました。");
     return true;
 }
@@ -487,6 +514,7 @@ bool DesignConditionsEditor::saveDesignFileTo(const std::filesystem::path& path)
         Batch batch(*this);
         setSubjectName(subjectNameOf(path));
     }
+    savedImage_ = designFileImage(conditions());
     dialogs_.message(MessageKind::Information, "設計条件を保存しました。");
     return true;
 }

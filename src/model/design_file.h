@@ -32,6 +32,8 @@ private:
 // The file's bytes for the conditions. DesignFileError when a text holds a line
 // break or a character that Shift-JIS cannot hold.
 std::string designFileBytes(const DesignConditions& d);
+// The same, or nothing for a design the file cannot hold (a text with a line break).
+std::string designFileImage(const DesignConditions& d);
 
 // Writes the file so that an existing file is replaced only by a complete new one
 // (DesignFileError, FileWriteError).

@@ -18,6 +18,15 @@ constexpr const char* kDone = "擁壁計算結果.pdfを作成しました";
 constexpr const char* kOpenQuestion =
     "[ 擁壁計算結果.pdf ]を表示しますか？\r\r(起動まで少し時間がかかります。)";
 
+// The book was written; only showing it failed, so the user is told where it is.
+std::string noViewerMessage(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path whole = std::filesystem::absolute(path, ec).lexically_normal();
+    return "擁壁計算結果.pdf "
+           "を開くプログラムが見つかりませんでした。\r\rファイルは次の場所にあります。\r" +
+           (ec ? path : whole).string();
+}
+
 constexpr const char* kAuthor = "MRV";
 constexpr const char* kCreator = "Marvoten Ver3.1";
 
@@ -404,7 +413,8 @@ OutputCommand pdfBookCommand(const CalculationBook& book, std::string_view subje
                 batch.add(path, pdfBookBytes(book, subject, hasShearKey));
             },
             [path](Dialogs& dialogs) {
-                if (dialogs.confirm(kOpenQuestion)) dialogs.openDocument(path.string());
+                if (dialogs.confirm(kOpenQuestion) && !dialogs.openDocument(path.string()))
+                    dialogs.message(MessageKind::Warning, noViewerMessage(path));
             }};
 }
 

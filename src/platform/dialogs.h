@@ -9,6 +9,9 @@ namespace marvoten {
 
 enum class MessageKind { Information, Warning, Error };
 
+// The answer to "save the changed design before closing?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 struct FileChoiceRequest {
     std::string startFolder;       // the process's current folder
     std::string filter;            // "dat|*.dat"
@@ -28,11 +31,20 @@ public:
         return confirm(text);
     }
     virtual void message(MessageKind kind, const std::string& text) = 0;
+    // 保存 / 保存しない / 取消. Where nobody can answer, nothing is closed.
+    virtual SaveChoice askToSave(const std::string& text) {
+        (void)text;
+        return SaveChoice::Cancel;
+    }
     // A file name, or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFileToOpen(const FileChoiceRequest& request) = 0;
     virtual std::optional<std::string> chooseFileToSave(const FileChoiceRequest& request) = 0;
-    // Ask the desktop to open a finished document with the user's default program.
-    virtual void openDocument(const std::string& path) { (void)path; }
+    // Ask the desktop to open a finished document with the user's default program;
+    // false when no program could be started for it.
+    virtual bool openDocument(const std::string& path) {
+        (void)path;
+        return false;
+    }
 };
 
 }  // namespace marvoten

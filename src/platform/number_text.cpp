@@ -6,12 +6,14 @@
 #include <limits>
 #include <system_error>
 
+#include "platform/message_text.h"
+
 namespace marvoten {
 namespace {
 
 std::string message(const std::string& text, bool wholeNumber, const std::string& field) {
     std::string m = field.empty() ? std::string() : field + "：";
-    m += "'" + text + "' は" + (wholeNumber ? "整数" : "数値") + "ではありません";
+    m += "'" + echoText(text) + "' は" + (wholeNumber ? "整数" : "数値") + "ではありません";
     return m;
 }
 
@@ -47,6 +49,36 @@ bool isDecimalSyntax(std::string_view s) {
 }
 
 }  // namespace
+
+// Full-width forms U+FF0B "＋", U+FF0D "－", U+FF0E "．", U+FF10–U+FF19 "０"–"９" are
+// EF BC 8B, 8D, 8E, 90–99 in UTF-8; the minus sign U+2212 "−" is E2 88 92.
+std::string asciiNumberForms(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBC) {
+            const unsigned char c = byte(2);
+            if (c >= 0x90 && c <= 0x99) {
+                out += static_cast<char>('0' + (c - 0x90));
+                i += 2;
+                continue;
+            }
+            if (c == 0x8B || c == 0x8D || c == 0x8E) {
+                out += c == 0x8B ? '+' : c == 0x8D ? '-' : '.';
+                i += 2;
+                continue;
+            }
+        }
+        if (i + 2 < text.size() && byte(0) == 0xE2 && byte(1) == 0x88 && byte(2) == 0x92) {
+            out += '-';
+            i += 2;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
 
 ConversionError::ConversionError(std::string text, bool wholeNumber, std::string field)
     : std::runtime_error(message(text, wholeNumber, field)),

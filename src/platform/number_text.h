@@ -22,6 +22,10 @@ private:
     bool wholeNumber_;
 };
 
+// The text with full-width digits, point, minus and plus ("１２３", "１．５", "－２", typed
+// with the Japanese input method on) in their ASCII forms; everything else as it was.
+std::string asciiNumberForms(std::string_view text);
+
 // A decimal with optional sign, decimals and exponent ("7100", "0.6", "-0.3", "1e3").
 // Blanks around the number are allowed.
 double textToNumber(std::string_view text);

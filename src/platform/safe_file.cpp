@@ -9,16 +9,26 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/message_text.h"
+
 namespace marvoten {
 namespace {
 
+// The whole path, so that the user knows which folder was meant.
+std::string shownPath(const std::filesystem::path& p) {
+    std::error_code ec;
+    const std::filesystem::path whole = std::filesystem::absolute(p, ec);
+    return (ec ? p : whole.lexically_normal()).string();
+}
+
 [[noreturn]] void fail(const std::filesystem::path& target, int err) {
-    throw FileWriteError("ファイル「" + target.string() + "」を書き込めません：" +
-                         std::strerror(err));
+    throw FileWriteError("ファイル「" + shownPath(target) + "」を書き込めません：" +
+                         systemErrorText(err));
 }
 
 [[noreturn]] void failToRead(const std::filesystem::path& source, const char* what, int err) {
-    throw FileReadError("ファイル「" + source.string() + "」を" + what + "：" + std::strerror(err));
+    throw FileReadError("ファイル「" + shownPath(source) + "」を" + what + "：" +
+                        systemErrorText(err));
 }
 
 std::filesystem::path folderOf(const std::filesystem::path& target) {

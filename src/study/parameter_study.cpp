@@ -1,13 +1,16 @@
 #include "study/parameter_study.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
 
 #include "output/svg_canvas.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
+#include "study/study_texts.h"
 
 namespace marvoten {
 namespace {
@@ -53,20 +56,6 @@ std::string optionalNumber(const std::optional<double>& v) {
     return v ? shortest(*v) : std::string();
 }
 
-const char* outcomeText(EvaluationOutcome o) {
-    switch (o) {
-        case EvaluationOutcome::Evaluated:
-            return "計算";
-        case EvaluationOutcome::Refused:
-            return "中止";
-        case EvaluationOutcome::Stopped:
-            return "探索中止";
-        case EvaluationOutcome::Incalculable:
-            return "計算不能";
-    }
-    return "";
-}
-
 // Every check that appears in some row, in the order of their first appearance,
 // with its label.
 std::vector<std::pair<std::string, std::string>> checkColumns(const std::vector<StudyRow>& rows) {
@@ -79,7 +68,52 @@ std::vector<std::pair<std::string, std::string>> checkColumns(const std::vector<
     return columns;
 }
 
+std::string lowered(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Edits (insert, delete, replace a letter) from one name to another, ignoring case.
+std::size_t editDistance(const std::string& a, const std::string& b) {
+    const std::string x = lowered(a), y = lowered(b);
+    std::vector<std::size_t> row(y.size() + 1);
+    for (std::size_t j = 0; j <= y.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= x.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= y.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] != y[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[y.size()];
+}
+
+// An unknown name with the three names nearest to it.
+std::string unknownFieldMessage(const std::string& name) {
+    std::vector<const NumberFieldInfo*> nearest;
+    for (const NumberFieldInfo& f : numberFields()) nearest.push_back(&f);
+    std::stable_sort(nearest.begin(), nearest.end(), [&](const auto* a, const auto* b) {
+        return editDistance(name, a->name) < editDistance(name, b->name);
+    });
+    std::string m = "「" + echoText(name) + "」という設計条件の項目はありません。近い項目:";
+    for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
+        m += std::string(" ") + nearest[i]->name + " (" + nearest[i]->label + ")";
+    return m + "。項目の一覧は marvoten-cli --help にあります。";
+}
+
 }  // namespace
+
+std::string studyFieldList() {
+    std::string list;
+    for (const NumberFieldInfo& f : numberFields()) {
+        std::string name = f.name;
+        name.resize(std::max<std::size_t>(name.size() + 1, 22), ' ');
+        list += "    " + name + f.label + "\n";
+    }
+    return list;
+}
 
 std::vector<double> VariedField::values() const {
     std::vector<double> v;
@@ -94,35 +128,72 @@ std::string VariedField::text(double value) const {
     return buffer;
 }
 
+std::variant<VariedField, RangeFault> variedField(const NumberFieldInfo& field,
+                                                  const std::string& fromText,
+                                                  const std::string& toText,
+                                                  const std::string& stepText) {
+    const auto from = number(fromText), to = number(toText), step = number(stepText);
+    if (!from) return RangeFault::FromNotANumber;
+    if (!to) return RangeFault::ToNotANumber;
+    if (!step) return RangeFault::StepNotANumber;
+    if (!(*step > 0)) return RangeFault::StepNotPositive;
+    if (*to < *from) return RangeFault::ToBelowFrom;
+    if ((*to - *from) / *step + 1 > static_cast<double>(maximumStudyDesigns))
+        return RangeFault::TooFine;
+    VariedField v;
+    v.field = &field;
+    v.from = *from;
+    v.to = *to;
+    v.step = *step;
+    v.decimals = std::max(decimalsOf(fromText), decimalsOf(stepText));
+    return v;
+}
+
+std::string rangeFaultMessage(RangeFault fault, const std::string& fromText,
+                              const std::string& toText, const std::string& stepText) {
+    const auto notANumber = [](const char* which, const std::string& text) {
+        return std::string(which) + "：'" + echoText(text) + "' は数値ではありません。";
+    };
+    switch (fault) {
+        case RangeFault::FromNotANumber:
+            return notANumber("開始", fromText);
+        case RangeFault::ToNotANumber:
+            return notANumber("終了", toText);
+        case RangeFault::StepNotANumber:
+            return notANumber("刻み", stepText);
+        case RangeFault::StepNotPositive:
+            return "刻みは正の数で指定して下さい。";
+        case RangeFault::ToBelowFrom:
+            return "終了は開始以上で指定して下さい。";
+        case RangeFault::TooFine:
+            return "刻みが細かすぎます (1,000,000 件まで)。";
+    }
+    return {};
+}
+
 std::variant<VariedField, std::string> parseVariedField(const std::string& text) {
     const auto equals = text.find('=');
-    const std::string form =
-        "「" + text + "」: 変化させる項目は 項目名=開始:終了:刻み で指定して下さい。";
+    const std::string quoted = "「" + echoText(text) + "」: ";
+    const std::string form = quoted + "変化させる項目は 項目名=開始:終了:刻み で指定して下さい。";
     if (equals == std::string::npos) return form;
     const std::string name = text.substr(0, equals);
     const auto& fields = numberFields();
     const auto it = std::find_if(fields.begin(), fields.end(),
                                  [&](const NumberFieldInfo& f) { return name == f.name; });
-    if (it == fields.end()) return "「" + name + "」という設計条件の項目はありません。";
+    if (it == fields.end()) return unknownFieldMessage(name);
     std::vector<std::string> parts;
     std::size_t start = equals + 1;
     for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
         parts.push_back(text.substr(start, colon - start));
     parts.push_back(text.substr(start));
     if (parts.size() != 3) return form;
-    VariedField v;
-    v.field = &*it;
-    const auto from = number(parts[0]), to = number(parts[1]), step = number(parts[2]);
-    if (!from || !to || !step) return form;
-    if (!(*step > 0)) return "「" + text + "」: 刻みは正の数で指定して下さい。";
-    if (*to < *from) return "「" + text + "」: 終了は開始以上で指定して下さい。";
-    v.from = *from;
-    v.to = *to;
-    v.step = *step;
-    v.decimals = std::max(decimalsOf(parts[0]), decimalsOf(parts[2]));
-    if ((*to - *from) / *step + 1 > static_cast<double>(maximumStudyDesigns))
-        return "「" + text + "」: 刻みが細かすぎます。";
-    return v;
+    auto range = variedField(*it, parts[0], parts[1], parts[2]);
+    if (const auto* v = std::get_if<VariedField>(&range)) return *v;
+    const RangeFault fault = std::get<RangeFault>(range);
+    if (fault == RangeFault::FromNotANumber || fault == RangeFault::ToNotANumber ||
+        fault == RangeFault::StepNotANumber)
+        return form;
+    return quoted + rangeFaultMessage(fault, parts[0], parts[1], parts[2]);
 }
 
 void setFieldValue(DesignConditions& d, const VariedField& f, double value) {

@@ -29,6 +29,26 @@ struct VariedField {
 // The field, or a Japanese message saying what is wrong with the text.
 std::variant<VariedField, std::string> parseVariedField(const std::string& text);
 
+// What can be wrong with a range FROM:TO:STEP typed for a field.
+enum class RangeFault {
+    FromNotANumber,
+    ToNotANumber,
+    StepNotANumber,
+    StepNotPositive,
+    ToBelowFrom,
+    TooFine,  // more than maximumStudyDesigns values
+};
+std::variant<VariedField, RangeFault> variedField(const NumberFieldInfo& field,
+                                                  const std::string& from, const std::string& to,
+                                                  const std::string& step);
+// The fault in the study window's words, naming the box and quoting its text.
+std::string rangeFaultMessage(RangeFault fault, const std::string& from, const std::string& to,
+                              const std::string& step);
+
+// The fields a study or a sizing may vary, a line each: the name and the editor's
+// label with its unit.
+std::string studyFieldList();
+
 // The value's text into its field; a width of the base's parts that changes
 // changes the base width with it, so that the base stays the sum of its parts.
 void setFieldValue(DesignConditions& d, const VariedField& f, double value);

@@ -380,12 +380,14 @@ TEST_F(DesignFile, AFailedLoadSendsNoNotification) {
     EXPECT_EQ(notifications, 0);
 }
 
-TEST_F(DesignFile, AShortFileEndsAtItsNextIndexOrColourLine) {
+TEST_F(DesignFile, AShortFileIsReportedAtItsEnd) {
     std::vector<std::string> lines = startupLines();
     lines.resize(100);
     lines[2 - 1] = "19";
     EXPECT_FALSE(load(lines));
-    EXPECT_NE(lastMessage().find("107行目：'' は色ではありません"), std::string::npos)
+    // Regression: the message named line 107, a line the file does not have.
+    EXPECT_NE(lastMessage().find("ファイルが100行で終わっています（107行目に色が必要です）"),
+              std::string::npos)
         << lastMessage();
     EXPECT_EQ(d().backfillUnitWeight.text, "20") << "nothing of the short file is applied";
     EXPECT_EQ(d().groundLayers[4].soil, "-");

@@ -263,6 +263,17 @@ TEST(PdfBookCommand, AsksWritesReportsAndOffersToOpen) {
     EXPECT_EQ(opened.openedDocuments, std::vector<std::string>{file.string()});
     EXPECT_EQ(testing::readPages(readFileBytes(file)).size(), 13u)
         << "the earlier file is replaced";
+
+    // Regression: with no viewer installed, Yes did nothing and said nothing.
+    testing::FakeDialogs noViewer;
+    noViewer.documentsOpen = false;
+    EXPECT_TRUE(writePdfBook(book, "擁壁", false, noViewer, tmp.path()));
+    ASSERT_EQ(noViewer.messages.size(), 2u);
+    EXPECT_EQ(noViewer.messages[1].kind, MessageKind::Warning);
+    EXPECT_EQ(noViewer.messages[1].text,
+              "擁壁計算結果.pdf を開くプログラムが見つかりませんでした。\r\r"
+              "ファイルは次の場所にあります。\r" +
+                  file.string());
 }
 
 // As root the writer forks and drops to "nobody", since root ignores folder

@@ -39,6 +39,22 @@ TEST(TextToNumber, FieldLabelLeadsTheMessage) {
     }
 }
 
+// Typed with the Japanese input method on, a number arrives in full-width forms; it is
+// taken in ASCII. Other full-width characters stay and are refused as before.
+TEST(AsciiNumberForms, TakesFullWidthDigitsPointAndSigns) {
+    const struct {
+        const char* typed;
+        const char* taken;
+    } cases[] = {
+        {"１２３", "123"},        {"１．５", "1.5"}, {"－２", "-2"},   {"＋０．３", "+0.3"},
+        {"−０．６", "-0.6"},      {"12.5", "12.5"},  {"１2３", "123"}, {"１２ａ", "12ａ"},
+        {"１，０００", "1，000"}, {"", ""},          {"件名", "件名"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(asciiNumberForms(c.typed), c.taken) << c.typed;
+    EXPECT_DOUBLE_EQ(textToNumber(asciiNumberForms("－１．５")), -1.5);
+    EXPECT_THROW(textToNumber(asciiNumberForms("１２ａ")), ConversionError);
+}
+
 TEST(TextToInteger, AcceptsWholeNumbersOnly) {
     EXPECT_EQ(textToInteger("24"), 24);
     EXPECT_EQ(textToInteger("-1"), -1);

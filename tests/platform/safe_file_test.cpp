@@ -76,8 +76,9 @@ TEST(SafeFile, ReadingAMissingFileIsAnError) {
 // pass for an empty file.
 TEST(SafeFile, AReadThatFailsIsAnErrorNotAShortFile) {
     testing::TempFolder tmp;
-    EXPECT_TRUE(testing::throwsWithMessage<FileReadError>([&] { readFileBytes(tmp.path()); },
-                                                          "を読めません：Is a directory"));
+    EXPECT_TRUE(testing::throwsWithMessage<FileReadError>(
+        [&] { readFileBytes(tmp.path()); },
+        "を読めません：ファイルの場所にフォルダがあります（Is a directory）"));
 }
 
 TEST(SafeFile, ReadsAFileLongerThanOneBufferWhole) {

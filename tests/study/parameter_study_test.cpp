@@ -33,7 +33,10 @@ TEST(VariedFieldText, RefusedWithAMessageThatSaysWhy) {
         {"toeWidth", "項目名=開始:終了:刻み"},
         {"toeWidth=1:2", "項目名=開始:終了:刻み"},
         {"toeWidth=a:2:1", "項目名=開始:終了:刻み"},
-        {"heelWidth=1:2:1", "「heelWidth」という設計条件の項目はありません。"},
+        {"heelWidth=1:2:1", "「heelWidth」という設計条件の項目はありません。近い項目:"},
+        // A misspelt name is answered with the names nearest to it, nearest first.
+        {"toeWidht=1:2:1", "近い項目: toeWidth (つま先版幅(mm))"},
+        {"BACKFILLPHI=30:35:1", "近い項目: backfillPhi ("},
         {"toeWidth=1000:2000:0", "刻みは正の数"},
         {"toeWidth=2000:1000:50", "終了は開始以上"},
         {"toeWidth=0:1e9:1", "刻みが細かすぎます"},
