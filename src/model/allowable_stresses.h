@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/design_conditions.h"
+#include "platform/number_text.h"
 
 namespace marvoten {
 
@@ -55,7 +56,7 @@ public:
     // A text typed into a field: σsa from the keyboard, any of the five from the
     // input palette. The next click on a choice overwrites it.
     void typeText(AllowableStressField field, std::string text) {
-        textOf(texts_, field) = std::move(text);
+        textOf(texts_, field) = asciiNumberForms(text);
     }
 
     void show() { visible_ = true; }

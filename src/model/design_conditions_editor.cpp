@@ -6,9 +6,11 @@
 #include <optional>
 
 #include "model/decimal_text.h"
+#include "model/design_file.h"
 #include "model/editor_layout.h"
 #include "model/region_factors.h"
 #include "model/validation.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 namespace marvoten {
@@ -186,7 +188,8 @@ RebarChoice& rebarChoice(DesignConditions& d, RebarMember m) {
     }
 }
 
-DesignConditionsEditor::DesignConditionsEditor(Dialogs& dialogs) : dialogs_(dialogs) {}
+DesignConditionsEditor::DesignConditionsEditor(Dialogs& dialogs)
+    : dialogs_(dialogs), savedImage_(designFileImage(conditions())) {}
 
 bool DesignConditionsEditor::choiceOffered(Choice c) const {
     switch (c) {
@@ -354,9 +357,20 @@ bool DesignConditionsEditor::typeText(NumberField DesignConditions::*field, std:
     Batch batch(*this);
     mark(EditorChange::Values);
     if (!(d().*field).enabled || (seismicField && !seismicPageShown())) return false;
-    (d().*field).text = std::move(text);
+    (d().*field).text = asciiNumberForms(text);
     if (field == &D::khStandard || field == &D::regionFactor) recomputeKh();
     return true;
+}
+
+bool DesignConditionsEditor::typeFromPalette(NumberField DesignConditions::*field,
+                                             std::string text) {
+    Batch batch(*this);
+    if (typeText(field, text)) return true;
+    say(MessageKind::Warning, fieldLabel(field) +
+                                  " は今は入力できません（入力できない状態になりました）。\r"
+                                  "入力パレットの値 '" +
+                                  echoText(text) + "' は転記していません。");
+    return false;
 }
 
 void DesignConditionsEditor::chooseRebarPitch(RebarMember m, int item) {
@@ -408,7 +422,10 @@ bool DesignConditionsEditor::setGroundLayerCell(int row, int column, std::string
         return false;
     Batch batch(*this);
     GroundLayer& layer = d().groundLayers[row - 1];
-    (column == 1 ? layer.thickness : column == 2 ? layer.nValue : layer.soil) = std::move(text);
+    if (column == 3)
+        layer.soil = std::move(text);
+    else
+        (column == 1 ? layer.thickness : layer.nValue) = asciiNumberForms(text);
     mark(EditorChange::Values);
     return true;
 }

@@ -105,6 +105,9 @@ public:
     // shows the record's text again. A new standard value or regional factor
     // recomputes kh.
     bool typeText(NumberField DesignConditions::*field, std::string text);
+    // The input palette's "転記": as typed, but a field that was disabled while the
+    // palette stood open says why it took nothing.
+    bool typeFromPalette(NumberField DesignConditions::*field, std::string text);
     // Picking a pitch or diameter item of a rebar choice while its list is enabled.
     void chooseRebarPitch(RebarMember m, int item);
     void chooseRebarDiameter(RebarMember m, int item);
@@ -175,6 +178,9 @@ public:
     bool loadDesignFileFrom(const std::filesystem::path& path);
     // Applies the bytes of a design file under the given subject name.
     bool loadDesignBytes(std::string_view bytes, const std::string& subjectName);
+    // Whether the design differs from the one last loaded or saved (at first, from the
+    // start values): closing the program then asks whether to save it.
+    bool modified() const;
 
     // --- undoing a command that failed part-way ---------------------------------------
     // Everything the user's actions change.
@@ -242,6 +248,7 @@ private:
     std::vector<std::string> regionKeys_;
     std::vector<std::string> municipalities_;
     EditorListener listener_;
+    std::string savedImage_;  // the design file of the design last loaded or saved
     unsigned pending_ = 0;
     std::vector<std::pair<MessageKind, std::string>> pendingMessages_;
     int batchDepth_ = 0;

@@ -22,10 +22,9 @@ void InputPalette::cancel() {
 }
 
 void InputPalette::transfer() {
-    const std::string typed = std::move(text_);
+    if (target_ && !target_(text_)) return;
     text_.clear();
     visible_ = false;
-    if (target_) target_(typed);
 }
 
 const std::vector<std::vector<std::string>>& paletteKeyRows() {

@@ -14,8 +14,9 @@ namespace marvoten {
 
 class InputPalette {
 public:
-    // Writes the typed text into the target field.
-    using Writer = std::function<void(const std::string&)>;
+    // Writes the typed text into the target field; false when the field took nothing
+    // (it was disabled while the palette stood open).
+    using Writer = std::function<bool(const std::string&)>;
 
     // A click into a number field whose upper-left corner stands at `fieldTopLeft` on
     // the screen: the palette moves under it (left edges aligned, 40 pixels below the
@@ -26,7 +27,9 @@ public:
     void press(std::string_view key);
     void clearText();  // "CLS"
     void cancel();     // "取消": clears and hides; the target keeps its text
-    void transfer();   // "転記": the typed text, empty or not, into the target
+    // "転記": the typed text, empty or not, into the target. A target that takes
+    // nothing leaves the text typed and the palette open.
+    void transfer();
 
     bool visible() const { return visible_; }
     const std::string& text() const { return text_; }

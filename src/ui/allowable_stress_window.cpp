@@ -157,6 +157,7 @@ void AllowableStressView::openPalette(QLineEdit& edit) {
     const auto field = static_cast<AllowableStressField>(at - fields_.begin());
     paletteOpener_(edit, [this, field](const std::string& text) {
         guard_([&] { editor_.typeAllowableStress(field, text); });
+        return true;  // the five fields always take the palette's text
     });
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "model/input_palette.h"
 #include "model/screen_position.h"
 #include "ui/shell_window.h"
 
@@ -25,8 +26,7 @@ public:
 
     // A click into one of the five fields asks the input palette to type into it;
     // the palette's "転記" hands its text to the writer.
-    using PaletteOpener =
-        std::function<void(QLineEdit& field, std::function<void(const std::string&)> writer)>;
+    using PaletteOpener = std::function<void(QLineEdit& field, InputPalette::Writer writer)>;
     void setPaletteOpener(PaletteOpener opener) { paletteOpener_ = std::move(opener); }
 
     // The widgets, for the tests and the screenshots.

@@ -1,6 +1,7 @@
 #include "ui/editor_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -249,6 +250,16 @@ void EditorWindow::bindNumber(const EditorControl& control, QFormLayout* form) {
 
 void EditorWindow::bindChoice(const EditorControl& control, QFormLayout* form) {
     const Choice c = control.choice;
+    // The backfill's shape is a group of tabs, one per shape.
+    if (c == Choice::BackfillShape) {
+        backfillTabs_ = new QTabBar;
+        for (const QString& item : itemList(choiceItems(c))) backfillTabs_->addTab(item);
+        backfillTabs_->setExpanding(false);
+        connect(backfillTabs_, &QTabBar::currentChanged, this,
+                [this, c](int item) { act([&] { editor_.choose(c, item); }); });
+        form->addRow(qs(control.caption), backfillTabs_);
+        return;
+    }
     auto* box = new QComboBox;
     box->addItems(itemList(choiceItems(c)));
     if (*control.hint) box->setToolTip(qs(control.hint));
@@ -309,6 +320,9 @@ QWidget* EditorWindow::buildSeismicTools() {
     return seismicTabs_;
 }
 
+// Room beside a cell's text: the grid's margins and the cell's frame.
+constexpr int kCellPadding = 8;
+
 // A grid of fixed texts with the first row and column as its silver heading.
 QTableWidget* EditorWindow::fixedGrid(const FixedTable& table, int dataRows) {
     const int columns = static_cast<int>(table.columnWidths.size());
@@ -319,10 +333,15 @@ QTableWidget* EditorWindow::fixedGrid(const FixedTable& table, int dataRows) {
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A column is as wide as the table asks, and wider where its text needs it.
+    const QFontMetrics metrics(grid->font());
     int width = 2;
     for (int c = 0; c < columns; ++c) {
-        grid->setColumnWidth(c, table.columnWidths[c] + 10);
-        width += table.columnWidths[c] + 10;
+        int column = table.columnWidths[c];
+        for (const auto& row : table.rows)
+            column = std::max(column, metrics.horizontalAdvance(qs(row[c])) + kCellPadding);
+        grid->setColumnWidth(c, column);
+        width += column;
     }
     for (int r = 0; r <= dataRows; ++r) {
         grid->setRowHeight(r, 20);
@@ -495,7 +514,9 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
         if (palette && it != fieldOfEdit_.end() && (editor_.conditions().*(it->second)).enabled) {
             const auto field = it->second;
             palette->openFor(*it->first, [this, field](const std::string& text) {
-                act([&] { editor_.typeText(field, text); });
+                bool taken = false;
+                act([&] { taken = editor_.typeFromPalette(field, text); });
+                return taken;
             });
         }
     }
@@ -536,6 +557,10 @@ void EditorWindow::refreshValues() {
         const QSignalBlocker block(box);
         box->setCurrentIndex(choiceIndex(d, c));
         box->setEnabled(editor_.choiceOffered(c));
+    }
+    if (backfillTabs_) {
+        const QSignalBlocker block(backfillTabs_);
+        backfillTabs_->setCurrentIndex(d.backfillShape);
     }
     for (const auto& [o, box] : options_) {
         const Switch& s = optionSwitch(const_cast<D&>(d), o);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
@@ -53,6 +54,8 @@ public:
     QLineEdit* numberEdit(NumberField DesignConditions::*field) const;
     QComboBox* suggestionList(NumberField DesignConditions::*field) const;  // or null
     QComboBox* choiceBox(Choice c) const;
+    // "①背面土形状": the tabs "平坦", "法面", "盛土".
+    QTabBar& backfillShapeTabs() const { return *backfillTabs_; }
     QCheckBox* optionBox(Option o) const;
     QComboBox* rebarPitchBox(RebarMember m) const;
     QComboBox* rebarDiameterBox(RebarMember m) const;
@@ -123,6 +126,7 @@ private:
 
     std::vector<NumberBinding> numbers_;
     std::map<Choice, QComboBox*> choices_;
+    QTabBar* backfillTabs_ = nullptr;
     std::map<Option, QCheckBox*> options_;
     std::vector<RebarBinding> rebars_;
     std::map<QLineEdit*, NumberField DesignConditions::*> fieldOfEdit_;

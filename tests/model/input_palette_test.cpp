@@ -7,8 +7,13 @@ namespace {
 
 struct Field {
     std::string text = "old";
+    bool enabled = true;
     InputPalette::Writer writer() {
-        return [this](const std::string& t) { text = t; };
+        return [this](const std::string& t) {
+            if (!enabled) return false;
+            text = t;
+            return true;
+        };
     }
 };
 
@@ -69,6 +74,24 @@ TEST(InputPalette, KeysInFourRows) {
     std::size_t keys = 0;
     for (const auto& row : paletteKeyRows()) keys += row.size();
     EXPECT_EQ(keys, 11u);
+}
+
+// Regression: 転記 into a field disabled while the palette stood open dropped the
+// typed text without a word; now the text and the palette stay.
+TEST(InputPalette, AFieldThatTakesNothingKeepsTheTypedTextAndThePalette) {
+    InputPalette palette;
+    Field field;
+    palette.open({0, 0}, field.writer());
+    for (const char* key : {"2", "5"}) palette.press(key);
+    field.enabled = false;
+    palette.transfer();
+    EXPECT_EQ(field.text, "old");
+    EXPECT_TRUE(palette.visible());
+    EXPECT_EQ(palette.text(), "25");
+    field.enabled = true;
+    palette.transfer();
+    EXPECT_EQ(field.text, "25");
+    EXPECT_FALSE(palette.visible());
 }
 
 }  // namespace

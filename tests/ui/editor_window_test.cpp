@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,12 @@ protected:
         box->setFocus();
         while (box->currentIndex() < item) QTest::keyClick(box, Qt::Key_Down);
         while (box->currentIndex() > item) QTest::keyClick(box, Qt::Key_Up);
+    }
+    // A click on the tab, as the user picks a shape.
+    void pickTab(QTabBar& tabs, int item) {
+        showPageOf(&tabs);
+        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(item).center());
+        ASSERT_EQ(tabs.currentIndex(), item);
     }
     void type(NumberField D::*field, const QString& text) {
         QLineEdit* edit = window().numberEdit(field);
@@ -256,7 +263,7 @@ TEST_F(EditorWindowTest, StandardValueCellSetsTheStandardValueAndTheCoefficient)
 }
 
 TEST_F(EditorWindowTest, SlopeBackfillSwitchesALevelPartSurchargeOff) {
-    pick(window().choiceBox(Choice::BackfillShape), 1);  // 法面, zone 平坦部
+    pickTab(window().backfillShapeTabs(), 1);  // 法面, zone 平坦部
     expectField(&D::slopeRatio, "1.0", true, "slope ratio");
     expectField(&D::embankmentHeight, "0.0", false, "no embankment");
     EXPECT_FALSE(window().optionBox(Option::HasSurcharge)->isChecked());
@@ -271,9 +278,9 @@ TEST_F(EditorWindowTest, SlopeBackfillSwitchesALevelPartSurchargeOff) {
     EXPECT_FALSE(window().optionBox(Option::HasSurcharge)->isChecked());
     expectField(&D::surcharge, "0.0", false, "the level part of a slope carries nothing");
 
-    pick(window().choiceBox(Choice::BackfillShape), 2);  // 盛土
+    pickTab(window().backfillShapeTabs(), 2);  // 盛土
     expectField(&D::embankmentHeight, "2000", true, "embankment");
-    pick(window().choiceBox(Choice::BackfillShape), 0);
+    pickTab(window().backfillShapeTabs(), 0);
     expectField(&D::slopeRatio, "-", false, "level");
 }
 
@@ -355,6 +362,51 @@ TEST_F(EditorWindowTest, PaletteTypesIntoTheClickedFieldAndKeepsItsTextForTheNex
     EXPECT_FALSE(palette->isVisible());
 }
 
+// Regression: 転記 into a field that was disabled while the palette stood open dropped
+// the typed text in silence.
+TEST_F(EditorWindowTest, PaletteIntoAFieldDisabledMeanwhileSaysSoAndKeepsTheText) {
+    desktop->session().editor.setOption(Option::HasSurcharge, true);
+    QLineEdit* surcharge = window().numberEdit(&D::surcharge);
+    click(surcharge);
+    ASSERT_TRUE(palette->isVisible());
+    for (const char* key : {"2", "5"}) click(palette->button(qs(key)));
+    desktop->session().editor.setOption(Option::HasSurcharge, false);
+    click(palette->button(qs("転記")));
+    ASSERT_EQ(desktop.dialogs.messages.size(), 1u);
+    EXPECT_EQ(desktop.dialogs.messages[0].kind, MessageKind::Warning);
+    EXPECT_NE(desktop.dialogs.messages[0].text.find("'25' は転記していません"), std::string::npos)
+        << desktop.dialogs.messages[0].text;
+    EXPECT_TRUE(palette->isVisible());
+    EXPECT_EQ(palette->textBox().text(), qs("25"));
+    EXPECT_EQ(d().surcharge.text, "0.0");
+}
+
+// Regression: typed with the Japanese input method on, "１２３" was refused as
+// "'123' は数値ではありません"; full-width digits, point and minus are taken in ASCII.
+TEST_F(EditorWindowTest, FullWidthDigitsAreTakenAsTheirAsciiForms) {
+    const struct {
+        NumberField D::*field;
+        const char* typed;
+        const char* taken;
+    } cases[] = {
+        {&D::toeWidth, "３６００", "3600"},
+        {&D::frictionCoeff, "０．５", "0.5"},
+        {&D::slabSlopeHeight, "－１０", "-10"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* edit = window().numberEdit(c.field);
+        showPageOf(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QInputMethodEvent composed;  // the input method commits what was composed
+        composed.setCommitString(qs(c.typed));
+        QApplication::sendEvent(edit, &composed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ((d().*c.field).text, c.taken) << c.typed;
+        EXPECT_EQ(window().numberEdit(c.field)->text(), qs(c.taken)) << c.typed;
+    }
+}
+
 TEST_F(EditorWindowTest, ARefusedTextIsReplacedByTheRecordsText) {
     QLineEdit* key = window().numberEdit(&D::keyWidth);
     showPageOf(key);
@@ -417,7 +469,7 @@ TEST_F(EditorWindowTest, LoadingAFileShowsEveryTextAndSavingGivesTheSameBytes) {
         EXPECT_EQ(window().numberEdit(f.member)->text(), qs((d().*f.member).text)) << f.name;
     EXPECT_EQ(textOf(&D::toeWidth), qs("3300"));
     EXPECT_EQ(textOf(&D::kh), qs("0.10"));
-    EXPECT_EQ(window().choiceBox(Choice::BackfillShape)->currentIndex(), 2);
+    EXPECT_EQ(window().backfillShapeTabs().currentIndex(), 2);
     EXPECT_TRUE(window().optionBox(Option::HasWind)->isChecked());
     EXPECT_EQ(window().rebarPitchBox(RebarMember::Stem)->currentText(), qs("150mm"));
     EXPECT_TRUE(
