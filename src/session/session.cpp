@@ -106,4 +106,19 @@ RunOutcome startCalculationFromEditor(Session& s) {
     return runCalculationCommand(s);
 }
 
+bool mayExit(Session& s, ExitRequest request) {
+    if (s.editor.modified()) {
+        switch (s.dialogs.askToSave(saveBeforeExitQuestion)) {
+            case SaveChoice::Save:
+                s.editor.saveDesignFile();
+                return !s.editor.modified();
+            case SaveChoice::Discard:
+                return true;
+            case SaveChoice::Cancel:
+                return false;
+        }
+    }
+    return request == ExitRequest::Frame || s.dialogs.confirmAt("終了しますか。", 0, 82);
+}
+
 }  // namespace marvoten

@@ -54,6 +54,16 @@ RunOutcome runCalculationCommand(Session& session);
 // runs as the menu command does (the checks are made once, by the run).
 RunOutcome startCalculationFromEditor(Session& session);
 
+// Ending the program: by "3.終了..." or the "終了" button, or by the window's frame
+// (its close button, Alt+F4). A design changed since it was last loaded or saved is
+// offered for saving first (取消 keeps the program open; a save that is cancelled or
+// fails keeps it open too). Otherwise the command asks "終了しますか。" and the frame
+// closes at once. True when the program may end.
+enum class ExitRequest { Command, Frame };
+bool mayExit(Session& session, ExitRequest request);
+inline constexpr const char* saveBeforeExitQuestion =
+    "設計条件が変更されています。\r\r終了する前に保存しますか。";
+
 enum class OutputKind { Text, PdfBook, Metafiles, SvgFiles };
 
 // The output commands of the session's book into `folder`, for the wall as the

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -105,6 +106,20 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownBefore_) return;
     shownBefore_ = true;
     if (firstShow_) firstShow_();
+}
+
+void MainWindow::closeAsked() {
+    closeAsked_ = true;
+    close();
+    closeAsked_ = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closeAsked_ && mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

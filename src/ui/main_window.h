@@ -20,6 +20,10 @@ public:
 
     void setCommandHandler(std::function<void(Command)> handler) { handler_ = std::move(handler); }
     void setFirstShowHandler(std::function<void()> handler) { firstShow_ = std::move(handler); }
+    // Asked when the frame closes the window (close button, Alt+F4): false keeps it open.
+    void setCloseHandler(std::function<bool()> handler) { mayClose_ = std::move(handler); }
+    // Closes without asking: the exit command has asked already.
+    void closeAsked();
 
     // The action of each menu entry and toolbar button, in table order (menus and
     // submenus and separators included).
@@ -35,6 +39,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -43,6 +48,8 @@ private:
 
     std::function<void(Command)> handler_;
     std::function<void()> firstShow_;
+    std::function<bool()> mayClose_;
+    bool closeAsked_ = false;
     bool shownBefore_ = false;
     std::vector<QAction*> menuActions_;
     std::vector<QAction*> toolbarActions_;

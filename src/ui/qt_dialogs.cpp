@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace marvoten {
@@ -50,6 +51,21 @@ void QtDialogs::message(MessageKind kind, const std::string& text) {
     box.exec();
 }
 
+SaveChoice QtDialogs::askToSave(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                    messageText(text), QMessageBox::NoButton, parent_);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return SaveChoice::Save;
+    if (box.clickedButton() == discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
 std::optional<std::string> QtDialogs::chooseFile(const FileChoiceRequest& request, bool saving) {
     QFileDialog dialog(parent_, QString(), QString::fromStdString(request.startFolder),
                        qtFileFilter(request.filter));
@@ -69,8 +85,8 @@ std::optional<std::string> QtDialogs::chooseFileToSave(const FileChoiceRequest& 
     return chooseFile(request, true);
 }
 
-void QtDialogs::openDocument(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool QtDialogs::openDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 }  // namespace marvoten

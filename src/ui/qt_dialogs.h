@@ -16,9 +16,10 @@ public:
     bool confirm(const std::string& text) override;
     bool confirmAt(const std::string& text, int x, int y) override;
     void message(MessageKind kind, const std::string& text) override;
+    SaveChoice askToSave(const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileChoiceRequest& request) override;
     std::optional<std::string> chooseFileToSave(const FileChoiceRequest& request) override;
-    void openDocument(const std::string& path) override;
+    bool openDocument(const std::string& path) override;
 
 private:
     bool ask(const std::string& text, const QPoint* topLeft);

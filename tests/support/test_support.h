@@ -58,6 +58,7 @@ public:
     std::vector<Message> messages;
     std::vector<FileChoiceRequest> fileRequests;
     std::vector<std::string> openedDocuments;
+    bool documentsOpen = true;  // whether the desktop has a program for them
 
     struct Position {
         int x;
@@ -92,7 +93,19 @@ public:
         fileRequests.push_back(r);
         return fileToSave;
     }
-    void openDocument(const std::string& path) override { openedDocuments.push_back(path); }
+    std::deque<SaveChoice> saveChoices;  // consumed in order, then Cancel
+    std::vector<std::string> saveQuestions;
+    SaveChoice askToSave(const std::string& text) override {
+        saveQuestions.push_back(text);
+        if (saveChoices.empty()) return SaveChoice::Cancel;
+        const SaveChoice c = saveChoices.front();
+        saveChoices.pop_front();
+        return c;
+    }
+    bool openDocument(const std::string& path) override {
+        openedDocuments.push_back(path);
+        return documentsOpen;
+    }
 };
 
 // A fresh folder under the system temp folder, removed with the object.

@@ -175,7 +175,51 @@ TEST_F(MainWindowTest, ExitAskedAtItsPlaceAndAnsweredNoLeavesEveryWindowAsItWas)
 TEST_F(MainWindowTest, ClosingThroughTheFrameAsksNothing) {
     desktop->mainWindow().close();
     EXPECT_TRUE(desktop.dialogs.confirmations.empty());
+    EXPECT_TRUE(desktop.dialogs.saveQuestions.empty());
     EXPECT_FALSE(desktop->mainWindow().isVisible());
+}
+
+// Regression: a changed field was lost when the frame closed the program. A changed
+// design is offered for saving, by the frame and by "3.終了..." alike.
+TEST_F(MainWindowTest, ClosingAChangedDesignOffersToSaveIt) {
+    MainWindow& w = desktop->mainWindow();
+    desktop->session().editor.typeText(&DesignConditions::stemHeight, "5500");
+    const struct {
+        const char* name;
+        std::function<void()> close;
+        SaveChoice choice;
+        bool closes;
+    } cases[] = {
+        {"frame, 取消", [&] { w.close(); }, SaveChoice::Cancel, false},
+        {"command, 取消", [&] { desktop->perform(Command::Exit); }, SaveChoice::Cancel, false},
+        {"frame, 保存 with the file dialog cancelled", [&] { w.close(); }, SaveChoice::Save, false},
+        {"frame, 保存しない", [&] { w.close(); }, SaveChoice::Discard, true},
+    };
+    for (const auto& c : cases) {
+        desktop.dialogs.saveQuestions.clear();
+        desktop.dialogs.saveChoices = {c.choice};
+        c.close();
+        EXPECT_EQ(desktop.dialogs.saveQuestions, std::vector<std::string>{saveBeforeExitQuestion})
+            << c.name;
+        EXPECT_TRUE(desktop.dialogs.confirmations.empty()) << c.name << ": asked twice";
+        EXPECT_EQ(w.isVisible(), !c.closes) << c.name;
+        EXPECT_EQ(desktop->session().editor.conditions().stemHeight.text, "5500") << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, SavingBeforeClosingWritesTheFileAndCloses) {
+    QTemporaryDir folder;
+    const std::filesystem::path here = std::filesystem::current_path();
+    MainWindow& w = desktop->mainWindow();
+    desktop->session().editor.typeText(&DesignConditions::stemHeight, "5500");
+    const std::string file = (folder.path() + "/壁.dat").toStdString();
+    desktop.dialogs.fileToSave = file;
+    desktop.dialogs.saveChoices = {SaveChoice::Save};
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(file)));
+    EXPECT_FALSE(desktop->session().editor.modified());
+    std::filesystem::current_path(here);  // the chosen file's folder became the current one
 }
 
 TEST_F(MainWindowTest, EntriesOfWindowsNotYetBuiltSayNotYetAvailable) {
