@@ -18,6 +18,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev  # the desktop program (Qt 6 Widgets, offscreen tests)
   fonts-ipafont-gothic # the Gothic face of the windows and figures on screen
   xvfb xauth           # make run and screenshots of the window without a desktop
+  libcups2-dev         # the print system's answer to each print job
+  cups cups-client printer-driver-cups-pdf  # the printing tests' print queue (a PDF printer)
 )
 
 missing=()

@@ -1,11 +1,11 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
-#include <QPrintDialog>
 #include <QStyle>
 #include <filesystem>
 
 #include "ui/painter_canvas.h"
+#include "ui/printer_choice_dialog.h"
 
 namespace marvoten {
 
@@ -30,6 +30,7 @@ Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
     }
     mainWindow_->setCommandHandler([this](Command c) { perform(c); });
     mainWindow_->setFirstShowHandler([this] { guard([this] { completeStartUp(); }); });
+    mainWindow_->setCloseHandler([this] { return mayCloseFromFrame(); });
     session_.onEditorChange = [this](const EditorChange& change) { followEditor(change); };
 }
 
@@ -130,13 +131,19 @@ RunOutcome Desktop::startCalculationFromEditor() {
 }
 
 void Desktop::exitWithConfirmation() {
-    if (dialogs_.confirmAt("終了しますか。", 0, 82)) mainWindow_->close();
+    if (mayExit(session_, ExitRequest::Command)) mainWindow_->closeAsked();
 }
 
-// Whatever the dialog's outcome, the printer it leaves current is the one every
-// printed page uses.
+// An unexpected error while asking keeps the program open with the design as it was.
+bool Desktop::mayCloseFromFrame() {
+    bool may = false;
+    guard([&] { may = mayExit(session_, ExitRequest::Frame); });
+    return may;
+}
+
+// The printer chosen is the one every printed page uses.
 void Desktop::choosePrinter() {
-    QPrintDialog dialog(printer_.get(), mainWindow_.get());
+    PrinterChoiceDialog dialog(*printer_, dialogs_, mainWindow_.get());
     dialog.exec();
 }
 

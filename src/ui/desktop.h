@@ -56,6 +56,7 @@ private:
     void followEditor(const EditorChange& change);
     void applyVisibilityRules();
     void exitWithConfirmation();
+    bool mayCloseFromFrame();
     void choosePrinter();
     void writeOutput(Command command);
 

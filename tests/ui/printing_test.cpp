@@ -174,17 +174,45 @@ TEST_F(Printing, NoToThePrinterQuestionPrintsNothingAndLeavesTheWindows) {
     EXPECT_EQ(windowOf(WindowId::Editor).isVisible(), editorShown);
 }
 
-// A printer that is not there: the message says so, nothing claims the pages are
-// on their way, and the windows come back.
-TEST_F(Printing, NoPrinterEndsWithAMessageAndTheWindowsBack) {
-    desktop->printer().setOutputFormat(QPrinter::NativeFormat);
-    desktop->printer().setPrinterName(QStringLiteral("marvoten-no-such-printer"));
-    desktop->perform(Command::PrintBook);
+// Regression: printing from the preview printed every page whatever range was chosen,
+// the range then stayed on the shared printer, and a landscape sheet cut the pages.
+TEST_F(Printing, PrintingFromThePreviewTakesTheChosenRangeAndTheBooksPaperOnly) {
+    ASSERT_EQ(desktop->runCalculation(), RunOutcome::Completed);
+    QtPrintedPageDevice& device =
+        desktop->windowAs<PrintedPagesWindow>(WindowId::PrintedPages)->device();
+    const PrintedPageDevice::PageSource page = [&](std::size_t i) -> const PrintedPage& {
+        return session().printedBook.fill(printedBookOrder(false).at(i), session().book,
+                                          session().pageLabels);
+    };
+    const fs::path pdf = fs::temp_directory_path() / "marvoten_preview_range.pdf";
+    fs::remove(pdf);
+    printInto(pdf);
+
+    device.setPageChooser([](QPrinter& p, int, int) {
+        p.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    EXPECT_FALSE(device.printFromPreview(12, page, 1));
     ASSERT_EQ(desktop.dialogs.messages.size(), 1u);
-    EXPECT_EQ(desktop.dialogs.messages[0].text, kNoPrinterMessage);
-    EXPECT_EQ(desktop.dialogs.messages[0].kind, MessageKind::Error);
-    EXPECT_TRUE(windowOf(WindowId::Results).isVisible());
-    EXPECT_TRUE(windowOf(WindowId::Editor).isVisible());
+    EXPECT_EQ(desktop.dialogs.messages[0].text, kBookPaperMessage);
+    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_EQ(desktop->printer().pageLayout().orientation(), QPageLayout::Portrait);
+
+    device.setPageChooser([](QPrinter& p, int, int) {
+        p.setPrintRange(QPrinter::PageRange);
+        p.setFromTo(6, 7);
+        return true;
+    });
+    ASSERT_TRUE(device.printFromPreview(12, page, 1));
+    const std::vector<std::string> pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(squeezed(pages[0]).find("Ⅲ-1．安定計算"), std::string::npos);
+    EXPECT_NE(squeezed(pages[1]).find("極限支持力"), std::string::npos);
+    EXPECT_EQ(desktop->printer().printRange(), QPrinter::AllPages);
+
+    device.setPageChooser([](QPrinter&, int, int) { return false; });  // 取消
+    EXPECT_FALSE(device.printFromPreview(12, page, 1));
+    EXPECT_EQ(desktop.dialogs.messages.size(), 1u) << "a cancelled print says nothing";
 }
 
 // The platform's preview opens with the results window and the editor out of
@@ -212,7 +240,7 @@ TEST_F(Printing, PreviewOpensThePlatformPreviewWithTheWindowsAside) {
 
     ASSERT_EQ(seen.size(), 2u);
     for (const Seen& s : seen) {
-        EXPECT_EQ(s.dialog, QStringLiteral("QPrintPreviewDialog"));
+        EXPECT_EQ(s.dialog, QStringLiteral("marvoten::PrintPreviewDialog"));
         EXPECT_FALSE(s.resultsShown);
         EXPECT_FALSE(s.editorShown);
     }
