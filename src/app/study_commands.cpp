@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
-#include <iomanip>
 #include <optional>
 #include <sstream>
 
@@ -12,6 +11,7 @@
 #include "session/session.h"
 #include "study/parameter_study.h"
 #include "study/sizing.h"
+#include "study/study_texts.h"
 
 namespace marvoten {
 
@@ -163,19 +163,8 @@ int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const fs::path folder = fs::absolute(outDir);
     if (!session.editor.loadDesignFileFrom(design)) return 1;
     const SizingResult r = sizeDesign(session.editor.conditions(), free);
-    if (!r.found) {
-        out << "指定の範囲に、すべての照査を満たす寸法はありません。\n";
-        if (!r.bestCheck.empty())
-            out << "最も良い設計でも " << r.bestCheck << " の照査値が " << std::fixed
-                << std::setprecision(3) << r.bestUtilisation << " です。\n";
-        out << "照査した設計: " << r.designsTried << " 件\n";
-        return 2;
-    }
-    for (std::size_t i = 0; i < free.size(); ++i)
-        out << free[i].field->name << " = " << r.fields[i].value
-            << "  (一段小さいと: " << r.fields[i].governs << ")\n";
-    out << "断面積: " << std::fixed << std::setprecision(3) << r.evaluation.concreteArea
-        << " m2\n照査した設計: " << r.designsTried << " 件\n";
+    for (const std::string& line : sizingSummary(r, free)) out << line << "\n";
+    if (!r.found) return 2;
 
     // The sized design as the user would type it, saved and computed in full.
     typeSizedDesign(session.editor, r, free);

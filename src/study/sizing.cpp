@@ -4,6 +4,8 @@
 #include <limits>
 #include <map>
 
+#include "study/study_texts.h"
+
 namespace marvoten {
 namespace {
 
@@ -20,8 +22,9 @@ using Point = std::vector<int>;  // a grid index per free field
 // The evaluations of the search, each grid point evaluated once.
 class Search {
 public:
-    Search(const DesignConditions& base, const std::vector<VariedField>& free)
-        : base_(base), free_(free) {
+    Search(const DesignConditions& base, const std::vector<VariedField>& free,
+           const StudyProgress& progress)
+        : base_(base), free_(free), progress_(progress) {
         for (const VariedField& f : free_) values_.push_back(f.values());
     }
 
@@ -44,6 +47,7 @@ public:
         std::vector<DesignEvaluation> results = evaluateDesigns(designs);
         for (std::size_t i = 0; i < fresh.size(); ++i)
             seen_.emplace(fresh[i], std::move(results[i]));
+        if (progress_) progress_(seen_.size(), 0);
     }
 
     const DesignEvaluation& at(const Point& p) {
@@ -89,6 +93,7 @@ public:
 private:
     const DesignConditions& base_;
     const std::vector<VariedField>& free_;
+    const StudyProgress& progress_;
     std::vector<std::vector<double>> values_;
     std::map<Point, DesignEvaluation> seen_;
 };
@@ -100,13 +105,6 @@ bool smaller(Search& s, const Point& a, const Point& b) {
     return a < b;
 }
 
-std::string governingLabel(const DesignEvaluation& ev) {
-    if (ev.outcome == EvaluationOutcome::Refused || ev.outcome == EvaluationOutcome::Stopped)
-        return "設計条件の確認で中止 (" + ev.refusal.substr(0, ev.refusal.find('\r')) + ")";
-    const CheckResult* g = ev.governing();
-    return g ? g->label : "";
-}
-
 }  // namespace
 
 std::vector<VariedField> defaultFreeFields() {
@@ -114,8 +112,9 @@ std::vector<VariedField> defaultFreeFields() {
             freeField("crestWidth", 200, 1500), freeField("frontBatterWidth", 0, 1500)};
 }
 
-SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedField>& free) {
-    Search search(base, free);
+SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedField>& free,
+                        const StudyProgress& progress) {
+    Search search(base, free, progress);
     SizingResult result;
     result.design = base;
     Point largest;
@@ -154,7 +153,7 @@ SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedFi
         } else {
             Point smallerStep = *best;
             --smallerStep[i];
-            o.governs = governingLabel(search.at(smallerStep));
+            o.governs = governingText(search.at(smallerStep));
         }
         result.fields.push_back(o);
     }

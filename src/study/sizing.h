@@ -29,7 +29,10 @@ struct SizingResult {
     std::string bestCheck;
 };
 
-SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedField>& free);
+// `progress` hears how many designs were tried after every batch (the total is not
+// known: 0); an exception it throws ends the search.
+SizingResult sizeDesign(const DesignConditions& base, const std::vector<VariedField>& free,
+                        const StudyProgress& progress = {});
 
 // The sized dimensions typed into the editor as a user types them: each free field,
 // then the base width that keeps the base the sum of its parts.

@@ -1,40 +1,23 @@
 #include "ui/parameter_study_window.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <limits>
 
+#include "study/study_texts.h"
 #include "ui/painter_canvas.h"
 #include "ui/qt_text.h"
 
 namespace marvoten {
-namespace {
-
-std::string ratioText(const CheckResult* c) {
-    if (!c || !c->utilisation) return "---";
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3f", *c->utilisation);
-    return buffer;
-}
-
-std::string verdictText(const DesignEvaluation& ev) {
-    switch (ev.outcome) {
-        case EvaluationOutcome::Refused:
-        case EvaluationOutcome::Stopped:
-            return "中止";
-        case EvaluationOutcome::Incalculable:
-            return "計算不能";
-        case EvaluationOutcome::Evaluated:
-            break;
-    }
-    return ev.passed ? "OK" : "不可";
-}
-
-}  // namespace
 
 StudyPlotView::StudyPlotView(const ParameterStudyController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller) {
@@ -80,8 +63,13 @@ ParameterStudyWindow::ParameterStudyWindow(DesignConditionsEditor& editor, Dialo
     table_->setMinimumWidth(330);
     left->addWidget(table_, 1);
     sizing_ = new QPushButton(QStringLiteral("寸法決定"), &dialog_);
+    resultsNote_ = new QLabel(&dialog_);
+    resultsNote_->setWordWrap(true);
+    resultsNote_->setStyleSheet(QStringLiteral("color: #b00000"));
+    left->addWidget(resultsNote_);
     sizingText_ = new QLabel(&dialog_);
     sizingText_->setWordWrap(true);
+    sizingText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     transfer_ = new QPushButton(QStringLiteral("この寸法を設計条件に転記"), &dialog_);
     left->addWidget(sizing_);
     left->addWidget(sizingText_);
@@ -100,10 +88,14 @@ ParameterStudyWindow::ParameterStudyWindow(DesignConditionsEditor& editor, Dialo
     QObject::connect(step_, &QLineEdit::textEdited, [this](const QString& t) {
         guard_([&] { controller_.setStep(t.toStdString()); });
     });
-    QObject::connect(study_, &QPushButton::clicked,
-                     [this] { guard_([&] { controller_.runStudy(); }); });
-    QObject::connect(sizing_, &QPushButton::clicked,
-                     [this] { guard_([&] { controller_.runSizing(); }); });
+    QObject::connect(study_, &QPushButton::clicked, [this] {
+        guard_([&] { controller_.runStudy(); });
+        waitForJob(QStringLiteral("パラメータ検討中です。"));
+    });
+    QObject::connect(sizing_, &QPushButton::clicked, [this] {
+        guard_([&] { controller_.runSizing(); });
+        waitForJob(QStringLiteral("寸法を決めています。"));
+    });
     QObject::connect(transfer_, &QPushButton::clicked,
                      [this] { guard_([&] { controller_.transferSizedDesign(); }); });
     QObject::connect(&dialog_, &QDialog::finished, [this] {
@@ -120,6 +112,12 @@ ParameterStudyWindow::ParameterStudyWindow(DesignConditionsEditor& editor, Dialo
 void ParameterStudyWindow::perform(Command) {
     controller_.show();
     showInFront(dialog_);
+}
+
+void ParameterStudyWindow::followEditor(const EditorChange& change) {
+    if (!change.has(EditorChange::Values)) return;
+    showResults();
+    showSizing();
 }
 
 void ParameterStudyWindow::follow(const StudyChange& change) {
@@ -143,35 +141,71 @@ void ParameterStudyWindow::showResults() {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const DesignEvaluation& ev = rows[static_cast<std::size_t>(r)].evaluation;
         const CheckResult* governing = ev.governing();
-        const std::string cells[] = {rows[static_cast<std::size_t>(r)].values.front(),
-                                     verdictText(ev), ratioText(governing),
-                                     governing ? governing->label : ev.refusal};
+        const bool evaluated = ev.outcome == EvaluationOutcome::Evaluated;
+        const std::string cells[] = {
+            rows[static_cast<std::size_t>(r)].values.front(), verdictText(ev),
+            utilisationText(evaluated && governing ? governing->utilisation : std::nullopt),
+            governingText(ev)};
         for (int c = 0; c < 4; ++c) table_->setItem(r, c, new QTableWidgetItem(qs(cells[c])));
     }
     table_->resizeColumnsToContents();
+    resultsNote_->setVisible(!rows.empty() && !controller_.resultsCurrent());
+    resultsNote_->setText(
+        QStringLiteral("表示中の結果は、その後に変更(転記)される前の設計条件のものです。"));
     plot_->update();
 }
 
 void ParameterStudyWindow::showSizing() {
     const auto& sizing = controller_.sizing();
-    transfer_->setEnabled(sizing && sizing->found);
+    transfer_->setEnabled(sizing && sizing->found && controller_.sizingCurrent());
     if (!sizing) {
         sizingText_->setText(
             QStringLiteral("つま先版幅、底版厚、天端幅、前面勾配幅を 50mm 刻みで決めます。"));
         return;
     }
-    if (!sizing->found) {
-        sizingText_->setText(QStringLiteral("すべての照査を満たす寸法はありません。"));
-        return;
-    }
-    std::string text;
-    const auto free = defaultFreeFields();
-    for (std::size_t i = 0; i < free.size(); ++i)
-        text += std::string(free[i].field->label) + " = " + sizing->fields[i].value + "\n";
-    char area[64];
-    std::snprintf(area, sizeof area, "断面積 %.3f m2 (照査した設計 %zu 件)",
-                  sizing->evaluation.concreteArea, sizing->designsTried);
-    sizingText_->setText(qs(text + area));
+    QString text = controller_.sizingCurrent()
+                       ? QString()
+                       : QStringLiteral("(変更前の設計条件で決めた寸法です)\n");
+    for (const std::string& line : controller_.sizingLines()) text += qs(line) + "\n";
+    sizingText_->setText(text.trimmed());
+}
+
+constexpr int kProgressShownAfterMs = 300;
+
+// A job runs on its own thread; the window waits with a progress dialog and 中止,
+// taking the results over when the job has ended.
+void ParameterStudyWindow::waitForJob(const QString& what) {
+    if (!controller_.busy()) return;
+    QProgressDialog progress(what, QStringLiteral("中止"), 0, 0, &dialog_);
+    progress.setWindowTitle(QStringLiteral("パラメータ検討"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(std::numeric_limits<int>::max());  // shown below, not by Qt
+    QElapsedTimer shownFor;
+    shownFor.start();
+    QObject::connect(&progress, &QProgressDialog::canceled,
+                     [this] { guard_([&] { controller_.cancel(); }); });
+    QEventLoop loop;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        bool running = false;
+        guard_([&] { running = controller_.poll(); });
+        if (!running) {
+            loop.quit();
+            return;
+        }
+        // A job that ends at once shows no dialog; one that takes longer shows it.
+        if (!progress.isVisible() && shownFor.elapsed() > kProgressShownAfterMs) progress.show();
+        progressSeen_ = progressSeen_ || progress.isVisible();
+        const ParameterStudyController::Progress p = controller_.progress();
+        progress.setMaximum(static_cast<int>(p.total));
+        progress.setValue(static_cast<int>(p.total ? p.done : 0));
+        progress.setLabelText(what + QStringLiteral("\n照査した設計: %1 件").arg(p.done) +
+                              (p.total ? QStringLiteral(" / %1 件").arg(p.total) : QString()));
+    });
+    timer.start(30);
+    loop.exec();
 }
 
 }  // namespace marvoten

@@ -31,6 +31,8 @@ public:
                          QWidget* parent);
     QWidget& widget() override { return dialog_; }
     void perform(Command command) override;
+    // An edit in the editor can leave the shown results behind the design.
+    void followEditor(const EditorChange& change) override;
 
     ParameterStudyController& controller() { return controller_; }
     // The widgets, for the tests and the screenshots.
@@ -43,6 +45,9 @@ public:
     QPushButton& transferButton() { return *transfer_; }
     QTableWidget& resultTable() { return *table_; }
     QLabel& sizingText() { return *sizingText_; }
+    QLabel& resultsNote() { return *resultsNote_; }
+    // Whether a progress dialog has been shown for a job (the tests).
+    bool progressSeen() const { return progressSeen_; }
     StudyPlotView& plotView() { return *plot_; }
 
 private:
@@ -50,6 +55,7 @@ private:
     void showInputs();
     void showResults();
     void showSizing();
+    void waitForJob(const QString& what);
 
     ParameterStudyController controller_;
     Guard guard_;
@@ -63,6 +69,8 @@ private:
     QPushButton* transfer_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* sizingText_ = nullptr;
+    QLabel* resultsNote_ = nullptr;
+    bool progressSeen_ = false;
     StudyPlotView* plot_ = nullptr;
 };
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 
+#include "model/design_file.h"
 #include "ui/editor_shell.h"
 #include "ui_support.h"
 
@@ -68,8 +71,66 @@ TEST_F(ParameterStudyWindowTest, ABadRangeIsAMessageAndTheWindowKeepsItsResults)
     type(w.stepEdit(), "abc");
     QTest::mouseClick(&w.studyButton(), Qt::LeftButton);
     ASSERT_EQ(desktop.dialogs.messages.size(), 1u);
-    EXPECT_NE(desktop.dialogs.messages[0].text.find("項目名=開始:終了:刻み"), std::string::npos);
+    EXPECT_EQ(desktop.dialogs.messages[0].text, "刻み：'abc' は数値ではありません。")
+        << "the window's own words, not the command line's";
     EXPECT_EQ(w.resultTable().rowCount(), 0);
+}
+
+// The study and the sizing run off the window's thread: a long study shows its
+// progress, and 中止 in the progress dialog ends a sizing with nothing kept.
+TEST_F(ParameterStudyWindowTest, LongJobsShowTheirProgressAndStopOnCancel) {
+    desktop->perform(Command::ShowParameterStudy);
+    ParameterStudyWindow& w = window();
+    int largestSeen = -1;
+    bool cancelNext = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QProgressDialog* p : w.widget().findChildren<QProgressDialog*>()) {
+            if (p->isVisible()) largestSeen = std::max(largestSeen, p->maximum());
+            if (!cancelNext) continue;
+            // The sizing may end before its dialog shows; its 中止 is there from the start.
+            for (QPushButton* b : p->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("中止")) b->click();
+        }
+    });
+    watch.start(20);
+    type(w.fromEdit(), "500");
+    type(w.toEdit(), "8000");
+    type(w.stepEdit(), "2.5");
+    QTest::mouseClick(&w.studyButton(), Qt::LeftButton);
+    EXPECT_EQ(w.resultTable().rowCount(), 3001);
+    EXPECT_TRUE(w.progressSeen());
+    EXPECT_EQ(largestSeen, 3001);
+
+    const std::string before = designFileBytes(editor().conditions());
+    cancelNext = true;
+    QTest::mouseClick(&w.sizingButton(), Qt::LeftButton);
+    watch.stop();
+    EXPECT_FALSE(w.controller().busy());
+    EXPECT_FALSE(w.controller().sizing().has_value());
+    EXPECT_FALSE(w.transferButton().isEnabled());
+    EXPECT_EQ(designFileBytes(editor().conditions()), before);
+    EXPECT_TRUE(desktop.dialogs.messages.empty());
+}
+
+// After an edit in the editor the shown results are marked as the earlier design's,
+// and a sizing of the earlier design is not offered for transfer.
+TEST_F(ParameterStudyWindowTest, ResultsOfAnEarlierDesignAreMarked) {
+    editor().typeText(&DesignConditions::sigmaCa, "9");
+    desktop->perform(Command::ShowParameterStudy);
+    ParameterStudyWindow& w = window();
+    type(w.fromEdit(), "3000");
+    type(w.toEdit(), "3500");
+    type(w.stepEdit(), "250");
+    QTest::mouseClick(&w.studyButton(), Qt::LeftButton);
+    QTest::mouseClick(&w.sizingButton(), Qt::LeftButton);
+    ASSERT_TRUE(w.transferButton().isEnabled());
+    EXPECT_TRUE(w.resultsNote().isHidden());
+    EXPECT_TRUE(w.sizingText().text().contains(QStringLiteral("一段小さいと")));
+    editor().typeText(&DesignConditions::stemHeight, "7000");
+    EXPECT_FALSE(w.resultsNote().isHidden());
+    EXPECT_FALSE(w.transferButton().isEnabled());
+    EXPECT_TRUE(w.sizingText().text().contains(QStringLiteral("変更前の設計条件")));
 }
 
 }  // namespace
