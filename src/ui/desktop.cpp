@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QStyle>
+#include <QTimer>
 #include <filesystem>
 
+#include "model/design_file.h"
 #include "ui/painter_canvas.h"
 
 namespace marvoten {
@@ -30,6 +32,8 @@ Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
     }
     mainWindow_->setCommandHandler([this](Command c) { perform(c); });
     mainWindow_->setFirstShowHandler([this] { guard([this] { completeStartUp(); }); });
+    mainWindow_->setDesignFileDropHandler(
+        [this](const std::string& file) { openDesignFile(file); });
     session_.onEditorChange = [this](const EditorChange& change) { followEditor(change); };
 }
 
@@ -38,8 +42,16 @@ Desktop::~Desktop() {
     for (auto& w : windows_) w.reset();
 }
 
-void Desktop::start() {
+void Desktop::start(std::optional<std::string> designFile) {
+    designFileAtStart_ = std::move(designFile);
     mainWindow_->showMaximized();
+}
+
+void Desktop::openDesignFile(const std::string& file) {
+    guard([this, &file] {
+        session_.editor.loadDesignFileFrom(followChosenFile(file));
+        applyVisibilityRules();
+    });
 }
 
 void Desktop::completeStartUp() {
@@ -48,6 +60,9 @@ void Desktop::completeStartUp() {
         if (w) w->startUp();
     if (ShellWindow* editor = window(WindowId::Editor)) showInFront(editor->widget());
     applyVisibilityRules();
+    // The file is loaded once the windows are up, so that its message stands over them.
+    if (designFileAtStart_)
+        QTimer::singleShot(0, mainWindow_.get(), [this] { openDesignFile(*designFileAtStart_); });
 }
 
 void Desktop::followEditor(const EditorChange& change) {

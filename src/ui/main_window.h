@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QToolBar>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/commands.h"
@@ -20,6 +21,10 @@ public:
 
     void setCommandHandler(std::function<void(Command)> handler) { handler_ = std::move(handler); }
     void setFirstShowHandler(std::function<void()> handler) { firstShow_ = std::move(handler); }
+    // A design file (".dat") dropped on the window, as a local path.
+    void setDesignFileDropHandler(std::function<void(const std::string&)> handler) {
+        designFileDrop_ = std::move(handler);
+    }
 
     // The action of each menu entry and toolbar button, in table order (menus and
     // submenus and separators included).
@@ -35,6 +40,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -43,6 +50,7 @@ private:
 
     std::function<void(Command)> handler_;
     std::function<void()> firstShow_;
+    std::function<void(const std::string&)> designFileDrop_;
     bool shownBefore_ = false;
     std::vector<QAction*> menuActions_;
     std::vector<QAction*> toolbarActions_;
