@@ -18,6 +18,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev  # the desktop program (Qt 6 Widgets, offscreen tests)
   fonts-ipafont-gothic # the Gothic face of the windows and figures on screen
   xvfb xauth           # make run and screenshots of the window without a desktop
+  help2man             # the manual pages of the package, from each program's --help
+  lintian desktop-file-utils  # scripts/check-package.sh checks the package and its desktop entry
 )
 
 missing=()
