@@ -52,8 +52,8 @@ screenshots: configure
 # The pictures of the user guide are screenshots the program draws, never drawn by
 # hand: this copies the ones docs/guide.md shows from a fresh `make screenshots`.
 GUIDE_IMAGES := main-window editor-1-self-weight editor-2-backfill-surface \
-  editor-3-other-loads editor-4-seismic-standard-value palette results-01-1 results-05-1 \
-  results-06-1 results-09-1 soil-constants earth-pressure-coefficients printed_page_01 \
+  editor-3-other-loads editor-4-seismic-standard-value palette results-01-2 results-04 \
+  results-05 results-06-1 soil_constants earth_pressure_coefficients printed_page_02 \
   parameter_study
 guide-images: screenshots
 	rm -rf docs/guide

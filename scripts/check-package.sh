@@ -48,16 +48,24 @@ mkdir "$work/installed" "$work/built"
 cmp "$work/installed/擁壁.txt" "$work/built/擁壁.txt" ||
   fail "擁壁.txt of the installed program differs from the build's"
 
-# The desktop program on a design file, as the file manager starts it: the load
-# queued at start has run when the probe reads the caption. The probe starts the
-# same windows through the same start-up as the installed program.
+# The desktop program on a design file, as the file manager starts it, offscreen:
+# the probe starts the same windows through the same start-up and reads the
+# editor's caption once the load queued at start has run.
 /usr/bin/marvoten-cli save-default "$work/擁壁Ｂ.dat" >/dev/null
 caption=$(QT_QPA_PLATFORM=offscreen "$BUILD"/src/app/marvoten-probe caption "$work/擁壁Ｂ.dat")
 [ "$caption" = "設計条件 擁壁Ｂ" ] || fail "editor caption after the load: '$caption'"
-# The installed program itself: it starts on the file and is still up after the load.
-status=0
-QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/marvoten "$work/擁壁Ｂ.dat" || status=$?
-[ "$status" -eq 124 ] || fail "/usr/bin/marvoten on a design file ended with status $status"
+# The installed program itself on a virtual display: the editor window's name, as
+# the window system has it, once the design is loaded (up to 30 s).
+xvfb-run -a sh -c '
+  /usr/bin/marvoten "$1" 2>/dev/null &
+  program=$!
+  for attempt in $(seq 60); do
+    if xwininfo -root -tree | grep -qF "\"$2"; then kill $program; exit 0; fi
+    sleep 0.5
+  done
+  kill $program
+  exit 1' - "$work/擁壁Ｂ.dat" "設計条件 擁壁Ｂ" ||
+  fail "/usr/bin/marvoten on a design file showed no editor named 設計条件 擁壁Ｂ"
 
 dpkg --purge marvoten
 if dpkg-query -W marvoten >/dev/null 2>&1; then fail "marvoten is still known to dpkg"; fi
