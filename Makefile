@@ -2,7 +2,7 @@ JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: deps configure build test asan run screenshots bench clean
+.PHONY: deps configure build test asan run screenshots guide-images package bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -48,6 +48,23 @@ screenshots: configure
 	  MARVOTEN_SCREENSHOT_DIR=$(abspath out/screenshots) \
 	  $(abspath $(BUILD))/tests/ui/ui_tests
 	@ls out/screenshots
+
+# The pictures of the user guide are screenshots the program draws, never drawn by
+# hand: this copies the ones docs/guide.md shows from a fresh `make screenshots`.
+GUIDE_IMAGES := main-window editor-1-self-weight editor-2-backfill-surface \
+  editor-3-other-loads editor-4-seismic-standard-value palette results-01-2 results-04 \
+  results-05 results-06-1 soil_constants earth_pressure_coefficients printed_page_02 \
+  parameter_study
+guide-images: screenshots
+	rm -rf docs/guide
+	mkdir -p docs/guide
+	for image in $(GUIDE_IMAGES); do cp out/screenshots/$$image.png docs/guide/ || exit 1; done
+
+# The Debian package marvoten_<version>_amd64.deb in the build folder.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target marvoten marvoten-cli package_files
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/marvoten_*.deb
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench

@@ -20,6 +20,9 @@ packages=(
   xvfb xauth           # make run and screenshots of the window without a desktop
   libcups2-dev         # the print system's answer to each print job
   cups cups-client printer-driver-cups-pdf  # the printing tests' print queue (a PDF printer)
+  help2man             # the manual pages of the package, from each program's --help
+  lintian desktop-file-utils  # scripts/check-package.sh checks the package and its desktop entry
+  x11-utils            # xwininfo: the window names of the installed program on Xvfb
 )
 
 missing=()

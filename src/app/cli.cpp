@@ -9,6 +9,7 @@
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"
+#include "platform/version.h"
 #include "session/session.h"
 #include "study/parameter_study.h"
 
@@ -29,8 +30,10 @@ std::string usage() {
                "  marvoten-cli save-default FILE.dat\n"
                "      初期値の設計条件ファイルを書きます。\n") +
            studyUsage +
-           "  marvoten-cli --help\n"
-           "study と size の項目 (単位は設計条件入力と同じ):\n" +
+           "  marvoten-cli --help | --version
+"
+           "study と size の項目 (単位は設計条件入力と同じ):
+" +
            studyFieldList() +
            "終了コード: 0 計算・出力完了, 2 計算前チェックで中止 (size: 寸法が見つからない), 1 "
            "エラー\n";
@@ -139,6 +142,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (asksForHelp(args[0]) || (args.size() == 2 && asksForHelp(args[1]))) {
         out << usage();
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "marvoten-cli " << programVersion << "\n";
         return 0;
     }
     if (args[0] == "run") return run(args, out, err);

@@ -3,8 +3,11 @@
 //   marvoten-probe screenshots DIR [DESIGN.dat]   runs the start values (or the
 //       design file) and writes PNG pictures of the windows into DIR, or
 //   marvoten-probe startup                        prints "shown" the moment the
-//       main window is first shown, and ends (the start-up benchmark times it).
+//       main window is first shown, and ends (the start-up benchmark times it), or
+//   marvoten-probe caption DESIGN.dat              starts on the design file as
+//       "marvoten DESIGN.dat" does and prints the editor's caption after the load.
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <iostream>
 
@@ -31,7 +34,8 @@ public:
 };
 
 int usage() {
-    std::cerr << "使い方: marvoten-probe screenshots DIR [DESIGN.dat] | marvoten-probe startup\n";
+    std::cerr << "使い方: marvoten-probe screenshots DIR [DESIGN.dat] | marvoten-probe startup | "
+                 "marvoten-probe caption DESIGN.dat\n";
     return 1;
 }
 
@@ -40,9 +44,9 @@ int usage() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || (args[0] != "startup" && args[0] != "screenshots") ||
-        (args[0] == "screenshots" && args.size() < 2))
-        return usage();
+    const bool known = !args.isEmpty() &&
+                       (args[0] == "startup" || args[0] == "screenshots" || args[0] == "caption");
+    if (!known || (args[0] != "startup" && args.size() < 2)) return usage();
     UnattendedDialogs dialogs;
     marvoten::WindowRegistry registry;
     marvoten::registerWindows(registry);
@@ -54,6 +58,16 @@ int main(int argc, char** argv) {
             std::_Exit(0);
         });
         desktop.start();
+        return app.exec();
+    }
+    if (args[0] == "caption") {
+        desktop.start(args[1].toStdString());
+        // The start-up queued the load before this, so it has run when this prints.
+        QTimer::singleShot(0, [&desktop] {
+            marvoten::ShellWindow* editor = desktop.window(marvoten::WindowId::Editor);
+            std::cout << (editor ? editor->widget().windowTitle().toStdString() : "") << "\n";
+            QApplication::quit();
+        });
         return app.exec();
     }
     desktop.start();

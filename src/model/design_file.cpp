@@ -527,7 +527,8 @@ FileChoiceRequest designFileRequest(bool saving) {
     return {ec ? std::string() : here.string(), "dat|*.dat", "dat", saving};
 }
 
-// Choosing a design file makes its folder the current folder.
+}  // namespace
+
 std::filesystem::path followChosenFile(const std::string& chosen) {
     std::error_code ec;
     std::filesystem::path path = std::filesystem::absolute(chosen, ec);
@@ -535,8 +536,6 @@ std::filesystem::path followChosenFile(const std::string& chosen) {
     if (path.has_parent_path()) std::filesystem::current_path(path.parent_path(), ec);
     return path;
 }
-
-}  // namespace
 
 void DesignConditionsEditor::saveDesignFile() {
     const auto chosen = dialogs_.chooseFileToSave(designFileRequest(true));

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/version.h"
 #include "ui/main_window.h"
 
 namespace marvoten {
@@ -15,11 +16,12 @@ AboutBox::AboutBox(QWidget* parent)
     auto* layout = new QVBoxLayout(&dialog_);
     product_ = new QLabel(&dialog_);
     date_ = new QLabel(&dialog_);
+    build_ = new QLabel(&dialog_);
     QFont big = product_->font();
     big.setPointSize(big.pointSize() + 4);
     big.setBold(true);
     product_->setFont(big);
-    for (QLabel* label : {product_, date_}) {
+    for (QLabel* label : {product_, date_, build_}) {
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
     }
@@ -32,6 +34,7 @@ AboutBox::AboutBox(QWidget* parent)
 void AboutBox::startUp() {
     product_->setText(productLine);
     date_->setText(QStringLiteral("H30.4.1"));
+    build_->setText(QStringLiteral("バージョン ") + QString::fromUtf8(programVersion));
 }
 
 void AboutBox::perform(Command) {

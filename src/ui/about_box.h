@@ -1,6 +1,6 @@
 #pragma once
-// "このシステムは": the product line and its date, centred on the screen above
-// every other window; "O.K" hides it.
+// "このシステムは": the product line, its date and the version of this build,
+// centred on the screen above every other window; "O.K" hides it.
 #include <QDialog>
 #include <QLabel>
 
@@ -17,11 +17,13 @@ public:
 
     const QLabel& productLabel() const { return *product_; }
     const QLabel& dateLabel() const { return *date_; }
+    const QLabel& buildLabel() const { return *build_; }
 
 private:
     QDialog dialog_;
     QLabel* product_ = nullptr;
     QLabel* date_ = nullptr;
+    QLabel* build_ = nullptr;
 };
 
 }  // namespace marvoten

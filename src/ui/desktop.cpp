@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QTimer>
 #include <filesystem>
 
+#include "model/design_file.h"
 #include "ui/painter_canvas.h"
 #include "ui/printer_choice_dialog.h"
 
@@ -31,6 +33,8 @@ Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
     mainWindow_->setCommandHandler([this](Command c) { perform(c); });
     mainWindow_->setFirstShowHandler([this] { guard([this] { completeStartUp(); }); });
     mainWindow_->setCloseHandler([this] { return mayCloseFromFrame(); });
+    mainWindow_->setDesignFileDropHandler(
+        [this](const std::string& file) { openDesignFile(file); });
     session_.onEditorChange = [this](const EditorChange& change) { followEditor(change); };
 }
 
@@ -39,8 +43,16 @@ Desktop::~Desktop() {
     for (auto& w : windows_) w.reset();
 }
 
-void Desktop::start() {
+void Desktop::start(std::optional<std::string> designFile) {
+    designFileAtStart_ = std::move(designFile);
     mainWindow_->showMaximized();
+}
+
+void Desktop::openDesignFile(const std::string& file) {
+    guard([this, &file] {
+        session_.editor.loadDesignFileFrom(followChosenFile(file));
+        applyVisibilityRules();
+    });
 }
 
 void Desktop::completeStartUp() {
@@ -49,6 +61,9 @@ void Desktop::completeStartUp() {
         if (w) w->startUp();
     if (ShellWindow* editor = window(WindowId::Editor)) showInFront(editor->widget());
     applyVisibilityRules();
+    // The file is loaded once the windows are up, so that its message stands over them.
+    if (designFileAtStart_)
+        QTimer::singleShot(0, mainWindow_.get(), [this] { openDesignFile(*designFileAtStart_); });
 }
 
 void Desktop::followEditor(const EditorChange& change) {

@@ -12,6 +12,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "session/session.h"
 #include "ui/main_window.h"
@@ -38,8 +40,12 @@ public:
         return dynamic_cast<W*>(window(id));
     }
 
-    // Shows the main window maximised; its first show completes the start-up.
-    void start();
+    // Shows the main window maximised; its first show completes the start-up. A design
+    // file named at start (the file manager's "open with") is loaded right after it.
+    void start(std::optional<std::string> designFile = std::nullopt);
+    // Loads a design file as "1.設計条件読込..." does past its dialog, with its
+    // messages; a file that cannot be read leaves the design as it was.
+    void openDesignFile(const std::string& file);
     // A menu or toolbar command.
     void perform(Command command);
     // Runs `action` as a user's command: an unexpected error shows a message box
@@ -65,6 +71,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::array<std::unique_ptr<ShellWindow>, windowCount> windows_;
+    std::optional<std::string> designFileAtStart_;
 };
 
 // The text of the box a command of a window not yet built shows.

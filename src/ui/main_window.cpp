@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 #include "ui/qt_text.h"
 
@@ -13,6 +17,15 @@ namespace {
 
 // The status bar's first panel leaves 160 pixels of the bar to the right.
 constexpr int statusPanelMargin = 160;
+
+// The first local design file among the dropped ones, or empty.
+QString droppedDesignFile(const QMimeData* data) {
+    if (!data) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.fileName().endsWith(".dat", Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
 
 }  // namespace
 
@@ -25,6 +38,7 @@ MainWindow::MainWindow() {
     palette.setColor(QPalette::Window, QColor(144, 160, 144));
     workArea->setPalette(palette);
     setCentralWidget(workArea);
+    setAcceptDrops(true);
     buildMenus();
     buildToolbars();
     statusPanel_ = new QLabel(this);
@@ -120,6 +134,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedDesignFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = droppedDesignFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    // Loaded once the drop has ended: the file manager that started the drag waits
+    // for it, and the load's message box would keep it waiting.
+    QTimer::singleShot(0, this, [this, path = file.toStdString()] {
+        if (designFileDrop_) designFileDrop_(path);
+    });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

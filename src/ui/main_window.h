@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QToolBar>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/commands.h"
@@ -24,6 +25,10 @@ public:
     void setCloseHandler(std::function<bool()> handler) { mayClose_ = std::move(handler); }
     // Closes without asking: the exit command has asked already.
     void closeAsked();
+    // A design file (".dat") dropped on the window, as a local path.
+    void setDesignFileDropHandler(std::function<void(const std::string&)> handler) {
+        designFileDrop_ = std::move(handler);
+    }
 
     // The action of each menu entry and toolbar button, in table order (menus and
     // submenus and separators included).
@@ -40,6 +45,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -50,6 +57,7 @@ private:
     std::function<void()> firstShow_;
     std::function<bool()> mayClose_;
     bool closeAsked_ = false;
+    std::function<void(const std::string&)> designFileDrop_;
     bool shownBefore_ = false;
     std::vector<QAction*> menuActions_;
     std::vector<QAction*> toolbarActions_;

@@ -10,6 +10,7 @@
 #include "model/design_file.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/version.h"
 #include "support/ordinary_user.h"
 #include "support/test_support.h"
 
@@ -203,6 +204,15 @@ TEST_F(Cli, HelpListsTheCommands) {
     const std::string help = cli({"--help"}).out;
     for (const char* field : {"toeWidth", "つま先版幅(mm)", "backfillPhi", "裏込め土 φ(角度)"})
         EXPECT_NE(help.find(field), std::string::npos) << field;
+}
+
+// help2man builds the manual page from this line: the name, one blank, the version.
+TEST_F(Cli, VersionIsTheProgramNameAndTheBuildsVersion) {
+    const CliResult r = cli({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("marvoten-cli ") + programVersion + "\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(cli({"run", "--version"}).status, 1) << "a word of run, not the program's";
 }
 
 // The study and the sizing: their outputs, their refusals of bad words, and the

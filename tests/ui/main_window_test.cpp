@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "platform/version.h"
 #include "ui_support.h"
 
 namespace marvoten::testing {
@@ -272,6 +273,8 @@ TEST_F(MainWindowTest, AboutBoxShowsTheProductAndHidesOnOk) {
     EXPECT_EQ(box.windowTitle().toStdString(), "このシステムは");
     EXPECT_EQ(about->productLabel().text().toStdString(), "Marvoten(Sordex Ver3.1)");
     EXPECT_EQ(about->dateLabel().text().toStdString(), "H30.4.1");
+    EXPECT_EQ(about->buildLabel().text().toStdString(),
+              std::string("バージョン ") + programVersion);
     QPushButton* ok = nullptr;
     for (auto* b : box.findChildren<QPushButton*>())
         if (b->text() == "O.K") ok = b;
