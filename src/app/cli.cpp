@@ -30,10 +30,8 @@ std::string usage() {
                "  marvoten-cli save-default FILE.dat\n"
                "      初期値の設計条件ファイルを書きます。\n") +
            studyUsage +
-           "  marvoten-cli --help | --version
-"
-           "study と size の項目 (単位は設計条件入力と同じ):
-" +
+           "  marvoten-cli --help | --version\n"
+           "study と size の項目 (単位は設計条件入力と同じ):\n" +
            studyFieldList() +
            "終了コード: 0 計算・出力完了, 2 計算前チェックで中止 (size: 寸法が見つからない), 1 "
            "エラー\n";
