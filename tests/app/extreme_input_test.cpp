@@ -84,7 +84,7 @@ protected:
 };
 
 TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
-    ASSERT_TRUE(testing::installed("qpdf"));
+    MARVOTEN_ASSERT_INSTALLED("qpdf");
     const FieldKind& kind = GetParam();
     const std::string label = fieldLabel(kind.field);
     int folder = 0;
@@ -102,7 +102,7 @@ TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
         fs::current_path(startFolder);
         const std::string messages = err.str();
         if (status != 0) {
-            EXPECT_FALSE(fs::exists(dir / "out" / "擁壁.txt")) << "a refused run wrote output";
+            EXPECT_FALSE(fs::exists(dir / "out" / u8"擁壁.txt")) << "a refused run wrote output";
             EXPECT_FALSE(messages.empty()) << "refused without a message";
             if (status == 2 && messages.find("範囲外") != std::string::npos) {
                 EXPECT_NE(messages.find(label + "：'" + text + "'"), std::string::npos) << messages;
@@ -116,10 +116,10 @@ TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
                 << messages;
             continue;
         }
-        const std::string book = fromCp932(readFileBytes(dir / "out" / "擁壁.txt"));
+        const std::string book = fromCp932(readFileBytes(dir / "out" / u8"擁壁.txt"));
         EXPECT_FALSE(testing::showsNonFinite(book)) << "the text output shows a non-finite number";
         const auto check = testing::runProgram(
-            "qpdf --check " + testing::shellQuoted(dir / "out" / "擁壁計算結果.pdf"));
+            "qpdf --check " + testing::shellQuoted(dir / "out" / u8"擁壁計算結果.pdf"));
         EXPECT_EQ(check.status, 0) << check.output;
     }
 }
@@ -222,10 +222,10 @@ TEST(ExtremeWall, TheLargestValuesValidationAdmitsComputeASoundBook) {
         err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
-    const std::string book = fromCp932(readFileBytes(tmp.path() / "out" / "擁壁.txt"));
+    const std::string book = fromCp932(readFileBytes(tmp.path() / "out" / u8"擁壁.txt"));
     EXPECT_FALSE(testing::showsNonFinite(book));
     const auto check = testing::runProgram(
-        "qpdf --check " + testing::shellQuoted(tmp.path() / "out" / "擁壁計算結果.pdf"));
+        "qpdf --check " + testing::shellQuoted(tmp.path() / "out" / u8"擁壁計算結果.pdf"));
     EXPECT_EQ(check.status, 0) << check.output;
 }
 
@@ -261,14 +261,14 @@ TEST(PastTheValidation, EveryRunEnds) {
 TEST(SubjectName, ThatShiftJisCannotHoldIsWrittenWithQuestionMarks) {
     testing::TempFolder tmp;
     const fs::path start = fs::current_path();
-    writeDesignFile(tmp.path() / "Müller.dat", D{});
+    writeDesignFile(tmp.path() / u8"Müller.dat", D{});
     std::ostringstream out, err;
-    const int status = runCli({"run", (tmp.path() / "Müller.dat").string(), "--txt", "--pdf",
+    const int status = runCli({"run", (tmp.path() / u8"Müller.dat").string(), "--txt", "--pdf",
                                "--out", (tmp.path() / "out").string()},
                               out, err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
-    const std::string text = fromCp932(readFileBytes(tmp.path() / "out" / "擁壁.txt"));
+    const std::string text = fromCp932(readFileBytes(tmp.path() / "out" / u8"擁壁.txt"));
     EXPECT_NE(text.find("件　名：M?ller\r\n"), std::string::npos);
 }
 

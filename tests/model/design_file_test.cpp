@@ -467,7 +467,7 @@ protected:
 
 TEST_F(DesignFileCommands, SaveAndLoadThroughTheFileDialogs) {
     std::filesystem::create_directory(folder.path() / "designs");
-    const auto file = folder.path() / "designs" / "擁壁A.dat";
+    const auto file = folder.path() / "designs" / u8"擁壁A.dat";
     dialogs.fileToSave = file.string();
     editor.typeText(&D::stemHeight, "6000");
     editor.saveDesignFile();

@@ -145,7 +145,7 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Metafile));
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Svg));
     for (const char* reader : {"wmf2svg", "xmllint", "rsvg-convert"})
-        ASSERT_TRUE(testing::installed(reader));
+        MARVOTEN_ASSERT_INSTALLED(reader);
     for (const auto& f : figureFiles(true, FigureFileFormat::Metafile)) {
         const fs::path path = folder.path() / f.name;
         const auto file = testing::readWmf(testing::readBytes(path));
