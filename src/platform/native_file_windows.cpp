@@ -63,10 +63,20 @@ Error close(Handle file) {
     return ::CloseHandle(win(file)) ? 0 : lastError();
 }
 
+// A file that another program holds open without leave to delete it (a viewer
+// showing the book) cannot be replaced, and a second name of it could not be
+// removed again: it gets none, and its replacement fails with the system's reason.
 SecondName addSecondName(const std::filesystem::path& existing, const std::filesystem::path& name) {
-    if (::CreateHardLinkW(name.c_str(), existing.c_str(), nullptr)) return SecondName::made;
-    const DWORD err = ::GetLastError();
-    return err == ERROR_FILE_NOT_FOUND ? SecondName::noEarlierFile : SecondName::notPossible;
+    const HANDLE file =
+        ::CreateFileW(existing.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD err = ::GetLastError();
+        return err == ERROR_FILE_NOT_FOUND ? SecondName::noEarlierFile : SecondName::notPossible;
+    }
+    const bool made = ::CreateHardLinkW(name.c_str(), existing.c_str(), nullptr);
+    ::CloseHandle(file);
+    return made ? SecondName::made : SecondName::notPossible;
 }
 
 // The replacement waits until the new name is on the disk, as the folder flush

@@ -11,6 +11,7 @@
 #include "model/design_file.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 #include "report/calculation_run.h"
 #include "session/session.h"
 #include "support/external_programs.h"
@@ -98,7 +99,7 @@ TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
         writeDesignFile(dir / "extreme.dat", d);
         std::ostringstream out, err;
         const int status = runCli(
-            {"run", (dir / "extreme.dat").string(), "--out", (dir / "out").string()}, out, err);
+            {"run", utf8FromPath(dir / "extreme.dat"), "--out", utf8FromPath(dir / "out")}, out, err);
         fs::current_path(startFolder);
         const std::string messages = err.str();
         if (status != 0) {
@@ -218,12 +219,13 @@ TEST(ExtremeWall, TheLargestValuesValidationAdmitsComputeASoundBook) {
     writeDesignFile(tmp.path() / "largest.dat", d);
     std::ostringstream out, err;
     const int status = runCli(
-        {"run", (tmp.path() / "largest.dat").string(), "--out", (tmp.path() / "out").string()}, out,
+        {"run", utf8FromPath(tmp.path() / "largest.dat"), "--out", utf8FromPath(tmp.path() / "out")}, out,
         err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
     const std::string book = fromCp932(readFileBytes(tmp.path() / "out" / u8"擁壁.txt"));
     EXPECT_FALSE(testing::showsNonFinite(book));
+    MARVOTEN_ASSERT_INSTALLED("qpdf");
     const auto check = testing::runProgram(
         "qpdf --check " + testing::shellQuoted(tmp.path() / "out" / u8"擁壁計算結果.pdf"));
     EXPECT_EQ(check.status, 0) << check.output;
@@ -263,8 +265,8 @@ TEST(SubjectName, ThatShiftJisCannotHoldIsWrittenWithQuestionMarks) {
     const fs::path start = fs::current_path();
     writeDesignFile(tmp.path() / u8"Müller.dat", D{});
     std::ostringstream out, err;
-    const int status = runCli({"run", (tmp.path() / u8"Müller.dat").string(), "--txt", "--pdf",
-                               "--out", (tmp.path() / "out").string()},
+    const int status = runCli({"run", utf8FromPath(tmp.path() / u8"Müller.dat"), "--txt", "--pdf",
+                               "--out", utf8FromPath(tmp.path() / "out")},
                               out, err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
