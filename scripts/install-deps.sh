@@ -18,6 +18,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev  # the desktop program (Qt 6 Widgets, offscreen tests)
   fonts-ipafont-gothic # the Gothic face of the windows and figures on screen
   xvfb xauth           # make run and screenshots of the window without a desktop
+  g++-mingw-w64-x86-64-posix googletest  # make windows-test: the Windows cross build
+  wine64               # make windows-test runs the Windows executables
 )
 
 missing=()

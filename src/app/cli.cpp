@@ -9,8 +9,8 @@
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"
-#include "session/session.h"
 #include "platform/utf8_path.h"
+#include "session/session.h"
 
 namespace marvoten {
 namespace {

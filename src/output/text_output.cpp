@@ -133,7 +133,8 @@ OutputCommand textOutputCommand(const CalculationBook& book, bool hasShearKey,
     return {kConfirmation,
             kDone,
             [&book, hasShearKey, folder](FileBatch& batch) {
-                batch.add(folder / pathFromUtf8(kTextOutputName), textOutputBytes(book, hasShearKey));
+                batch.add(folder / pathFromUtf8(kTextOutputName),
+                          textOutputBytes(book, hasShearKey));
             },
             {}};
 }

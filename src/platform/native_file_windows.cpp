@@ -67,9 +67,9 @@ Error close(Handle file) {
 // showing the book) cannot be replaced, and a second name of it could not be
 // removed again: it gets none, and its replacement fails with the system's reason.
 SecondName addSecondName(const std::filesystem::path& existing, const std::filesystem::path& name) {
-    const HANDLE file =
-        ::CreateFileW(existing.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(existing.c_str(), DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD err = ::GetLastError();
         return err == ERROR_FILE_NOT_FOUND ? SecondName::noEarlierFile : SecondName::notPossible;

@@ -29,7 +29,8 @@ std::optional<std::string> bytesOf(UINT codePage, std::wstring_view text) {
 
 std::string utf8FromWide(std::wstring_view text) {
     const int inSize = static_cast<int>(text.size());
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), inSize, nullptr, 0, nullptr, nullptr);
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), inSize, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(size), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, text.data(), inSize, out.data(), size, nullptr, nullptr);
     return out;

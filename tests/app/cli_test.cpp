@@ -141,7 +141,8 @@ TEST_F(Cli, ReadOnlyOutputFolderKeepsTheEarlierFile) {
                     fs::perm_options::add);
     const int status = testing::exitStatusAsOrdinaryUser([&] {
         std::ostringstream o, e;
-        const int cliStatus = runCli({"run", "--default", "--txt", "--out", utf8FromPath(out())}, o, e);
+        const int cliStatus =
+            runCli({"run", "--default", "--txt", "--out", utf8FromPath(out())}, o, e);
         return cliStatus == 1 && e.str().find("Permission denied") != std::string::npos ? 0 : 8;
     });
     EXPECT_EQ(status, 0);
@@ -197,15 +198,15 @@ TEST_F(Cli, StudyAndSizeWriteTheirOutputsOrSayWhyNot) {
         std::vector<fs::path> written;
     };
     const Case cases[] = {
-        {{"study", utf8FromPath(dat), "--vary", "toeWidth=3000:3500:250", "--csv", utf8FromPath(csv), "--svg",
-          utf8FromPath(svg)},
+        {{"study", utf8FromPath(dat), "--vary", "toeWidth=3000:3500:250", "--csv",
+          utf8FromPath(csv), "--svg", utf8FromPath(svg)},
          0,
          "3 件の設計を照査しました",
          {csv, svg}},
         {{"study", utf8FromPath(dat), "--vary", "toeWidth=3000"}, 1, "項目名=開始:終了:刻み", {}},
         {{"study", utf8FromPath(dat)}, 1, "引数が正しくありません", {}},
-        {{"study", utf8FromPath(dat), "--vary", "toeWidth=1:2:1", "--vary", "crestWidth=1:2:1", "--vary",
-          "baseThickness=1:2:1"},
+        {{"study", utf8FromPath(dat), "--vary", "toeWidth=1:2:1", "--vary", "crestWidth=1:2:1",
+          "--vary", "baseThickness=1:2:1"},
          1,
          "二つまで",
          {}},

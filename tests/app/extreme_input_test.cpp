@@ -98,8 +98,9 @@ TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
         fs::create_directories(dir);
         writeDesignFile(dir / "extreme.dat", d);
         std::ostringstream out, err;
-        const int status = runCli(
-            {"run", utf8FromPath(dir / "extreme.dat"), "--out", utf8FromPath(dir / "out")}, out, err);
+        const int status =
+            runCli({"run", utf8FromPath(dir / "extreme.dat"), "--out", utf8FromPath(dir / "out")},
+                   out, err);
         fs::current_path(startFolder);
         const std::string messages = err.str();
         if (status != 0) {
@@ -218,9 +219,9 @@ TEST(ExtremeWall, TheLargestValuesValidationAdmitsComputeASoundBook) {
         (d.*field).text = text;
     writeDesignFile(tmp.path() / "largest.dat", d);
     std::ostringstream out, err;
-    const int status = runCli(
-        {"run", utf8FromPath(tmp.path() / "largest.dat"), "--out", utf8FromPath(tmp.path() / "out")}, out,
-        err);
+    const int status = runCli({"run", utf8FromPath(tmp.path() / "largest.dat"), "--out",
+                               utf8FromPath(tmp.path() / "out")},
+                              out, err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
     const std::string book = fromCp932(readFileBytes(tmp.path() / "out" / u8"擁壁.txt"));

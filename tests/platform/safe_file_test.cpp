@@ -14,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 size_t entriesIn(const fs::path& folder) {
     return static_cast<size_t>(
         std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -27,8 +26,7 @@ TEST(SafeFile, WritesAndReplacesWholeFileUnderItsJapaneseName) {
     writeFileSafely(target, "second\r\n");
     EXPECT_EQ(readFileBytes(target), "second\r\n");
     ASSERT_EQ(entriesIn(tmp.path()), 1u) << "no temporary file left behind";
-    EXPECT_EQ(utf8FromPath(fs::directory_iterator(tmp.path())->path().filename()),
-              "図：荷重図.wmf")
+    EXPECT_EQ(utf8FromPath(fs::directory_iterator(tmp.path())->path().filename()), "図：荷重図.wmf")
         << "the name the folder lists";
 }
 
@@ -70,8 +68,8 @@ TEST(SafeFile, AFileHeldOpenByAnotherProgramKeepsItsContentAndGivesReason) {
     const HANDLE held =
         ::CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(testing::throwsWithMessage<FileWriteError>(
-        [&] { writeFileSafely(target, "new"); }, "擁壁計算結果.pdf」を書き込めません："));
+    EXPECT_TRUE(testing::throwsWithMessage<FileWriteError>([&] { writeFileSafely(target, "new"); },
+                                                           "擁壁計算結果.pdf」を書き込めません："));
     ::CloseHandle(held);
     EXPECT_EQ(readFileBytes(target), "old");
     EXPECT_EQ(entriesIn(tmp.path()), 1u);
