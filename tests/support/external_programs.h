@@ -17,9 +17,15 @@
 // build's byte for byte (make windows-test compares the command-line program's), and
 // the Linux suite reads those.
 #ifdef _WIN32
+namespace marvoten::testing {
+inline constexpr bool kReadersCanRun = false;
+}  // namespace marvoten::testing
 #define MARVOTEN_ASSERT_INSTALLED(program) \
     GTEST_SKIP() << "reads its files with " << (program) << ", a program of the Linux machine"
 #else
+namespace marvoten::testing {
+inline constexpr bool kReadersCanRun = true;
+}  // namespace marvoten::testing
 #define MARVOTEN_ASSERT_INSTALLED(program) ASSERT_TRUE(::marvoten::testing::installed(program))
 #endif
 
