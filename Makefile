@@ -1,8 +1,9 @@
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+WIN_BUILD ?= build-win
 
-.PHONY: deps configure build test asan run screenshots guide-images package bench clean
+.PHONY: deps configure build test asan windows-test run screenshots guide-images package bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -20,6 +21,23 @@ asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMARVOTEN_GUI=OFF -DMARVOTEN_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --no-tests=error --output-on-failure -j $(JOBS)
+
+# The core, the command-line program and the core tests as Windows executables
+# (mingw-w64), each test binary run under wine64 as one process, in a prefix inside
+# the build folder. The prefix is made first, so that wine's first start is no test's.
+# Then the command-line program's start-value book under wine is compared with the
+# one this machine's build writes.
+WINE_ENV = WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+
+windows-test: configure
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARVOTEN_GUI=OFF
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target marvoten-cli
+	$(WINE_ENV) /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+	cd $(WIN_BUILD) && $(WINE_ENV) ctest --no-tests=error --output-on-failure -j $(JOBS)
+	$(WINE_ENV) bash scripts/compare-windows-cli.sh $(abspath $(BUILD))/src/app/marvoten-cli \
+	  $(abspath $(WIN_BUILD))/src/app/marvoten-cli.exe $(abspath $(WIN_BUILD))/cli-compare
 
 # With a display: the desktop program. Without one: the start-value book through
 # the command-line program into out/, listing only the files this run wrote.
@@ -72,4 +90,4 @@ bench: build
 	$(abspath $(BUILD))/bench/marvoten-desktop-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)

@@ -23,6 +23,8 @@ packages=(
   help2man             # the manual pages of the package, from each program's --help
   lintian desktop-file-utils  # scripts/check-package.sh checks the package and its desktop entry
   x11-utils            # xwininfo: the window names of the installed program on Xvfb
+  g++-mingw-w64-x86-64-posix googletest  # make windows-test: the Windows cross build
+  wine64               # make windows-test runs the Windows executables
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "output/figure_files.h"
 #include "output/pdf_book.h"
 #include "output/text_output.h"
+#include "platform/utf8_path.h"
 #include "platform/version.h"
 #include "session/session.h"
 #include "study/parameter_study.h"
@@ -64,7 +65,7 @@ std::optional<std::string> parseRun(const std::vector<std::string>& args, RunReq
             useDefault = true;
         } else if (a == "--out") {
             if (++i == args.size()) return "--out の後にフォルダを指定して下さい。";
-            r.outFolder = args[i];
+            r.outFolder = pathFromUtf8(args[i]);
         } else if (a.rfind("-", 0) == 0) {
             const Output* found = std::find_if(std::begin(outputs), std::end(outputs),
                                                [&](const Output& o) { return a == o.flag; });
@@ -96,7 +97,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         // Relative output folders are taken from where the program was started,
         // before the loaded file's folder becomes the current one.
         request.outFolder = fs::absolute(request.outFolder);
-        if (!session.editor.loadDesignFileFrom(*request.designFile)) return 1;
+        if (!session.editor.loadDesignFileFrom(pathFromUtf8(*request.designFile))) return 1;
     }
     switch (runCalculationCommand(session)) {
         case RunOutcome::Refused:
@@ -110,7 +111,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::error_code ec;
     fs::create_directories(request.outFolder, ec);
     if (ec) {
-        err << "出力フォルダ「" << request.outFolder.string() << "」を作成できません："
+        err << "出力フォルダ「" << utf8FromPath(request.outFolder) << "」を作成できません："
             << ec.message() << "\n";
         return 1;
     }
@@ -128,7 +129,7 @@ int saveDefault(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     ConsoleDialogs dialogs(out, err);
     DesignConditionsEditor editor(dialogs);
-    return editor.saveDesignFileTo(args[1]) ? 0 : 1;
+    return editor.saveDesignFileTo(pathFromUtf8(args[1])) ? 0 : 1;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <iostream>
 
 #include "cli.h"
+#include "platform/program_arguments.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    marvoten::useUtf8Console();
+    const std::vector<std::string> args = marvoten::programArguments(argc, argv);
     int status = 1;
     try {
         status = marvoten::runCli(args, std::cout, std::cerr);

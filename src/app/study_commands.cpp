@@ -8,6 +8,7 @@
 #include "app/console_dialogs.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 #include "session/session.h"
 #include "study/parameter_study.h"
 #include "study/sizing.h"
@@ -58,7 +59,7 @@ bool writeFile(const fs::path& path, const std::string& bytes, std::ostream& err
         writeFileSafely(path, bytes);
         return true;
     } catch (const std::exception& e) {
-        err << "「" << path.string() << "」を書き込めません: " << e.what() << "\n";
+        err << "「" << utf8FromPath(path) << "」を書き込めません: " << e.what() << "\n";
         return false;
     }
 }
@@ -106,9 +107,9 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
-    const fs::path csvPath = csv.empty() ? fs::path() : fs::absolute(csv);
-    const fs::path svgPath = svg.empty() ? fs::path() : fs::absolute(svg);
-    if (!session.editor.loadDesignFileFrom(design)) return 1;
+    const fs::path csvPath = csv.empty() ? fs::path() : fs::absolute(pathFromUtf8(csv));
+    const fs::path svgPath = svg.empty() ? fs::path() : fs::absolute(pathFromUtf8(svg));
+    if (!session.editor.loadDesignFileFrom(pathFromUtf8(design))) return 1;
 
     const auto rows =
         runStudy(session.editor.conditions(), *fields, progressOn(err, gridSize(*fields)));
@@ -160,8 +161,8 @@ int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
-    const fs::path folder = fs::absolute(outDir);
-    if (!session.editor.loadDesignFileFrom(design)) return 1;
+    const fs::path folder = fs::absolute(pathFromUtf8(outDir));
+    if (!session.editor.loadDesignFileFrom(pathFromUtf8(design))) return 1;
     const SizingResult r = sizeDesign(session.editor.conditions(), free);
     for (const std::string& line : sizingSummary(r, free)) out << line << "\n";
     if (!r.found) return 2;
@@ -171,11 +172,11 @@ int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std:
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) {
-        err << "出力フォルダ「" << folder.string() << "」を作成できません：" << ec.message()
+        err << "出力フォルダ「" << utf8FromPath(folder) << "」を作成できません：" << ec.message()
             << "\n";
         return 1;
     }
-    if (!session.editor.saveDesignFileTo(folder / "寸法決定.dat")) return 1;
+    if (!session.editor.saveDesignFileTo(folder / pathFromUtf8("寸法決定.dat"))) return 1;
     if (runCalculationCommand(session) != RunOutcome::Completed) return 1;
     return writeOutputs(
                session,

@@ -10,6 +10,7 @@
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 
 namespace marvoten {
 namespace {
@@ -483,7 +484,7 @@ namespace {
 // The file name without folder and extension, as the subject of the design: the
 // extension is everything from the last "." of the name, so ".dat" leaves nothing.
 std::string subjectNameOf(const std::filesystem::path& path) {
-    const std::string name = path.filename().string();
+    const std::string name = utf8FromPath(path.filename());
     return name.substr(0, name.rfind('.'));
 }
 
@@ -524,15 +525,15 @@ namespace {
 FileChoiceRequest designFileRequest(bool saving) {
     std::error_code ec;
     const std::filesystem::path here = std::filesystem::current_path(ec);
-    return {ec ? std::string() : here.string(), "dat|*.dat", "dat", saving};
+    return {ec ? std::string() : utf8FromPath(here), "dat|*.dat", "dat", saving};
 }
 
 }  // namespace
 
 std::filesystem::path followChosenFile(const std::string& chosen) {
     std::error_code ec;
-    std::filesystem::path path = std::filesystem::absolute(chosen, ec);
-    if (ec) path = chosen;
+    std::filesystem::path path = std::filesystem::absolute(pathFromUtf8(chosen), ec);
+    if (ec) path = pathFromUtf8(chosen);
     if (path.has_parent_path()) std::filesystem::current_path(path.parent_path(), ec);
     return path;
 }

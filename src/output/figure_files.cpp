@@ -2,6 +2,7 @@
 
 #include "output/svg_canvas.h"
 #include "output/wmf_canvas.h"
+#include "platform/utf8_path.h"
 
 namespace marvoten {
 namespace {
@@ -67,7 +68,7 @@ OutputCommand figureFilesCommand(const CalculationBook& book, bool hasShearKey,
             [&book, hasShearKey, folder, format](FileBatch& batch) {
                 for (const auto& file : figureFiles(hasShearKey, format))
                     batch.add(
-                        folder / file.name,
+                        folder / pathFromUtf8(file.name),
                         figureFileBytes(book.figure(file.figure), figureScreenSize(file.figure),
                                         format, figureRenderOptions(file.figure)));
             },

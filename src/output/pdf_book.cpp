@@ -8,6 +8,7 @@
 #include "output/pdf_book_blocks.h"
 #include "output/pdf_book_figure.h"
 #include "pdf/pdf_maker.h"
+#include "platform/utf8_path.h"
 
 namespace marvoten {
 namespace {
@@ -24,7 +25,7 @@ std::string noViewerMessage(const std::filesystem::path& path) {
     const std::filesystem::path whole = std::filesystem::absolute(path, ec).lexically_normal();
     return "擁壁計算結果.pdf "
            "を開くプログラムが見つかりませんでした。\r\rファイルは次の場所にあります。\r" +
-           (ec ? path : whole).string();
+           utf8FromPath(ec ? path : whole);
 }
 
 constexpr const char* kAuthor = "MRV";
@@ -407,13 +408,13 @@ std::string pdfBookBytes(const CalculationBook& book, std::string_view subjectNa
 
 OutputCommand pdfBookCommand(const CalculationBook& book, std::string_view subjectName,
                              bool hasShearKey, const std::filesystem::path& folder) {
-    const std::filesystem::path path = folder / kPdfBookName;
+    const std::filesystem::path path = folder / pathFromUtf8(kPdfBookName);
     return {kConfirmation, kDone,
             [&book, subject = std::string(subjectName), hasShearKey, path](FileBatch& batch) {
                 batch.add(path, pdfBookBytes(book, subject, hasShearKey));
             },
             [path](Dialogs& dialogs) {
-                if (dialogs.confirm(kOpenQuestion) && !dialogs.openDocument(path.string()))
+                if (dialogs.confirm(kOpenQuestion) && !dialogs.openDocument(utf8FromPath(path)))
                     dialogs.message(MessageKind::Warning, noViewerMessage(path));
             }};
 }

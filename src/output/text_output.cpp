@@ -6,6 +6,7 @@
 #include "book/line_format.h"
 #include "output/pdf_book_blocks.h"
 #include "platform/encoding.h"
+#include "platform/utf8_path.h"
 
 namespace marvoten {
 namespace {
@@ -132,7 +133,8 @@ OutputCommand textOutputCommand(const CalculationBook& book, bool hasShearKey,
     return {kConfirmation,
             kDone,
             [&book, hasShearKey, folder](FileBatch& batch) {
-                batch.add(folder / kTextOutputName, textOutputBytes(book, hasShearKey));
+                batch.add(folder / pathFromUtf8(kTextOutputName),
+                          textOutputBytes(book, hasShearKey));
             },
             {}};
 }

@@ -14,7 +14,11 @@ std::string formatTimeStamp(const std::tm& t) {
 std::string localTimeStamp() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return formatTimeStamp(local);
 }
 

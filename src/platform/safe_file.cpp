@@ -1,15 +1,9 @@
 #include "platform/safe_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <thread>
 
-#include "platform/message_text.h"
+#include "platform/utf8_path.h"
 
 namespace marvoten {
 namespace {
@@ -18,55 +12,23 @@ namespace {
 std::string shownPath(const std::filesystem::path& p) {
     std::error_code ec;
     const std::filesystem::path whole = std::filesystem::absolute(p, ec);
-    return (ec ? p : whole.lexically_normal()).string();
+    return utf8FromPath(ec ? p : whole.lexically_normal());
 }
 
-[[noreturn]] void fail(const std::filesystem::path& target, int err) {
+[[noreturn]] void fail(const std::filesystem::path& target, native::Error err) {
     throw FileWriteError("ファイル「" + shownPath(target) + "」を書き込めません：" +
-                         systemErrorText(err));
+                         native::reason(err));
 }
 
-[[noreturn]] void failToRead(const std::filesystem::path& source, const char* what, int err) {
+[[noreturn]] void failToRead(const std::filesystem::path& source, const char* what,
+                             native::Error err) {
     throw FileReadError("ファイル「" + shownPath(source) + "」を" + what + "：" +
-                        systemErrorText(err));
+                        native::reason(err));
 }
 
 std::filesystem::path folderOf(const std::filesystem::path& target) {
     std::filesystem::path folder = target.parent_path();
     return folder.empty() ? "." : folder;
-}
-
-// 0 when every byte was written, else the system's error.
-int writeAll(int fd, std::string_view bytes) {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-// New files get the usual permissions rather than mkstemp's 0600.
-void giveUsualPermissions(int fd) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-}
-
-// A folder's entries reach the disk; 0 or the system's error. A folder that cannot
-// be opened, or a file system that does not flush folders, leaves nothing to do.
-int syncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return 0;
-    const int err = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
-    ::close(fd);
-    return err;
 }
 
 }  // namespace
@@ -79,21 +41,17 @@ void FileBatch::add(const std::filesystem::path& target, std::string_view bytes)
     auto same = std::find_if(pending_.begin(), pending_.end(),
                              [&](const Pending& p) { return p.target == target; });
     if (same != pending_.end()) {
-        ::close(same->fd);
-        ::unlink(same->temporary.c_str());
+        native::close(same->file);
+        native::remove(same->temporary);
         pending_.erase(same);
     }
-    std::string temporary =
-        (folderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        const int err = errno;
+    const native::CreatedFile created = native::createBeside(target);
+    if (created.error != 0) {
         discard();
-        fail(target, err);
+        fail(target, created.error);
     }
-    pending_.push_back({target, temporary, fd, "", false});
-    giveUsualPermissions(fd);
-    if (const int err = writeAll(fd, bytes)) {
+    pending_.push_back({target, created.name, created.handle, {}, false});
+    if (const native::Error err = native::writeAll(created.handle, bytes)) {
         discard();
         fail(target, err);
     }
@@ -108,10 +66,8 @@ void FileBatch::commit() {
 // Several files are flushed side by side, so that the file system joins their
 // waits for the disk into one journal commit instead of one commit after another.
 void FileBatch::syncAll() {
-    std::vector<int> errors(pending_.size(), 0);
-    auto flush = [this, &errors](std::size_t i) {
-        if (::fsync(pending_[i].fd) != 0) errors[i] = errno;
-    };
+    std::vector<native::Error> errors(pending_.size(), 0);
+    auto flush = [this, &errors](std::size_t i) { errors[i] = native::flush(pending_[i].file); };
     if (pending_.size() == 1) {
         flush(0);
     } else {
@@ -120,9 +76,9 @@ void FileBatch::syncAll() {
     }
     for (std::size_t i = 0; i < pending_.size(); ++i) {
         Pending& p = pending_[i];
-        int err = errors[i];
-        if (::close(p.fd) != 0 && err == 0) err = errno;
-        p.fd = -1;
+        native::Error err = errors[i];
+        if (const native::Error closeErr = native::close(p.file); err == 0) err = closeErr;
+        p.file = native::kNoHandle;
         if (err != 0) {
             const std::filesystem::path target = p.target;
             discard();
@@ -136,11 +92,12 @@ void FileBatch::syncAll() {
 void FileBatch::renameAll() {
     for (std::size_t i = 0; i < pending_.size(); ++i) {
         Pending& p = pending_[i];
-        const std::string backup = p.temporary + ".old";
-        if (::link(p.target.c_str(), backup.c_str()) == 0) p.backup = backup;
-        p.hadEarlier = !p.backup.empty() || errno != ENOENT;
-        if (::rename(p.temporary.c_str(), p.target.c_str()) != 0) {
-            const int err = errno;
+        std::filesystem::path backup = p.temporary;
+        backup += ".old";
+        const native::SecondName second = native::addSecondName(p.target, backup);
+        if (second == native::SecondName::made) p.backup = backup;
+        p.hadEarlier = second != native::SecondName::noEarlierFile;
+        if (const native::Error err = native::replace(p.temporary, p.target)) {
             const std::filesystem::path target = p.target;
             rollBack(i);
             fail(target, err);
@@ -148,7 +105,7 @@ void FileBatch::renameAll() {
         p.temporary.clear();
     }
     for (const Pending& p : pending_)
-        if (!p.backup.empty()) ::unlink(p.backup.c_str());
+        if (!p.backup.empty()) native::remove(p.backup);
 }
 
 void FileBatch::syncFolders() {
@@ -157,7 +114,7 @@ void FileBatch::syncFolders() {
         const std::filesystem::path folder = folderOf(p.target);
         if (std::find(synced.begin(), synced.end(), folder) != synced.end()) continue;
         synced.push_back(folder);
-        if (const int err = syncFolder(folder)) {
+        if (const native::Error err = native::flushFolder(folder)) {
             const std::filesystem::path target = p.target;
             pending_.clear();
             fail(target, err);
@@ -173,9 +130,9 @@ void FileBatch::rollBack(std::size_t renamed) {
     for (std::size_t i = 0; i < renamed; ++i) {
         const Pending& p = pending_[i];
         if (!p.backup.empty())
-            ::rename(p.backup.c_str(), p.target.c_str());
+            native::replace(p.backup, p.target);
         else if (!p.hadEarlier)
-            ::unlink(p.target.c_str());
+            native::remove(p.target);
         pending_[i].backup.clear();
     }
     discard();
@@ -183,9 +140,9 @@ void FileBatch::rollBack(std::size_t renamed) {
 
 void FileBatch::discard() {
     for (const Pending& p : pending_) {
-        if (p.fd >= 0) ::close(p.fd);
-        if (!p.temporary.empty()) ::unlink(p.temporary.c_str());
-        if (!p.backup.empty()) ::unlink(p.backup.c_str());
+        if (p.file != native::kNoHandle) native::close(p.file);
+        if (!p.temporary.empty()) native::remove(p.temporary);
+        if (!p.backup.empty()) native::remove(p.backup);
     }
     pending_.clear();
 }
@@ -197,22 +154,20 @@ void writeFileSafely(const std::filesystem::path& target, std::string_view bytes
 }
 
 std::string readFileBytes(const std::filesystem::path& source) {
-    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) failToRead(source, "開けません", errno);
+    const native::OpenedFile opened = native::openForReading(source);
+    if (opened.error != 0) failToRead(source, "開けません", opened.error);
     std::string bytes;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            failToRead(source, "読めません", err);
+        const native::ReadResult read = native::readSome(opened.handle, buffer, sizeof buffer);
+        if (read.error != 0) {
+            native::close(opened.handle);
+            failToRead(source, "読めません", read.error);
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (read.count == 0) break;
+        bytes.append(buffer, read.count);
     }
-    ::close(fd);
+    native::close(opened.handle);
     return bytes;
 }
 

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/native_file.h"
+
 namespace marvoten {
 
 class FileWriteError : public std::runtime_error {
@@ -45,9 +47,9 @@ public:
 private:
     struct Pending {
         std::filesystem::path target;
-        std::string temporary;
-        int fd;
-        std::string backup;  // a second name of the replaced file while renaming
+        std::filesystem::path temporary;
+        native::Handle file;
+        std::filesystem::path backup;  // a second name of the replaced file while renaming
         bool hadEarlier = false;
     };
     void syncAll();

@@ -11,6 +11,7 @@
 #include "model/design_file.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 #include "report/calculation_run.h"
 #include "session/session.h"
 #include "support/external_programs.h"
@@ -84,7 +85,7 @@ protected:
 };
 
 TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
-    ASSERT_TRUE(testing::installed("qpdf"));
+    if (testing::kReadersCanRun) ASSERT_TRUE(testing::installed("qpdf"));
     const FieldKind& kind = GetParam();
     const std::string label = fieldLabel(kind.field);
     int folder = 0;
@@ -97,12 +98,13 @@ TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
         fs::create_directories(dir);
         writeDesignFile(dir / "extreme.dat", d);
         std::ostringstream out, err;
-        const int status = runCli(
-            {"run", (dir / "extreme.dat").string(), "--out", (dir / "out").string()}, out, err);
+        const int status =
+            runCli({"run", utf8FromPath(dir / "extreme.dat"), "--out", utf8FromPath(dir / "out")},
+                   out, err);
         fs::current_path(startFolder);
         const std::string messages = err.str();
         if (status != 0) {
-            EXPECT_FALSE(fs::exists(dir / "out" / "擁壁.txt")) << "a refused run wrote output";
+            EXPECT_FALSE(fs::exists(dir / "out" / u8"擁壁.txt")) << "a refused run wrote output";
             EXPECT_FALSE(messages.empty()) << "refused without a message";
             if (status == 2 && messages.find("範囲外") != std::string::npos) {
                 EXPECT_NE(messages.find(label + "：'" + text + "'"), std::string::npos) << messages;
@@ -116,10 +118,11 @@ TEST_P(ExtremeInput, IsRefusedWithItsMessageOrComputesASoundBook) {
                 << messages;
             continue;
         }
-        const std::string book = fromCp932(readFileBytes(dir / "out" / "擁壁.txt"));
+        const std::string book = fromCp932(readFileBytes(dir / "out" / u8"擁壁.txt"));
         EXPECT_FALSE(testing::showsNonFinite(book)) << "the text output shows a non-finite number";
+        if (!testing::kReadersCanRun) continue;
         const auto check = testing::runProgram(
-            "qpdf --check " + testing::shellQuoted(dir / "out" / "擁壁計算結果.pdf"));
+            "qpdf --check " + testing::shellQuoted(dir / "out" / u8"擁壁計算結果.pdf"));
         EXPECT_EQ(check.status, 0) << check.output;
     }
 }
@@ -217,15 +220,16 @@ TEST(ExtremeWall, TheLargestValuesValidationAdmitsComputeASoundBook) {
         (d.*field).text = text;
     writeDesignFile(tmp.path() / "largest.dat", d);
     std::ostringstream out, err;
-    const int status = runCli(
-        {"run", (tmp.path() / "largest.dat").string(), "--out", (tmp.path() / "out").string()}, out,
-        err);
+    const int status = runCli({"run", utf8FromPath(tmp.path() / "largest.dat"), "--out",
+                               utf8FromPath(tmp.path() / "out")},
+                              out, err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
-    const std::string book = fromCp932(readFileBytes(tmp.path() / "out" / "擁壁.txt"));
+    const std::string book = fromCp932(readFileBytes(tmp.path() / "out" / u8"擁壁.txt"));
     EXPECT_FALSE(testing::showsNonFinite(book));
+    MARVOTEN_ASSERT_INSTALLED("qpdf");
     const auto check = testing::runProgram(
-        "qpdf --check " + testing::shellQuoted(tmp.path() / "out" / "擁壁計算結果.pdf"));
+        "qpdf --check " + testing::shellQuoted(tmp.path() / "out" / u8"擁壁計算結果.pdf"));
     EXPECT_EQ(check.status, 0) << check.output;
 }
 
@@ -261,14 +265,14 @@ TEST(PastTheValidation, EveryRunEnds) {
 TEST(SubjectName, ThatShiftJisCannotHoldIsWrittenWithQuestionMarks) {
     testing::TempFolder tmp;
     const fs::path start = fs::current_path();
-    writeDesignFile(tmp.path() / "Müller.dat", D{});
+    writeDesignFile(tmp.path() / u8"Müller.dat", D{});
     std::ostringstream out, err;
-    const int status = runCli({"run", (tmp.path() / "Müller.dat").string(), "--txt", "--pdf",
-                               "--out", (tmp.path() / "out").string()},
+    const int status = runCli({"run", utf8FromPath(tmp.path() / u8"Müller.dat"), "--txt", "--pdf",
+                               "--out", utf8FromPath(tmp.path() / "out")},
                               out, err);
     fs::current_path(start);
     ASSERT_EQ(status, 0) << err.str();
-    const std::string text = fromCp932(readFileBytes(tmp.path() / "out" / "擁壁.txt"));
+    const std::string text = fromCp932(readFileBytes(tmp.path() / "out" / u8"擁壁.txt"));
     EXPECT_NE(text.find("件　名：M?ller\r\n"), std::string::npos);
 }
 

@@ -104,7 +104,7 @@ TEST_P(GoldenText, WholeFileMatchesTheReviewedGoldenFile) {
         ASSERT_TRUE(writeTextOutput(session.book, session.editor.conditions().hasShearKey == 1,
                                     dialogs, out));
     }
-    const std::string bytes = readFileBytes(out / "擁壁.txt");
+    const std::string bytes = readFileBytes(out / u8"擁壁.txt");
 
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");

@@ -7,6 +7,8 @@
 #include "model/design_conditions_editor.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
+#include "support/system_reasons.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -324,7 +326,7 @@ TEST_F(DesignFile, SubjectNameIsTheFileNameWithoutItsExtension) {
     const std::vector<std::pair<const char*, const char*>> cases{
         {"擁壁A.dat", "擁壁A"}, {"a.b.dat", "a.b"}, {".dat", ""}, {"x.", "x"}, {"plain", "plain"}};
     for (const auto& [file, subject] : cases) {
-        ASSERT_TRUE(editor.saveDesignFileTo(folder.path() / file)) << file;
+        ASSERT_TRUE(editor.saveDesignFileTo(folder.path() / pathFromUtf8(file))) << file;
         EXPECT_EQ(editor.state().subjectName, subject) << file;
     }
 }
@@ -469,12 +471,12 @@ protected:
 
 TEST_F(DesignFileCommands, SaveAndLoadThroughTheFileDialogs) {
     std::filesystem::create_directory(folder.path() / "designs");
-    const auto file = folder.path() / "designs" / "擁壁A.dat";
-    dialogs.fileToSave = file.string();
+    const auto file = folder.path() / "designs" / u8"擁壁A.dat";
+    dialogs.fileToSave = utf8FromPath(file);
     editor.typeText(&D::stemHeight, "6000");
     editor.saveDesignFile();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].startFolder, home.string());
+    EXPECT_EQ(dialogs.fileRequests[0].startFolder, utf8FromPath(home));
     EXPECT_EQ(dialogs.fileRequests[0].filter, "dat|*.dat");
     EXPECT_EQ(dialogs.fileRequests[0].defaultExtension, "dat");
     EXPECT_TRUE(dialogs.fileRequests[0].promptOverwrite);
@@ -486,7 +488,7 @@ TEST_F(DesignFileCommands, SaveAndLoadThroughTheFileDialogs) {
     std::filesystem::current_path(home);
     FakeDialogs loadDialogs;
     DesignConditionsEditor other(loadDialogs);
-    loadDialogs.fileToOpen = file.string();
+    loadDialogs.fileToOpen = utf8FromPath(file);
     other.loadDesignFile();
     ASSERT_EQ(loadDialogs.fileRequests.size(), 1u);
     EXPECT_FALSE(loadDialogs.fileRequests[0].promptOverwrite);
@@ -512,7 +514,7 @@ TEST_F(DesignFileCommands, CancelAndFailuresChangeNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.dat"));
     ASSERT_EQ(dialogs.messages.size(), 4u);
     for (const auto& m : dialogs.messages) EXPECT_EQ(m.kind, MessageKind::Error);
-    EXPECT_NE(dialogs.messages[1].text.find("Is a directory"), std::string::npos)
+    EXPECT_NE(dialogs.messages[1].text.find(testing::kReadingAFolder), std::string::npos)
         << "a folder is a file that cannot be opened: " << dialogs.messages[1].text;
     EXPECT_NE(dialogs.messages[3].text.find("設計条件を保存できません。"), std::string::npos);
     EXPECT_EQ(editor.caption(), "設計条件");

@@ -8,6 +8,7 @@
 #include "figure_test_tools.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 #include "support/test_support.h"
 #include "wmf_file_reader.h"
 
@@ -39,7 +40,7 @@ std::vector<std::string> expectedNames(bool key, const std::string& extension) {
 std::vector<std::string> filesIn(const fs::path& folder) {
     std::vector<std::string> out;
     for (const auto& e : fs::directory_iterator(folder))
-        out.push_back(e.path().filename().string());
+        out.push_back(utf8FromPath(e.path().filename()));
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -88,7 +89,7 @@ TEST_P(FigureFiles, ExportWritesEveryFigureAndReplacesOldFiles) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(filesIn(folder.path()), expected);
     for (const auto& f : figureFiles(true, c.format))
-        EXPECT_EQ(testing::readBytes(folder.path() / f.name),
+        EXPECT_EQ(testing::readBytes(folder.path() / pathFromUtf8(f.name)),
                   figureFileBytes(book.figure(f.figure), figureScreenSize(f.figure), c.format,
                                   figureRenderOptions(f.figure)))
             << f.name;
@@ -110,15 +111,15 @@ TEST_P(FigureFiles, WriteErrorStopsWithItsMessageAndKeepsEveryEarlierFile) {
     const auto files = figureFiles(false, GetParam().format);
     CalculationBook book;
     TempFolder folder;
-    writeFileSafely(folder.path() / files[0].name, "earlier");
-    fs::create_directory(folder.path() / files[1].name);
+    writeFileSafely(folder.path() / pathFromUtf8(files[0].name), "earlier");
+    fs::create_directory(folder.path() / pathFromUtf8(files[1].name));
     FakeDialogs dialogs;
     EXPECT_FALSE(exportFigureFiles(book, false, dialogs, folder.path(), GetParam().format));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
     EXPECT_NE(dialogs.messages[0].text.find(files[1].name), std::string::npos)
         << dialogs.messages[0].text;
-    EXPECT_EQ(readFileBytes(folder.path() / files[0].name), "earlier");
+    EXPECT_EQ(readFileBytes(folder.path() / pathFromUtf8(files[0].name)), "earlier");
     EXPECT_EQ(filesIn(folder.path()).size(), 2u) << "no other file and no temporary";
 }
 
@@ -145,9 +146,9 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Metafile));
     ASSERT_TRUE(exportFigureFiles(book, true, dialogs, folder.path(), FigureFileFormat::Svg));
     for (const char* reader : {"wmf2svg", "xmllint", "rsvg-convert"})
-        ASSERT_TRUE(testing::installed(reader));
+        MARVOTEN_ASSERT_INSTALLED(reader);
     for (const auto& f : figureFiles(true, FigureFileFormat::Metafile)) {
-        const fs::path path = folder.path() / f.name;
+        const fs::path path = folder.path() / pathFromUtf8(f.name);
         const auto file = testing::readWmf(testing::readBytes(path));
         EXPECT_TRUE(file.ok()) << f.name << ": " << ::testing::PrintToString(file.faults);
         const FigureSize size = figureScreenSize(f.figure);
@@ -164,7 +165,7 @@ TEST_P(FigureFileReaders, EveryMetafileAndEverySvgIsRead) {
             << f.name;
     }
     for (const auto& f : figureFiles(true, FigureFileFormat::Svg)) {
-        const fs::path path = folder.path() / f.name;
+        const fs::path path = folder.path() / pathFromUtf8(f.name);
         const std::string doc = testing::readBytes(path);
         EXPECT_NE(doc.find(">" + book.figure(f.figure).title() + "</text>"), std::string::npos)
             << f.name;

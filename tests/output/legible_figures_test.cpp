@@ -194,7 +194,7 @@ TEST_P(LegibleBook, EveryMetafileDrawsInsideItsPicture) {
 // libwmf sizes a picture by what it draws: the load diagram came out squeezed to a
 // third of its width while its lines ran far outside the frame.
 TEST(MetafileReader, ShowsTheLoadDiagramAtItsFullWidth) {
-    ASSERT_TRUE(testing::installed("wmf2svg"));
+    MARVOTEN_ASSERT_INSTALLED("wmf2svg");
     const auto& design = testing::figureDesigns()[2];  // the sloped seismic backfill
     const CalculationBook book = testing::designBook(design);
     const FigureSize size = figureScreenSize(FigureId::LoadDiagramFigure);

@@ -57,7 +57,7 @@ protected:
         folder = nullptr;
     }
     static fs::path dir(bool key) { return folder->path() / (key ? "key" : "nokey"); }
-    static fs::path path(bool key) { return dir(key) / "擁壁計算結果.pdf"; }
+    static fs::path path(bool key) { return dir(key) / u8"擁壁計算結果.pdf"; }
 
     static std::string pageText(bool key, int page) {
         const std::string n = std::to_string(page);
@@ -75,7 +75,7 @@ testing::TempFolder* PdfBookReaders::folder = nullptr;
 bool PdfBookReaders::written[2] = {false, false};
 
 TEST_F(PdfBookReaders, QpdfFindsNoErrors) {
-    ASSERT_TRUE(testing::installed("qpdf"));
+    MARVOTEN_ASSERT_INSTALLED("qpdf");
     for (bool key : {false, true}) {
         ASSERT_TRUE(written[key]);
         testing::ProgramRun r =
@@ -87,7 +87,7 @@ TEST_F(PdfBookReaders, QpdfFindsNoErrors) {
 }
 
 TEST_F(PdfBookReaders, PdfinfoCountsTwelveOrThirteenPagesAndReadsTheInformation) {
-    ASSERT_TRUE(testing::installed("pdfinfo"));
+    MARVOTEN_ASSERT_INSTALLED("pdfinfo");
     for (bool key : {false, true}) {
         testing::ProgramRun r = testing::runProgram("pdfinfo " + testing::shellQuoted(path(key)));
         ASSERT_EQ(r.status, 0) << r.output;
@@ -108,7 +108,7 @@ TEST_F(PdfBookReaders, PdfinfoCountsTwelveOrThirteenPagesAndReadsTheInformation)
 }
 
 TEST_F(PdfBookReaders, PdffontsListsOnlyTheMinchoType0FontNotEmbedded) {
-    ASSERT_TRUE(testing::installed("pdffonts"));
+    MARVOTEN_ASSERT_INSTALLED("pdffonts");
     testing::ProgramRun r = testing::runProgram("pdffonts " + testing::shellQuoted(path(true)));
     ASSERT_EQ(r.status, 0) << r.output;
     // Header, rule, then one line per font.
@@ -126,7 +126,7 @@ TEST_F(PdfBookReaders, PdffontsListsOnlyTheMinchoType0FontNotEmbedded) {
 }
 
 TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
-    ASSERT_TRUE(testing::installed("pdftotext"));
+    MARVOTEN_ASSERT_INSTALLED("pdftotext");
     struct Case {
         int page;
         std::vector<std::string> texts;
@@ -165,7 +165,7 @@ TEST_F(PdfBookReaders, PdftotextFindsEachPagesLinesOnItsPage) {
 }
 
 TEST_F(PdfBookReaders, PdftoppmRendersEveryPageWithoutError) {
-    ASSERT_TRUE(testing::installed("pdftoppm"));
+    MARVOTEN_ASSERT_INSTALLED("pdftoppm");
     for (bool key : {false, true}) {
         const fs::path prefix = dir(key) / "page";
         testing::ProgramRun r =

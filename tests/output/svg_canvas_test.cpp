@@ -66,13 +66,13 @@ TEST(SvgCanvas, ReadersAcceptARenderedFigure) {
     testing::TempFolder folder;
     const auto path = folder.path() / "figure.svg";
     testing::writeBytes(path, doc);
-    ASSERT_TRUE(testing::installed("xmllint"));
+    MARVOTEN_ASSERT_INSTALLED("xmllint");
     EXPECT_EQ(testing::runQuietly("xmllint --noout " + testing::shellQuoted(path)), 0);
     // The check can fail: a document cut short is refused.
     const auto cut = folder.path() / "cut.svg";
     testing::writeBytes(cut, doc.substr(0, doc.size() / 2));
     EXPECT_NE(testing::runQuietly("xmllint --noout " + testing::shellQuoted(cut)), 0);
-    ASSERT_TRUE(testing::installed("rsvg-convert"));
+    MARVOTEN_ASSERT_INSTALLED("rsvg-convert");
     const auto png = folder.path() / "figure.png";
     EXPECT_EQ(testing::runQuietly("rsvg-convert -o " + testing::shellQuoted(png) + " " +
                                   testing::shellQuoted(path)),

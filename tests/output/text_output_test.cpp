@@ -7,6 +7,7 @@
 #include "book/line_format.h"
 #include "platform/encoding.h"
 #include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -119,7 +120,7 @@ TEST(TextOutput, CommandConfirmsWritesReplacesAndReports) {
 
     dialogs.defaultAnswer = false;
     EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path()));
-    EXPECT_FALSE(std::filesystem::exists(tmp.path() / kTextOutputName));
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / pathFromUtf8(kTextOutputName)));
     EXPECT_TRUE(dialogs.messages.empty()) << "No writes nothing and shows nothing more";
     ASSERT_EQ(dialogs.confirmations.size(), 1u);
     EXPECT_EQ(dialogs.confirmations[0],
@@ -131,7 +132,7 @@ TEST(TextOutput, CommandConfirmsWritesReplacesAndReports) {
     book.text(TextId::SlidingText).clear();
     book.text(TextId::SlidingText).addLine("second run");
     EXPECT_TRUE(writeTextOutput(book, false, dialogs, tmp.path()));
-    const std::string written = readFileBytes(tmp.path() / kTextOutputName);
+    const std::string written = readFileBytes(tmp.path() / pathFromUtf8(kTextOutputName));
     EXPECT_EQ(written, textOutputBytes(book, false));
     EXPECT_EQ(written.find("first run"), std::string::npos);
     ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -142,15 +143,15 @@ TEST(TextOutput, CommandConfirmsWritesReplacesAndReports) {
 // stay, and the error is the only message (no completion).
 TEST(TextOutput, FailedWriteReportsAndLeavesWhatWasThere) {
     testing::TempFolder tmp;
-    std::filesystem::create_directory(tmp.path() / kTextOutputName);
-    writeFileSafely(tmp.path() / kTextOutputName / "inner", "keep");
+    std::filesystem::create_directory(tmp.path() / pathFromUtf8(kTextOutputName));
+    writeFileSafely(tmp.path() / pathFromUtf8(kTextOutputName) / "inner", "keep");
     CalculationBook book;
     testing::FakeDialogs dialogs;
     EXPECT_FALSE(writeTextOutput(book, false, dialogs, tmp.path()));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
     EXPECT_NE(dialogs.messages[0].text.find("擁壁.txt"), std::string::npos);
-    EXPECT_EQ(readFileBytes(tmp.path() / kTextOutputName / "inner"), "keep");
+    EXPECT_EQ(readFileBytes(tmp.path() / pathFromUtf8(kTextOutputName) / "inner"), "keep");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()),
                             std::filesystem::directory_iterator()),
               1)

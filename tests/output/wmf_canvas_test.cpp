@@ -157,7 +157,7 @@ TEST(WmfFileReader, FindsDamage) {
 }
 
 TEST(WmfFileReader, Wmf2svgReadsTheLinesWeWrote) {
-    ASSERT_TRUE(testing::installed("wmf2svg"));
+    MARVOTEN_ASSERT_INSTALLED("wmf2svg");
     testing::TempFolder folder;
     const auto wmfPath = folder.path() / "figure.wmf";
     const auto svgPath = folder.path() / "figure.svg";

@@ -62,14 +62,14 @@ protected:
         delete folder;
         folder = nullptr;
     }
-    static std::filesystem::path path() { return folder->path() / "擁壁計算結果.pdf"; }
+    static std::filesystem::path path() { return folder->path() / u8"擁壁計算結果.pdf"; }
     static testing::TempFolder* folder;
 };
 
 testing::TempFolder* ReaderTest::folder = nullptr;
 
 TEST_F(ReaderTest, QpdfFindsNoErrors) {
-    ASSERT_TRUE(testing::installed("qpdf"));
+    MARVOTEN_ASSERT_INSTALLED("qpdf");
     testing::ProgramRun r = testing::runProgram("qpdf --check " + testing::shellQuoted(path()));
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("No syntax or stream encoding errors found"), std::string::npos)
@@ -77,7 +77,7 @@ TEST_F(ReaderTest, QpdfFindsNoErrors) {
 }
 
 TEST_F(ReaderTest, PdfinfoCountsThePagesAndReadsTheInformation) {
-    ASSERT_TRUE(testing::installed("pdfinfo"));
+    MARVOTEN_ASSERT_INSTALLED("pdfinfo");
     testing::ProgramRun r = testing::runProgram("pdfinfo " + testing::shellQuoted(path()));
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(testing::reportField(r.output, "Pages"), "3") << r.output;
@@ -94,7 +94,7 @@ TEST_F(ReaderTest, PdfinfoCountsThePagesAndReadsTheInformation) {
 }
 
 TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
-    ASSERT_TRUE(testing::installed("pdffonts"));
+    MARVOTEN_ASSERT_INSTALLED("pdffonts");
     testing::ProgramRun r = testing::runProgram("pdffonts " + testing::shellQuoted(path()));
     ASSERT_EQ(r.status, 0) << r.output;
     int type0 = 0;
@@ -111,7 +111,7 @@ TEST_F(ReaderTest, PdffontsSeesTheJapaneseFontsAsType0NotEmbedded) {
 }
 
 TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
-    ASSERT_TRUE(testing::installed("pdftotext"));
+    MARVOTEN_ASSERT_INSTALLED("pdftotext");
     testing::ProgramRun r =
         testing::runProgram("pdftotext -enc UTF-8 " + testing::shellQuoted(path()) + " -");
     ASSERT_EQ(r.status, 0) << r.output;
@@ -122,7 +122,7 @@ TEST_F(ReaderTest, PdftotextGivesTheJapaneseTextBack) {
 }
 
 TEST_F(ReaderTest, PdftoppmRendersEveryPage) {
-    ASSERT_TRUE(testing::installed("pdftoppm"));
+    MARVOTEN_ASSERT_INSTALLED("pdftoppm");
     std::filesystem::path prefix = folder->path() / "page";
     testing::ProgramRun r = testing::runProgram(
         "pdftoppm -r 60 -png " + testing::shellQuoted(path()) + " " + testing::shellQuoted(prefix));

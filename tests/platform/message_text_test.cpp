@@ -53,6 +53,9 @@ TEST(SystemErrorText, NamesTheCommonReasonsInJapanese) {
 
 // Real failures of a write: the message names the whole path and the reason in Japanese.
 TEST(SystemErrorText, AFailedWriteNamesTheWholePathAndTheReason) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows gives its own reasons, in the language of the system";
+#endif
     testing::TempFolder tmp;
     const fs::path folderInTheWay = tmp.path() / "擁壁.txt";
     fs::create_directories(folderInTheWay / "inside");

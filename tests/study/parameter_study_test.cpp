@@ -164,7 +164,7 @@ TEST(StudyPlot, RendersWithTheLimitAndThePassingRangeShaded) {
     }
     const fs::path svg = tmp.path() / "study.svg";
     writeFileSafely(svg, studyPlotSvg(plot));
-    ASSERT_TRUE(testing::installed("rsvg-convert"));
+    MARVOTEN_ASSERT_INSTALLED("rsvg-convert");
     EXPECT_EQ(testing::runQuietly("rsvg-convert " + testing::shellQuoted(svg) + " -o " +
                                   testing::shellQuoted(tmp.path() / "study.png")),
               0);

@@ -1,10 +1,21 @@
 #pragma once
 // Folder permissions as an ordinary user sees them: root ignores them, so a test
 // running as root does the work in a child process that has dropped to "nobody".
+#include <functional>
+
+namespace marvoten::testing {
+
+// A Windows process cannot become another user as a forked child does, and a
+// Windows folder refuses writers through its access list, which wine does not
+// enforce: the unwritable-folder tests have no counterpart under wine.
+inline constexpr const char* kNoUnwritableFolderOnWindows =
+    "no folder can be made unwritable for this process under wine";
+
+}  // namespace marvoten::testing
+
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
 
 namespace marvoten::testing {
 
@@ -27,3 +38,4 @@ inline int exitStatusAsOrdinaryUser(const std::function<int()>& body) {
 }
 
 }  // namespace marvoten::testing
+#endif
