@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 WIN_BUILD ?= build-win
 
-.PHONY: deps configure build test asan windows-test run screenshots guide-images package bench clean
+.PHONY: deps configure build test asan windows-test run screenshots wm-screenshots guide-images package bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -83,6 +83,18 @@ package: configure
 	cmake --build $(BUILD) -j $(JOBS) --target marvoten marvoten-cli package_files
 	cd $(BUILD) && cpack -G DEB
 	@ls $(BUILD)/marvoten_*.deb
+
+# The windows under a real window manager (openbox on Xvfb) at 1366x768 and 1920x1080,
+# pictures of the whole screen into out/wm-screenshots/.
+wm-screenshots: build
+	rm -rf out/wm-screenshots && mkdir -p out/wm-screenshots
+	for s in "77 1366x768" "78 1920x1080"; do \
+	  set -- $$s; bash scripts/wm-session.sh start $$1 $$2 && \
+	  QT_QPA_PLATFORM=xcb DISPLAY=:$$1 MARVOTEN_WM_SCREENSHOTS=$(abspath out/wm-screenshots) \
+	    $(abspath $(BUILD))/tests/ui/window_manager_tests; \
+	  bash scripts/wm-session.sh stop $$1; \
+	done
+	@ls out/wm-screenshots
 
 bench: build
 	$(abspath $(BUILD))/bench/marvoten-bench

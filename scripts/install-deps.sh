@@ -22,7 +22,9 @@ packages=(
   cups cups-client printer-driver-cups-pdf  # the printing tests' print queue (a PDF printer)
   help2man             # the manual pages of the package, from each program's --help
   lintian desktop-file-utils  # scripts/check-package.sh checks the package and its desktop entry
-  x11-utils            # xwininfo: the window names of the installed program on Xvfb
+  x11-utils            # xwininfo, xprop, xdpyinfo: windows as the window manager has them
+  openbox xdotool imagemagick  # the window-manager tests: a real window manager, clicks, pictures
+  qt6-translations-l10n  # Qt's own dialogs in Japanese
   g++-mingw-w64-x86-64-posix googletest  # make windows-test: the Windows cross build
   wine64               # make windows-test runs the Windows executables
 )

@@ -5,9 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/native_file.h"
-
 #include "platform/message_text.h"
+#include "platform/native_file.h"
 
 namespace marvoten::native {
 namespace {

@@ -10,8 +10,7 @@
 
 namespace marvoten {
 
-AboutBox::AboutBox(QWidget* parent)
-    : dialog_(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+AboutBox::AboutBox(QWidget* parent) : dialog_(parent, kFixedToolWindow) {
     dialog_.setWindowTitle(QStringLiteral("このシステムは"));
     auto* layout = new QVBoxLayout(&dialog_);
     product_ = new QLabel(&dialog_);

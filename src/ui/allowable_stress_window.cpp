@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 
@@ -53,9 +54,7 @@ const char* const fieldCaptions[] = {
 
 AllowableStressView::AllowableStressView(DesignConditionsEditor& editor, Guard guard,
                                          QWidget* parent)
-    : editor_(editor),
-      guard_(std::move(guard)),
-      dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : editor_(editor), guard_(std::move(guard)), dialog_(parent, kFixedToolWindow) {
     dialog_.setWindowTitle(QStringLiteral("許容応力度"));
     // Eleven groups and fields in a client area of 360 × 245: a compact face and
     // group boxes with their captions in the margin.
@@ -188,7 +187,7 @@ void AllowableStressView::followEditor(const EditorChange& change) {
 }
 
 void AllowableStressView::showAt(ScreenPosition position) {
-    dialog_.move(position.x, position.y);
+    placeFrame(dialog_, {position.x, position.y});
     editor_.showAllowableStresses();
     showTable();
     showInFront(dialog_);

@@ -6,12 +6,12 @@
 
 #include "report/beam_coefficient_table.h"
 #include "ui/reference_sections.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 
 BeamTableWindow::BeamTableWindow(QWidget* parent)
-    : dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      table_(makeBeamCoefficientTable()) {
+    : dialog_(parent, kFixedToolWindow), table_(makeBeamCoefficientTable()) {
     dialog_.setWindowTitle(QStringLiteral("単鉄筋長方形ばりC1,C2,Po表"));
     auto* layout = new QVBoxLayout(&dialog_);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -30,7 +30,7 @@ BeamTableWindow::BeamTableWindow(QWidget* parent)
 void BeamTableWindow::perform(Command) {
     fillBeamCoefficientTable(table_);
     showSectionCells(*grid_, table_);
-    dialog_.move(0, 82);
+    placeFrame(dialog_, {0, 82});
     showInFront(dialog_);
 }
 

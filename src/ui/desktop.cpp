@@ -1,13 +1,17 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 #include <filesystem>
 
 #include "model/design_file.h"
 #include "ui/painter_canvas.h"
 #include "ui/printer_choice_dialog.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 
@@ -17,10 +21,21 @@ void showInFront(QWidget& window) {
     window.activateWindow();
 }
 
+// Qt's own dialogs (print, preview, file choice) in Japanese, from the translations
+// Qt ships; where they are not installed the dialogs stay as Qt has them.
+bool loadJapaneseQtTranslations() {
+    static QTranslator translator;
+    static const bool loaded =
+        translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&translator);
+    return loaded;
+}
+
 Desktop::Desktop(Dialogs& dialogs, const WindowRegistry& registry)
     : dialogs_(dialogs), session_(dialogs) {
+    loadJapaneseQtTranslations();
     QApplication::setApplicationName(applicationTitle);
-    QApplication::setApplicationDisplayName(applicationTitle);
     QApplication::setFont(japaneseUiFont());
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_DesktopIcon));
@@ -56,6 +71,7 @@ void Desktop::openDesignFile(const std::string& file) {
 }
 
 void Desktop::completeStartUp() {
+    setToolbarWindow(mainWindow_.get());
     mainWindow_->applyFirstShowState();
     for (auto& w : windows_)
         if (w) w->startUp();
@@ -137,12 +153,23 @@ void Desktop::dispatch(Command command) {
     }
 }
 
+// A run ends with its results in front, the keyboard on them.
 RunOutcome Desktop::runCalculation() {
-    return runCalculationCommand(session_);
+    const RunOutcome outcome = runCalculationCommand(session_);
+    bringResultsForward(outcome);
+    return outcome;
+}
+
+void Desktop::bringResultsForward(RunOutcome outcome) {
+    ShellWindow* results = window(WindowId::Results);
+    if (outcome == RunOutcome::Completed && results && results->widget().isVisible())
+        showInFront(results->widget());
 }
 
 RunOutcome Desktop::startCalculationFromEditor() {
-    return marvoten::startCalculationFromEditor(session_);
+    const RunOutcome outcome = marvoten::startCalculationFromEditor(session_);
+    bringResultsForward(outcome);
+    return outcome;
 }
 
 void Desktop::exitWithConfirmation() {
@@ -159,6 +186,7 @@ bool Desktop::mayCloseFromFrame() {
 // The printer chosen is the one every printed page uses.
 void Desktop::choosePrinter() {
     PrinterChoiceDialog dialog(*printer_, dialogs_, mainWindow_.get());
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.exec();
 }
 

@@ -63,6 +63,7 @@ private:
     void applyVisibilityRules();
     void exitWithConfirmation();
     bool mayCloseFromFrame();
+    void bringResultsForward(RunOutcome outcome);
     void choosePrinter();
     void writeOutput(Command command);
 
@@ -73,6 +74,9 @@ private:
     std::array<std::unique_ptr<ShellWindow>, windowCount> windows_;
     std::optional<std::string> designFileAtStart_;
 };
+
+// Installs Qt's Japanese translations once; false where Qt has none installed.
+bool loadJapaneseQtTranslations();
 
 // The text of the box a command of a window not yet built shows.
 inline constexpr const char* notYetAvailableText = "この機能はまだ用意されていません。";

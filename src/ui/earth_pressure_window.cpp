@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 namespace {
@@ -42,9 +43,7 @@ constexpr int coefficientTabIndex = 0;
 
 EarthPressureWindow::EarthPressureWindow(Dialogs& dialogs, DesignConditionsEditor& editor,
                                          Guard guard, QWidget* parent)
-    : controller_(dialogs, editor),
-      guard_(std::move(guard)),
-      dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : controller_(dialogs, editor), guard_(std::move(guard)), dialog_(parent, kFixedToolWindow) {
     dialog_.setWindowTitle(QStringLiteral("土圧係数"));
     auto* layout = new QVBoxLayout(&dialog_);
     tabs_ = new QTabWidget(&dialog_);
@@ -227,7 +226,7 @@ void EarthPressureWindow::follow(const CoefficientChange& change) {
     }
     if (change.has(CoefficientChange::Window)) {
         const ScreenPosition p = controller_.position();
-        dialog_.move(p.x, p.y);
+        placeFrame(dialog_, {p.x, p.y});
         if (controller_.visible())
             showInFront(dialog_);
         else

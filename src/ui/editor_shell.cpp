@@ -3,6 +3,7 @@
 #include "ui/allowable_stress_window.h"
 #include "ui/desktop.h"
 #include "ui/soil_constants_window.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 
@@ -38,7 +39,11 @@ EditorShell::EditorShell(Desktop& desktop, QWidget* parent) {
     hooks.guard = [&desktop](const std::function<void()>& action) { desktop.guard(action); };
     window_ = std::make_unique<EditorWindow>(desktop.session().editor, desktop.dialogs(),
                                              std::move(hooks), parent);
-    window_->move(0, 82);
+}
+
+// The editor's place and size as it first comes up, from the screen it comes up on.
+void EditorShell::startUp() {
+    window_->fitAndPlace({0, kToolbarsEndAt});
 }
 
 void EditorShell::perform(Command) {

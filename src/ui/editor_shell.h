@@ -17,6 +17,7 @@ class EditorShell : public ShellWindow {
 public:
     EditorShell(Desktop& desktop, QWidget* parent);
     QWidget& widget() override { return *window_; }
+    void startUp() override;
     EditorWindow& window() { return *window_; }
     void perform(Command command) override;
     void followEditor(const EditorChange& change) override;

@@ -5,14 +5,19 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "model/region_factors.h"
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 
@@ -75,7 +80,15 @@ EditorWindow::EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs,
 
 void EditorWindow::build() {
     setWindowTitle(qs(editor_.caption()));
-    auto* root = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    body_ = new QWidget;
+    scroll_->setWidget(body_);
+    outer->addWidget(scroll_);
+    auto* root = new QHBoxLayout(body_);
     // The window never shrinks below what its pages need, the seismic page included.
     root->setSizeConstraint(QLayout::SetMinimumSize);
     root->addWidget(buildPanel(EditorPage::SoilPanel), 0, Qt::AlignTop);
@@ -492,6 +505,28 @@ QPushButton* EditorWindow::addButton(const QString& caption, QWidget* parent,
     connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
     buttons_[caption] = b;
     return b;
+}
+
+void EditorWindow::fitAndPlace(QPoint position) {
+    const QSize whole = body_->sizeHint() + QSize(2, 2);
+    resize(whole);
+    const QPoint at = belowToolbars(position);
+    const QRect area = availableAreaAt(at);
+    if (!area.isEmpty()) {
+        const QMargins frame = frameMargins(*this);
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        QSize room(area.right() + 1 - at.x() - frame.left() - frame.right(),
+                   area.bottom() + 1 - at.y() - frame.top() - frame.bottom());
+        QSize size = whole;
+        // A side that does not fit scrolls, and its scroll bar takes room from the other.
+        if (size.height() > room.height()) size.rwidth() += scrollBar;
+        if (size.width() > room.width()) size.rheight() += scrollBar;
+        resize(size.boundedTo(room));
+    }
+    placeFrame(*this, position);
+    // Fitted again with the frame the window manager gives the editor.
+    if (!isVisible())
+        whenFramed(*this, "marvoten-fit", [this, position] { fitAndPlace(position); });
 }
 
 // --- actions ------------------------------------------------------------------------

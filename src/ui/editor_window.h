@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -49,6 +50,10 @@ public:
 
     // The controller's notification; redraws what its flags name.
     void followEditor(const EditorChange& change);
+    // The whole of the contents where the screen has room for them, placed with its
+    // frame at `position`; on a smaller screen the contents scroll.
+    void fitAndPlace(QPoint position);
+    QScrollArea& scrollArea() const { return *scroll_; }
 
     // --- the widgets, for the views that follow the editor and for tests -----------
     QLineEdit* numberEdit(NumberField DesignConditions::*field) const;
@@ -127,6 +132,8 @@ private:
     std::vector<NumberBinding> numbers_;
     std::map<Choice, QComboBox*> choices_;
     QTabBar* backfillTabs_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* body_ = nullptr;
     std::map<Option, QCheckBox*> options_;
     std::vector<RebarBinding> rebars_;
     std::map<QLineEdit*, NumberField DesignConditions::*> fieldOfEdit_;

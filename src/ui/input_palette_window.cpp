@@ -5,10 +5,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/shell_window.h"
+#include "ui/window_placement.h"
+
 namespace marvoten {
 
-InputPaletteWindow::InputPaletteWindow(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+InputPaletteWindow::InputPaletteWindow(QWidget* parent) : QDialog(parent, kFixedToolWindow) {
     setWindowTitle(QString::fromUtf8(kPaletteCaption));
     setFixedSize(220, 184);
     setAutoFillBackground(true);
@@ -91,7 +93,7 @@ void InputPaletteWindow::refresh() {
         hide();
         return;
     }
-    move(palette_.position().x, palette_.position().y);
+    placeFrame(*this, {palette_.position().x, palette_.position().y});
     show();
 }
 

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 
 #include "ui/qt_text.h"
 
@@ -115,11 +116,25 @@ void MainWindow::fitStatusPanel() {
     statusPanel_->setFixedWidth(std::max(0, statusBar()->width() - statusPanelMargin));
 }
 
+// The start-up completes once the window stands on the screen: a window manager keeps
+// the other windows above this one only when it had this one first, and their places
+// depend on its frame and toolbars.
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownBefore_) return;
     shownBefore_ = true;
-    if (firstShow_) firstShow_();
+    windowHandle()->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMainWindow::eventFilter(watched, event);
+        if (firstShow_) firstShow_();
+        return false;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeAsked() {

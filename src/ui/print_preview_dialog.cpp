@@ -27,6 +27,8 @@ PrintPreviewDialog::PrintPreviewDialog(QPrinter& printer, std::function<void(QPr
                                        std::function<void(int)> print, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("印刷プレビュー"));
+    // Over the reference windows that stay above the others.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tools = new QToolBar(this);

@@ -1,5 +1,6 @@
 #include "ui/printed_pages_window.h"
 
+#include <QApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
@@ -43,7 +44,9 @@ void paintPrintedPages(QPainter& painter, QPrinter& printer, std::size_t pageCou
 QtPrintedPageDevice::QtPrintedPageDevice(QPrinter& printer, Dialogs& dialogs, QWidget* parent)
     : printer_(printer), dialogs_(dialogs), parent_(parent) {
     choosePages_ = [this](QPrinter& p, int count, int current) {
-        QPrintDialog dialog(&p, parent_);
+        QWidget* preview = QApplication::activeModalWidget();
+        QPrintDialog dialog(&p, preview ? preview : parent_);
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
         dialog.setWindowTitle(QStringLiteral("印刷"));
         dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                           QAbstractPrintDialog::PrintCurrentPage |

@@ -10,6 +10,7 @@
 #include "ui/desktop.h"
 #include "ui/painter_canvas.h"
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 namespace {
@@ -57,8 +58,7 @@ void useWindowPalette(QWidget* w) {
 }  // namespace
 
 ResultsWindow::ResultsWindow(Desktop& desktop)
-    : desktop_(desktop),
-      dialog_(&desktop.mainWindow(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : desktop_(desktop), dialog_(&desktop.mainWindow(), kFixedToolWindow) {
     dialog_.setWindowTitle(QStringLiteral("計算結果"));
     dialog_.setFixedSize(clientArea);
     QPalette palette = dialog_.palette();
@@ -258,7 +258,7 @@ void ResultsWindow::perform(Command) {
 // Each time it comes up: at the editor's place, 8 pixels right and 27 down.
 void ResultsWindow::place() {
     if (ShellWindow* editor = desktop_.window(WindowId::Editor))
-        dialog_.move(editor->widget().pos() + QPoint(8, 27));
+        placeFrame(dialog_, editor->widget().frameGeometry().topLeft() + QPoint(8, 27));
 }
 
 void ResultsWindow::followView(const ViewChange& change) {

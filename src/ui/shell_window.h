@@ -27,6 +27,12 @@ public:
     virtual void followEditor(const EditorChange& change) { (void)change; }
 };
 
+// A fixed-size window kept above the program's other windows and owned by the main
+// window: a title and a close button, nothing to minimise or maximise.
+inline constexpr Qt::WindowFlags kFixedToolWindow =
+    Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // Runs a window's action so that no exception leaves the Qt slot: an unexpected
 // error becomes a message box and the design stays as it was (Desktop::guard).
 using Guard = std::function<void(const std::function<void()>& action)>;

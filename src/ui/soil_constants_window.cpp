@@ -9,6 +9,7 @@
 
 #include "ui/qt_text.h"
 #include "ui/reference_sections.h"
+#include "ui/window_placement.h"
 
 namespace marvoten {
 namespace {
@@ -65,9 +66,7 @@ QGroupBox* group(const char* caption, QWidget* parent) {
 
 SoilConstantsView::SoilConstantsView(Dialogs& dialogs, DesignConditionsEditor& editor, Guard guard,
                                      QWidget* parent)
-    : controller_(dialogs, editor),
-      guard_(std::move(guard)),
-      dialog_(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : controller_(dialogs, editor), guard_(std::move(guard)), dialog_(parent, kFixedToolWindow) {
     dialog_.setWindowTitle(QStringLiteral("土質定数"));
     dialog_.setAutoFillBackground(true);
     QPalette ground = dialog_.palette();
@@ -153,7 +152,7 @@ void SoilConstantsView::showAt(ScreenPosition position) {
     writeTexts(*strength_, soilTables::backfillStrength);
     writeTexts(*natural_, soilTables::naturalGround);
     writeTexts(*foundation_, soilTables::foundationGround);
-    dialog_.move(position.x, position.y);
+    placeFrame(dialog_, {position.x, position.y});
     follow();
 }
 
