@@ -14,8 +14,10 @@ constexpr int factorCells = 11;
 
 const std::array<std::string, embankmentSlopes.size()> slopeTexts{"1:1.5", "1:1.8", "1:2.0",
                                                                   "1:3.0"};
+// "Kh 1:2.0" is drawn black: white on the white plot could not be seen and cut gaps
+// into the curves and the grid it crossed.
 const std::array<Rgb, embankmentSlopes.size()> khColours{colours::red, colours::yellow,
-                                                         colours::white, colours::fuchsia};
+                                                         colours::black, colours::fuchsia};
 const std::array<Rgb, embankmentSlopes.size()> kvColours{colours::green, colours::blue,
                                                          colours::gray, colours::teal};
 

@@ -241,6 +241,11 @@ void EditorWindow::bindNumber(const EditorControl& control, QFormLayout* form) {
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
         list->addItems(itemList(*control.suggestions));
+        // Disabled, the value still reads black on the silver ground, as in a plain field.
+        QPalette p = list->palette();
+        for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            p.setColor(QPalette::Disabled, role, Qt::black);
+        list->setPalette(p);
         edit = list->lineEdit();
         widget = list;
         connect(list, &QComboBox::activated, this, [this, field, list](int item) {

@@ -34,13 +34,22 @@ double coulombKa(double phi, double delta, double beta = 0) {
     return std::cos(phi) * std::cos(phi) / (std::cos(delta) * (1 + root) * (1 + root));
 }
 
-// Mononobe–Okabe for a vertical wall and level backfill, no vertical acceleration:
+// Mononobe–Okabe for a back face at α from the vertical (negative when it leans into
+// the fill) and a backfill rising at β:
+// K = cos²(φ−α−θ) / (cos θ·cos²α·cos(α+δ+θ)·(1 + √(sin(φ+δ)·sin(φ−β−θ) /
+//     (cos(α+δ+θ)·cos(α−β))))²).
+double mononobeOkabeK(double phi, double delta, double theta, double alpha, double beta) {
+    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - beta - theta) /
+                                  (std::cos(alpha + delta + theta) * std::cos(alpha - beta)));
+    return std::cos(phi - alpha - theta) * std::cos(phi - alpha - theta) /
+           (std::cos(theta) * std::cos(alpha) * std::cos(alpha) * std::cos(alpha + delta + theta) *
+            (1 + root) * (1 + root));
+}
+
+// The same for a vertical wall and level backfill, no vertical acceleration:
 // K = cos²(φ−θ) / (cos θ · cos(δ+θ) · (1 + √(sin(φ+δ)·sin(φ−θ) / cos(δ+θ)))²).
 double mononobeOkabeK(double phi, double delta, double theta) {
-    const double root =
-        std::sqrt(std::sin(phi + delta) * std::sin(phi - theta) / std::cos(delta + theta));
-    return std::cos(phi - theta) * std::cos(phi - theta) /
-           (std::cos(theta) * std::cos(delta + theta) * (1 + root) * (1 + root));
+    return mononobeOkabeK(phi, delta, theta, 0, 0);
 }
 
 struct CoulombCase {
@@ -99,18 +108,6 @@ TEST_P(MononobeOkabeWedge, AgreesWithMononobeOkabe) {
 INSTANTIATE_TEST_SUITE_P(Closed, MononobeOkabeWedge,
                          ::testing::Values(SeismicCase{30, 0.12}, SeismicCase{30, 0.2},
                                            SeismicCase{35, 0.12}, SeismicCase{35, 0.2}));
-
-// Mononobe–Okabe for a back face at α from the vertical (negative when it leans into
-// the fill) and a backfill rising at β:
-// K = cos²(φ−α−θ) / (cos θ·cos²α·cos(α+δ+θ)·(1 + √(sin(φ+δ)·sin(φ−β−θ) /
-//     (cos(α+δ+θ)·cos(α−β))))²).
-double mononobeOkabeK(double phi, double delta, double theta, double alpha, double beta) {
-    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - beta - theta) /
-                                  (std::cos(alpha + delta + theta) * std::cos(alpha - beta)));
-    return std::cos(phi - alpha - theta) * std::cos(phi - alpha - theta) /
-           (std::cos(theta) * std::cos(alpha) * std::cos(alpha) * std::cos(alpha + delta + theta) *
-            (1 + root) * (1 + root));
-}
 
 struct LeaningFaceCase {
     double phiDeg, kh, batter, slopeN;  // back face 1:batter, backfill 1:slopeN (0 level)

@@ -55,6 +55,8 @@ TEST(CoefficientTable, FixedCellsRatiosAndEightSeries) {
     }
     EXPECT_EQ(f.figure.series(1).colour(), colours::red);
     EXPECT_EQ(f.figure.series(8).colour(), colours::teal);
+    // Regression: "Kh 1:2.0" was white on the white plot. Every curve shows.
+    for (int s = 1; s <= 8; ++s) EXPECT_NE(f.figure.series(s).colour(), colours::white) << s;
     EXPECT_EQ(f.figure.title(), "H1/H～土圧係数");
 }
 

@@ -413,6 +413,14 @@ TEST_F(EditorWindowTest, FullWidthDigitsAreTakenAsTheirAsciiForms) {
     }
 }
 
+// Regression: a disabled field with a list drew its value grey (188) on silver (192).
+TEST_F(EditorWindowTest, ADisabledListFieldShowsItsValueInBlack) {
+    QComboBox* list = window().suggestionList(&D::collisionHeight);
+    ASSERT_NE(list, nullptr);
+    ASSERT_FALSE(list->isEnabled());
+    EXPECT_EQ(list->lineEdit()->palette().color(QPalette::Disabled, QPalette::Text), kBlack);
+}
+
 TEST_F(EditorWindowTest, ARefusedTextIsReplacedByTheRecordsText) {
     QLineEdit* key = window().numberEdit(&D::keyWidth);
     showPageOf(key);
