@@ -19,9 +19,9 @@ constexpr int tablePixels = 11;
 
 }  // namespace
 
-TextBlockView::TextBlockView(QWidget* parent) : QPlainTextEdit(parent) {
+TextBlockView::TextBlockView(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setLineWrapMode(QTextEdit::NoWrap);
     setFont(japaneseFont(FontFace::Gothic, textPixels));
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);

@@ -2,8 +2,8 @@
 // The widgets that show one book section each: report text in the fixed-pitch
 // Gothic face, a table as a read-only grid, a figure drawn by the figure
 // renderer. Each redraws from the book when told to and holds nothing else.
-#include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QWidget>
 #include <vector>
 
@@ -15,7 +15,8 @@ namespace marvoten {
 
 // One block of a text section: 12-pixel characters on a 16-pixel line pitch,
 // black on white, one line per row, no wrapping.
-class TextBlockView : public QPlainTextEdit {
+// A rich-text view, not a plain one: only it lays its lines at the book's fixed pitch.
+class TextBlockView : public QTextEdit {
     Q_OBJECT
 public:
     explicit TextBlockView(QWidget* parent = nullptr);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRawFont>
 #include <QTest>
+#include <QTextBlock>
 #include <fstream>
 #include <sstream>
 
@@ -237,6 +239,19 @@ bool drawsRealGlyph(const QFont& font, QChar c) {
     return QRawFont::fromFont(font).supportsCharacter(c) &&
            picture(QString(c)) != picture(QString(QChar(0xE000))) &&
            picture(QString(c)) != picture(QString());
+}
+
+// Regression: the report panes laid their lines 13 pixels apart; the book's pitch is 16.
+TEST_F(ResultsWindowTest, TheReportLinesStandSixteenPixelsApart) {
+    runFromTheMenu();
+    const TextBlockView& pane = *results->textViews().front()->blocks().front();
+    const QTextDocument& text = *pane.document();
+    ASSERT_GT(text.blockCount(), 3);
+    QAbstractTextDocumentLayout* layout = text.documentLayout();
+    for (QTextBlock b = text.begin(); b.next().isValid(); b = b.next())
+        EXPECT_DOUBLE_EQ(
+            layout->blockBoundingRect(b.next()).top() - layout->blockBoundingRect(b).top(), 16.0)
+            << b.text().toStdString();
 }
 
 TEST_F(ResultsWindowTest, AJapaneseFaceDrawsTheCaptionAndTheReportText) {
