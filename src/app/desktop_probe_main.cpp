@@ -7,6 +7,8 @@
 //   marvoten-probe caption DESIGN.dat              starts on the design file as
 //       "marvoten DESIGN.dat" does and prints the editor's caption after the load.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
@@ -32,6 +34,16 @@ public:
         return std::nullopt;
     }
 };
+
+// The start-up completes once the main window stands on the screen; the editor comes
+// up with it.
+void waitForStartUp(marvoten::Desktop& desktop) {
+    marvoten::ShellWindow* editor = desktop.window(marvoten::WindowId::Editor);
+    QElapsedTimer waited;
+    waited.start();
+    while (editor && !editor->widget().isVisible() && waited.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
 
 int usage() {
     std::cerr << "使い方: marvoten-probe screenshots DIR [DESIGN.dat] | marvoten-probe startup | "
@@ -62,6 +74,7 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "caption") {
         desktop.start(args[1].toStdString());
+        waitForStartUp(desktop);
         // The start-up queued the load before this, so it has run when this prints.
         QTimer::singleShot(0, [&desktop] {
             marvoten::ShellWindow* editor = desktop.window(marvoten::WindowId::Editor);
@@ -71,7 +84,7 @@ int main(int argc, char** argv) {
         return app.exec();
     }
     desktop.start();
-    QApplication::processEvents();
+    waitForStartUp(desktop);
     if (args.size() > 2 && !desktop.session().editor.loadDesignFileFrom(args[2].toStdString()))
         return 1;
     if (desktop.runCalculation() != marvoten::RunOutcome::Completed) return 1;

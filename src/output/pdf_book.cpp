@@ -414,6 +414,7 @@ OutputCommand pdfBookCommand(const CalculationBook& book, std::string_view subje
                 batch.add(path, pdfBookBytes(book, subject, hasShearKey));
             },
             [path](Dialogs& dialogs) {
+                if (!dialogs.opensDocuments()) return;
                 if (dialogs.confirm(kOpenQuestion) && !dialogs.openDocument(utf8FromPath(path)))
                     dialogs.message(MessageKind::Warning, noViewerMessage(path));
             }};

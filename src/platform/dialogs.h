@@ -39,6 +39,9 @@ public:
     // A file name, or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFileToOpen(const FileChoiceRequest& request) = 0;
     virtual std::optional<std::string> chooseFileToSave(const FileChoiceRequest& request) = 0;
+    // Whether there is a desktop to open a finished document on (the command line has
+    // none, and is not asked).
+    virtual bool opensDocuments() const { return false; }
     // Ask the desktop to open a finished document with the user's default program;
     // false when no program could be started for it.
     virtual bool openDocument(const std::string& path) {

@@ -19,6 +19,7 @@ public:
     SaveChoice askToSave(const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileChoiceRequest& request) override;
     std::optional<std::string> chooseFileToSave(const FileChoiceRequest& request) override;
+    bool opensDocuments() const override { return true; }
     bool openDocument(const std::string& path) override;
 
 private:

@@ -103,6 +103,7 @@ public:
         saveChoices.pop_front();
         return c;
     }
+    bool opensDocuments() const override { return true; }
     bool openDocument(const std::string& path) override {
         openedDocuments.push_back(path);
         return documentsOpen;
