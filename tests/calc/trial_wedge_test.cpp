@@ -52,6 +52,16 @@ double mononobeOkabeK(double phi, double delta, double theta) {
     return mononobeOkabeK(phi, delta, theta, 0, 0);
 }
 
+// The same under seismic earth pressure only (combination 4): δ = φ/2, θ = arctan kh.
+TKeisu seismicBackfill(double phiDeg, double kh) {
+    TKeisu p = backfill(phiDeg);
+    p.seismicCase = 1;
+    p.seismicCombination = 4;
+    p.kh = kh;
+    p.seismicAngle = std::atan(kh);
+    return p;
+}
+
 struct CoulombCase {
     double phiDeg, H, q;
 };
@@ -93,11 +103,7 @@ class MononobeOkabeWedge : public ::testing::TestWithParam<SeismicCase> {};
 // θ = arctan kh, q = 0, H = 8 m.
 TEST_P(MononobeOkabeWedge, AgreesWithMononobeOkabe) {
     const SeismicCase c = GetParam();
-    TKeisu p = backfill(c.phiDeg);
-    p.seismicCase = 1;
-    p.seismicCombination = 4;
-    p.kh = c.kh;
-    p.seismicAngle = std::atan(c.kh);
+    TKeisu p = seismicBackfill(c.phiDeg, c.kh);
     trialWedge(p, wedgeModeStability, 1, 0, 8, 8);
     const double phi = c.phiDeg * deg;
     const double K = mononobeOkabeK(phi, phi / 2, std::atan(c.kh));
@@ -120,11 +126,7 @@ class LeaningFaceWedge : public ::testing::TestWithParam<LeaningFaceCase> {};
 // understates K by several per cent; the whole range must be searched.
 TEST_P(LeaningFaceWedge, FindsTheMaximumBelowPhi) {
     const LeaningFaceCase c = GetParam();
-    TKeisu p = backfill(c.phiDeg);
-    p.seismicCase = 1;
-    p.seismicCombination = 4;
-    p.kh = c.kh;
-    p.seismicAngle = std::atan(c.kh);
+    TKeisu p = seismicBackfill(c.phiDeg, c.kh);
     p.backFaceAngle = std::atan(c.batter);
     const int shape = c.slopeN > 0 ? 2 : 1;
     p.backfillShape = shape;
@@ -146,11 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Closed, LeaningFaceWedge,
 
 // Where the maximum lies above φ the search from φ alone decides, as before.
 TEST(TrialWedge, LeaningFaceWithTheMaximumAbovePhiAgreesWithMononobeOkabe) {
-    TKeisu p = backfill(30);
-    p.seismicCase = 1;
-    p.seismicCombination = 4;
-    p.kh = 0.2;
-    p.seismicAngle = std::atan(0.2);
+    TKeisu p = seismicBackfill(30, 0.2);
     p.backFaceAngle = std::atan(-0.3);
     trialWedge(p, wedgeModeStability, 1, 0, 1, 1);
     const double phi = 30 * deg;
