@@ -83,11 +83,21 @@ TableSectionView::TableSectionView(const CalculationBook& book, TableId id, QWid
     refresh();
 }
 
+// A column is as wide as the table asks, and wider where a text of it needs the room:
+// a cut number is misread ("1,00(" for "1,000").
+int TableSectionView::neededWidth(const TableSection& table, int column) const {
+    const QFontMetrics metrics(font());
+    int width = table.columnWidth(column);
+    for (int r = 0; r < table.rowCount(); ++r)
+        width = std::max(width, metrics.horizontalAdvance(qs(table.cell(column, r))) + kCellRoom);
+    return width;
+}
+
 void TableSectionView::refresh() {
     const TableSection& table = book_.table(id_);
     setColumnCount(table.columnCount());
     setRowCount(table.rowCount());
-    for (int c = 0; c < table.columnCount(); ++c) setColumnWidth(c, table.columnWidth(c));
+    for (int c = 0; c < table.columnCount(); ++c) setColumnWidth(c, neededWidth(table, c));
     verticalHeader()->setDefaultSectionSize(table.rowHeight());
     verticalHeader()->setMinimumSectionSize(table.rowHeight());
     for (int r = 0; r < table.rowCount(); ++r) {
@@ -101,7 +111,7 @@ void TableSectionView::refresh() {
     }
     // The grid is exactly as large as its cells: no scrolling, no empty ground.
     int width = 2 * frameWidth();
-    for (int c = 0; c < table.columnCount(); ++c) width += table.columnWidth(c);
+    for (int c = 0; c < table.columnCount(); ++c) width += columnWidth(c);
     setFixedSize(width, 2 * frameWidth() + table.rowCount() * table.rowHeight());
 }
 

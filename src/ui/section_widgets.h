@@ -49,7 +49,11 @@ public:
     TableId id() const { return id_; }
     void refresh();
 
+    // The room a cell's text needs beside it: the cell's margins and its grid line.
+    static constexpr int kCellRoom = 7;
+
 private:
+    int neededWidth(const TableSection& table, int column) const;
     const CalculationBook& book_;
     TableId id_;
 };

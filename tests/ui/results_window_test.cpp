@@ -15,6 +15,7 @@
 #include "output/recording_canvas.h"
 #include "output/svg_canvas.h"
 #include "support/external_programs.h"
+#include "support/reference_designs.h"
 #include "ui/painter_canvas.h"
 #include "ui/window_placement.h"
 #include "ui_support.h"
@@ -239,6 +240,34 @@ bool drawsRealGlyph(const QFont& font, QChar c) {
     return QRawFont::fromFont(font).supportsCharacter(c) &&
            picture(QString(c)) != picture(QString(QChar(0xE000))) &&
            picture(QString(c)) != picture(QString());
+}
+
+// Regression: "1,000" showed as "1,00(", "1.0以上" as "1.0以_": columns of the specified
+// widths are too narrow for their text in the face used. Over the six reference designs,
+// every cell of every table holds its whole text.
+TEST_F(ResultsWindowTest, EveryCellHoldsItsWholeText) {
+    namespace designs = reference_designs;
+    for (void (*enter)(DesignConditionsEditor&) :
+         {designs::startValues, designs::keyWaterAndSeismic, designs::embankmentWindAndCollision,
+          designs::slopeSeismicSmallWall, designs::clayWithZcSafetyFactorAndSeismicPressureOnly,
+          designs::resultantBeyondTheMiddleTwoThirds}) {
+        DesignConditionsEditor& editor = desktop->session().editor;
+        ASSERT_TRUE(editor.loadDesignBytes(designFileBytes(DesignConditions{}), "start"));
+        enter(editor);
+        runFromTheMenu();
+        int cells = 0;
+        for (const TableSectionView* view : results->tableViews()) {
+            const QFontMetrics metrics(view->font());
+            for (int r = 0; r < view->rowCount(); ++r)
+                for (int c = 0; c < view->columnCount(); ++c, ++cells) {
+                    const QString text = view->item(r, c)->text();
+                    EXPECT_LE(metrics.horizontalAdvance(text) + TableSectionView::kCellRoom,
+                              view->columnWidth(c))
+                        << text.toStdString() << " in table " << static_cast<int>(view->id());
+                }
+        }
+        EXPECT_GT(cells, 100);
+    }
 }
 
 // Regression: the report panes laid their lines 13 pixels apart; the book's pitch is 16.
