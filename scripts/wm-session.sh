@@ -9,9 +9,15 @@ display=${2:-}
 [ -n "$display" ] || { echo "usage: $0 start|stop NN [WIDTHxHEIGHT]" >&2; exit 2; }
 pids=/tmp/marvoten-wm-$display.pids
 
+# Ends the session's window manager and X server and waits until they are gone, so
+# that the next session on the display starts on a server of its own.
 stop() {
   if [ -f "$pids" ]; then
-    kill $(cat "$pids") 2>/dev/null || true
+    for pid in $(cat "$pids"); do kill "$pid" 2>/dev/null || true; done
+    for pid in $(cat "$pids"); do
+      for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+      kill -9 "$pid" 2>/dev/null || true
+    done
     rm -f "$pids"
   fi
   rm -f "/tmp/.X$display-lock" "/tmp/.X11-unix/X$display"
