@@ -36,7 +36,10 @@ case "$action" in
     DISPLAY=":$display" openbox >/dev/null 2>&1 &
     echo $! >> "$pids"
     for _ in $(seq 100); do
-      DISPLAY=":$display" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && exit 0
+      if DISPLAY=":$display" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+        sleep 0.3  # the window manager takes windows once it has set itself up
+        exit 0
+      fi
       sleep 0.1
     done
     echo "openbox did not start on :$display" >&2

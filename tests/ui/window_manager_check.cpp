@@ -115,7 +115,13 @@ protected:
         dialogs.setParent(&desktop->mainWindow());
         desktop->start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&desktop->mainWindow()));
-        settle(800);
+        // The window manager has taken both windows of the start-up.
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 5000 && (place(stacking(), main()) == std::string::npos ||
+                                           place(stacking(), editor()) == std::string::npos))
+            settle(100);
+        settle(400);
     }
     void TearDown() override {
         desktop.reset();
