@@ -98,7 +98,6 @@ void ParameterStudyController::start(std::function<void()> job) {
         }
         finished_ = true;
     });
-    notify(StudyChange::Busy);
 }
 
 void ParameterStudyController::report(std::size_t done, std::size_t total) {
@@ -114,7 +113,7 @@ void ParameterStudyController::finish() {
     takeOver_ = nullptr;
     failure_ = nullptr;
     if (takeOver) takeOver();
-    notify(StudyChange::Busy | StudyChange::Results | StudyChange::Sizing);
+    notify(StudyChange::Results | StudyChange::Sizing);
     if (failure) std::rethrow_exception(failure);
 }
 

@@ -26,7 +26,6 @@ struct StudyChange {
         Results = 1u << 1,  // the study's rows and plot
         Sizing = 1u << 2,   // the sized design
         Shown = 1u << 3,
-        Busy = 1u << 4,  // a job started or ended
     };
     unsigned flags = 0;
     bool has(Flag f) const { return (flags & f) != 0; }

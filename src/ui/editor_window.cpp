@@ -273,9 +273,10 @@ void EditorWindow::bindChoice(const EditorControl& control, QFormLayout* form) {
         backfillTabs_ = new QTabBar;
         for (const QString& item : itemList(choiceItems(c))) backfillTabs_->addTab(item);
         backfillTabs_->setExpanding(false);
+        backfillTabs_->setUsesScrollButtons(false);
         connect(backfillTabs_, &QTabBar::currentChanged, this,
                 [this, c](int item) { act([&] { editor_.choose(c, item); }); });
-        form->addRow(qs(control.caption), backfillTabs_);
+        addChoiceRow(control, form, backfillTabs_);
         return;
     }
     auto* box = new QComboBox;
@@ -284,11 +285,15 @@ void EditorWindow::bindChoice(const EditorControl& control, QFormLayout* form) {
     connect(box, &QComboBox::activated, this,
             [this, c](int item) { act([&] { editor_.choose(c, item); }); });
     choices_[c] = box;
-    // A choice that is its group's only content is not captioned twice.
+    addChoiceRow(control, form, box);
+}
+
+// A choice that is its group's only content is not captioned twice.
+void EditorWindow::addChoiceRow(const EditorControl& control, QFormLayout* form, QWidget* widget) {
     if (std::string(control.caption) == control.group)
-        form->addRow(box);
+        form->addRow(widget);
     else
-        form->addRow(qs(control.caption), box);
+        form->addRow(qs(control.caption), widget);
 }
 
 void EditorWindow::bindOption(const EditorControl& control, QFormLayout* form) {

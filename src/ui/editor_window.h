@@ -53,6 +53,8 @@ public:
     // The whole of the contents where the screen has room for them, placed with its
     // frame at `position`; on a smaller screen the contents scroll.
     void fitAndPlace(QPoint position);
+    // Everything the editor shows, as a screen large enough would show it.
+    QWidget& contents() const { return *body_; }
     QScrollArea& scrollArea() const { return *scroll_; }
 
     // --- the widgets, for the views that follow the editor and for tests -----------
@@ -105,6 +107,7 @@ private:
     void addControl(const EditorControl& control);
     void bindNumber(const EditorControl& control, QFormLayout* form);
     void bindChoice(const EditorControl& control, QFormLayout* form);
+    void addChoiceRow(const EditorControl& control, QFormLayout* form, QWidget* widget);
     void bindOption(const EditorControl& control, QFormLayout* form);
     QWidget* buildShapeGroup();
     QWidget* buildRebarTabs();

@@ -43,7 +43,7 @@ void paintPrintedPages(QPainter& painter, QPrinter& printer, std::size_t pageCou
 
 QtPrintedPageDevice::QtPrintedPageDevice(QPrinter& printer, Dialogs& dialogs, QWidget* parent)
     : printer_(printer), dialogs_(dialogs), parent_(parent) {
-    choosePages_ = [this](QPrinter& p, int count, int current) {
+    choosePages_ = [this](QPrinter& p, int count) {
         QWidget* preview = QApplication::activeModalWidget();
         QPrintDialog dialog(&p, preview ? preview : parent_);
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -52,7 +52,6 @@ QtPrintedPageDevice::QtPrintedPageDevice(QPrinter& printer, Dialogs& dialogs, QW
                           QAbstractPrintDialog::PrintCurrentPage |
                           QAbstractPrintDialog::PrintToFile);
         dialog.setMinMax(1, count);
-        (void)current;
         return dialog.exec() == QDialog::Accepted;
     };
 }
@@ -150,7 +149,7 @@ std::vector<std::size_t> chosenPages(const QPrinter& printer, std::size_t count,
 
 bool QtPrintedPageDevice::printFromPreview(std::size_t pageCount, const PageSource& page,
                                            int currentPage) {
-    const bool chosen = choosePages_(printer_, static_cast<int>(pageCount), currentPage);
+    const bool chosen = choosePages_(printer_, static_cast<int>(pageCount));
     const std::vector<std::size_t> pages = chosenPages(printer_, pageCount, currentPage);
     const QPageLayout layout = printer_.pageLayout();
     // The range belongs to this print alone.

@@ -24,7 +24,7 @@ class QtPrintedPageDevice : public PrintedPageDevice {
 public:
     // The print dialog of the preview's "印刷...": true when the user chose to print;
     // the pages chosen are left on the printer as its print range.
-    using PageChooser = std::function<bool(QPrinter&, int pageCount, int currentPage)>;
+    using PageChooser = std::function<bool(QPrinter&, int pageCount)>;
 
     QtPrintedPageDevice(QPrinter& printer, Dialogs& dialogs, QWidget* parent);
 

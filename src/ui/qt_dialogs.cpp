@@ -43,8 +43,13 @@ QWidget* askingWindow(QWidget* fallback) {
     return asking;
 }
 
-// A dialog of the program stands over every window of the program, takes the
-// keyboard while it is up, and gives it back to where it was when it is answered.
+// A dialog of the program stands over every window of the program.
+void standOnTop(QDialog& dialog) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The dialog takes the keyboard while it is up and gives it back to where it was when
+// it is answered.
 class Asking {
 public:
     explicit Asking(QWidget* fallback)
@@ -59,7 +64,6 @@ public:
     Asking& operator=(const Asking&) = delete;
 
     QWidget* owner() const { return owner_; }
-    static void standOnTop(QDialog& dialog) { dialog.setWindowFlag(Qt::WindowStaysOnTopHint); }
 
 private:
     QPointer<QWidget> owner_;
@@ -67,7 +71,7 @@ private:
 };
 
 int exec(QMessageBox& box, const QPoint* topLeft) {
-    Asking::standOnTop(box);
+    standOnTop(box);
     // A box has nothing to minimise or maximise.
     box.setWindowFlags((box.windowFlags() & ~(Qt::WindowMinMaxButtonsHint)) |
                        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -127,7 +131,7 @@ std::optional<std::string> QtDialogs::chooseFile(const FileChoiceRequest& reques
     const Asking asking(parent_);
     QFileDialog dialog(asking.owner(), QString(), QString::fromStdString(request.startFolder),
                        qtFileFilter(request.filter));
-    Asking::standOnTop(dialog);
+    standOnTop(dialog);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));

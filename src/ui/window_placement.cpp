@@ -131,10 +131,4 @@ void placeFrame(QWidget& window, QPoint position) {
                    [&window, at] { window.windowHandle()->setFramePosition(at); });
 }
 
-void keepOnScreen(QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QPoint at = inside(availableAreaAt(frame.center()), frame.size(), frame.topLeft());
-    if (at != frame.topLeft()) window.move(at);
-}
-
 }  // namespace marvoten

@@ -26,8 +26,6 @@ void placeFrame(QWidget& window, QPoint position);
 // Runs `then` once the window manager has framed the window (at its next showing); a
 // later request of the same name replaces one still waiting.
 void whenFramed(QWidget& window, const char* name, std::function<void()> then);
-// Keeps the window inside the available area of its screen, where it is.
-void keepOnScreen(QWidget& window);
 
 // The height the positions of the program assume for the title, menu and toolbars.
 inline constexpr int kToolbarsEndAt = 82;

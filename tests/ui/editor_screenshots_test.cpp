@@ -32,22 +32,22 @@ TEST(EditorScreenshots, EveryPageAndThePalette) {
         window.loadTabs().setCurrentIndex(window.loadTabIndex(p));
     };
 
-    shoot(window, "editor-1-self-weight.png");
+    shoot(window.contents(), "editor-1-self-weight.png");
     editor.choose(Choice::HasShearKey, 1);
     window.shapeTabs().setCurrentIndex(1);
     window.rebarTabWidget().setCurrentIndex(2);
-    shoot(window, "editor-1-shear-key.png");
+    shoot(window.contents(), "editor-1-shear-key.png");
 
     page(EditorPage::BackfillSurface);
     editor.choose(Choice::BackfillShape, 2);
     editor.setOption(Option::HasSnow, true);
-    shoot(window, "editor-2-backfill-surface.png");
+    shoot(window.contents(), "editor-2-backfill-surface.png");
 
     page(EditorPage::OtherLoads);
     editor.setOption(Option::HasWater, true);
     editor.setOption(Option::HasWind, true);
     editor.setOption(Option::HasCollision, true);
-    shoot(window, "editor-3-other-loads.png");
+    shoot(window.contents(), "editor-3-other-loads.png");
 
     editor.choose(Choice::SeismicCase, 1);
     page(EditorPage::SeismicCoefficient);
@@ -55,11 +55,11 @@ TEST(EditorScreenshots, EveryPageAndThePalette) {
     editor.setGroundLayerCell(1, 2, "8");
     editor.clickGroundLayerCell(1, 3);
     editor.calculateGroundPeriod();
-    shoot(window, "editor-4-seismic-standard-value.png");
+    shoot(window.contents(), "editor-4-seismic-standard-value.png");
     window.seismicTabs().setCurrentIndex(1);
     editor.clickRegionInitial("あ");
     editor.clickRegionKey("青森県B");
-    shoot(window, "editor-4-seismic-regional-factor.png");
+    shoot(window.contents(), "editor-4-seismic-regional-factor.png");
 
     page(EditorPage::SelfWeight);
     window.shapeTabs().setCurrentIndex(0);

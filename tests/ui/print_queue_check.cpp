@@ -158,7 +158,7 @@ TEST_F(PrintQueue, ThePreviewPrintsTheChosenPagesOnly) {
     ASSERT_NE(pages, nullptr);
     QtPrintedPageDevice* device = &pages->device();
     std::vector<int> rangesOffered;
-    device->setPageChooser([&](QPrinter& printer, int count, int) {
+    device->setPageChooser([&](QPrinter& printer, int count) {
         rangesOffered.push_back(printer.printRange());
         if (rangesOffered.size() == 1) {
             printer.setPrintRange(QPrinter::PageRange);

@@ -188,7 +188,7 @@ TEST_F(Printing, PrintingFromThePreviewTakesTheChosenRangeAndTheBooksPaperOnly) 
     fs::remove(pdf);
     printInto(pdf);
 
-    device.setPageChooser([](QPrinter& p, int, int) {
+    device.setPageChooser([](QPrinter& p, int) {
         p.setPageOrientation(QPageLayout::Landscape);
         return true;
     });
@@ -198,7 +198,7 @@ TEST_F(Printing, PrintingFromThePreviewTakesTheChosenRangeAndTheBooksPaperOnly) 
     EXPECT_FALSE(fs::exists(pdf));
     EXPECT_EQ(desktop->printer().pageLayout().orientation(), QPageLayout::Portrait);
 
-    device.setPageChooser([](QPrinter& p, int, int) {
+    device.setPageChooser([](QPrinter& p, int) {
         p.setPrintRange(QPrinter::PageRange);
         p.setFromTo(6, 7);
         return true;
@@ -210,7 +210,7 @@ TEST_F(Printing, PrintingFromThePreviewTakesTheChosenRangeAndTheBooksPaperOnly) 
     EXPECT_NE(squeezed(pages[1]).find("極限支持力"), std::string::npos);
     EXPECT_EQ(desktop->printer().printRange(), QPrinter::AllPages);
 
-    device.setPageChooser([](QPrinter&, int, int) { return false; });  // 取消
+    device.setPageChooser([](QPrinter&, int) { return false; });  // 取消
     EXPECT_FALSE(device.printFromPreview(12, page, 1));
     EXPECT_EQ(desktop.dialogs.messages.size(), 1u) << "a cancelled print says nothing";
 }

@@ -89,6 +89,18 @@ private:
         texts_.push_back(box ? box->text() : dialog->metaObject()->className());
         const QString answer = next_ < answers_.size() ? answers_[next_++] : QString();
         if (box && !answer.isEmpty()) {
+            // A standard button is also found by its English name: once the program has
+            // loaded Qt's Japanese translations, "&Yes" reads "はい(&Y)".
+            const struct {
+                const char* name;
+                QMessageBox::StandardButton button;
+            } standard[] = {{"Yes", QMessageBox::Yes},
+                            {"No", QMessageBox::No},
+                            {"OK", QMessageBox::Ok},
+                            {"Cancel", QMessageBox::Cancel}};
+            for (const auto& s : standard)
+                if (QString(answer).remove('&') == QLatin1String(s.name) && box->button(s.button))
+                    return box->button(s.button)->click();
             for (QAbstractButton* b : box->buttons())
                 if (b->text().remove('&') == QString(answer).remove('&')) {
                     b->click();
