@@ -57,7 +57,10 @@ case "$action" in
     size=${3:-1366x768}
     stop
     : > "$log"
-    Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >>"$log" 2>&1 &
+    # -noreset: an X server starts itself anew whenever its last client leaves, and a
+    # client that connects in that moment (the window manager after the readiness
+    # check) is refused.
+    Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset >>"$log" 2>&1 &
     echo $! > "$server_pid"
     for _ in $(seq 100); do
       xdpyinfo -display ":$display" >/dev/null 2>&1 && break
