@@ -31,6 +31,10 @@ end() {
 stop() {
   end "$wm_pid"
   end "$server_pid"
+  # A server of an earlier session whose test was killed before it could end it.
+  if pkill -f "^Xvfb :$display " 2>/dev/null; then
+    for _ in $(seq 100); do pgrep -f "^Xvfb :$display " >/dev/null || break; sleep 0.05; done
+  fi
   rm -f "/tmp/.X$display-lock" "/tmp/.X11-unix/X$display"
 }
 
