@@ -350,10 +350,11 @@ private:
     // the right; the plot takes the rest.
     void layOut() {
         const double axisText = figureAxisTextPixels;
-        double top = outerMargin + (figure_.title.empty() ? 0 : figureTitlePixels + titleGap);
-        double bottom = size_.height - outerMargin;
-        double left = outerMargin;
-        double right = size_.width - outerMargin;
+        const double margin = options_.verticalMargin;
+        double top = margin + (figure_.title.empty() ? 0 : figureTitlePixels + titleGap);
+        double bottom = size_.height - margin;
+        double left = figureSideMargin;
+        double right = size_.width - figureSideMargin;
         if (options_.axesShown) {
             top = std::max(top, outerMargin + axisText / 2);  // room for the top value label
             if (!figure_.horizontal->title.empty()) bottom -= axisText + labelGap;
@@ -506,10 +507,30 @@ private:
         canvas_.resetClip();
     }
 
+    // Every line and point mark the series draw, where labels must not stand.
+    LabelObstacles drawnStrokes() const {
+        LabelObstacles drawn;
+        const CanvasRect guard{plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2};
+        const auto& all = *figure_.series;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (labelOnly(i)) continue;
+            std::vector<std::optional<CanvasPoint>> at;
+            for (const auto& p : all[i].points()) at.push_back(pixel(p));
+            drawn.addLine(at);
+            if (all[i].kind() == SeriesKind::FastPolyline) continue;
+            for (const auto& p : at)
+                if (p && guard.contains(*p))
+                    drawn.marks.push_back(intersection(
+                        {p->x - markerHalf, p->y - markerHalf, 2 * markerHalf, 2 * markerHalf},
+                        guard));
+        }
+        return drawn;
+    }
+
     // A label stands its distance above the point, or below it for a negative
     // distance, centred on it; one on a vertical dimension line stands beside the
     // line. The placement step then keeps every label clear of the others and of
-    // its own dimension line, inside the plot.
+    // every line and mark, inside the plot, and a corner's number outside its outline.
     void drawLabels() {
         const CanvasRect shown{plot_.left - 0.5, plot_.top - 0.5, plot_.width + 1,
                                plot_.height + 1};
@@ -528,6 +549,7 @@ private:
             const double d = s.labelDistance();
             std::vector<std::optional<CanvasPoint>> at;
             for (const auto& p : s.points()) at.push_back(pixel(p));
+            const std::vector<CanvasPoint> outline = closedOutline(at);
             for (std::size_t k = 0; k < at.size(); ++k) {
                 if (!at[k] || !shown.contains(*at[k])) continue;
                 const std::string text = s.shownLabel(s.points()[k]);
@@ -538,9 +560,9 @@ private:
                 r.point = *at[k];
                 r.fixed = labelOnly(i);
                 r.dimensionLine = r.fixed ? std::nullopt : dimensionLineAt(at, k);
+                r.outline = outline;
                 if (r.dimensionLine) {
                     r.box = dimensionLabelBox(*r.dimensionLine, r.point, width, height, d);
-                    r.ownLines = segmentsAlong(at, *r.dimensionLine);
                 } else {
                     r.box =
                         anchoredTextBox({r.point.x, r.point.y - d}, width, height,
@@ -555,7 +577,8 @@ private:
             options_.axesShown
                 ? CanvasRect{plot_.left + 1, plot_.top + 1, plot_.width - 2, plot_.height - 2}
                 : CanvasRect{0, 0, double(size_.width), double(size_.height)};
-        const std::vector<CanvasRect> boxes = placeLabels(requests, frame, labelSpacing);
+        const std::vector<CanvasRect> boxes =
+            placeLabels(requests, drawnStrokes(), frame, labelSpacing);
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const CanvasRect& b = boxes[i];
             const double x = b.left + b.width / 2;

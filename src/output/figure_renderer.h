@@ -33,6 +33,10 @@ struct FigureRenderOptions {
     bool axesShown = true;
     // The thin border around the whole figure.
     bool borderShown = true;
+    // Pixels above and below the plot (with its axis texts) within the picture; a
+    // printed table's grid takes nearly the whole height of its frame, so that its
+    // rows keep room for their text.
+    double verticalMargin = 8;
     FontFace face = FontFace::Gothic;
     // Series (numbered from 1) drawn only as their point labels: the cell texts of
     // a table drawn as a chart.
@@ -72,6 +76,8 @@ void renderFigure(const FigureSection& figure, FigureSize size, Canvas& canvas,
 inline constexpr int figureTitlePixels = 13;
 inline constexpr int figureAxisTextPixels = 12;
 inline constexpr int figureLegendTextPixels = 12;
+// Pixels between the picture's left and right edges and the plot with its axis texts.
+inline constexpr int figureSideMargin = 8;
 // A point-label size is given in points (9 at the start); at 96 pixels per inch.
 int labelPixelSize(int points);
 

@@ -89,9 +89,22 @@ CanvasRect fitted(const CanvasRect& box, const CanvasRect& frame) {
     return r;
 }
 
+// Whether the point lies inside the closed outline (even-odd rule).
+bool insideOutline(CanvasPoint p, const std::vector<CanvasPoint>& outline) {
+    bool in = false;
+    for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const CanvasPoint& a = outline[i];
+        const CanvasPoint& b = outline[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+            in = !in;
+    }
+    return in;
+}
+
 class Placement {
 public:
-    Placement(const CanvasRect& frame, double gap) : frame_(frame), gap_(gap) {}
+    Placement(const LabelObstacles& drawn, const CanvasRect& frame, double gap)
+        : drawn_(drawn), frame_(frame), gap_(gap) {}
 
     void keep(const CanvasRect& box) { taken_.push_back(box); }
 
@@ -101,8 +114,7 @@ public:
         const std::vector<CanvasPoint> steps = directions(label);
         const double reach = std::hypot(frame_.width, frame_.height);
         std::optional<CanvasRect> best;
-        double bestOverlap = 0;
-        bool bestCrosses = false;
+        Conflict bestConflict;
         for (double r = 0; r <= reach; r += 1) {
             for (const CanvasPoint& step : steps) {
                 const CanvasRect candidate = moved(box, r * step.x, r * step.y);
@@ -110,14 +122,11 @@ public:
                     if (r == 0) break;
                     continue;
                 }
-                const double overlap = overlapWithTaken(candidate);
-                const bool crossing = crossesOwnLine(label, candidate);
-                if (overlap == 0 && !crossing) return candidate;
-                if (!best || overlap < bestOverlap ||
-                    (overlap == bestOverlap && bestCrosses && !crossing)) {
+                const Conflict conflict = conflictAt(label, candidate);
+                if (conflict.free()) return candidate;
+                if (!best || conflict < bestConflict) {
                     best = candidate;
-                    bestOverlap = overlap;
-                    bestCrosses = crossing;
+                    bestConflict = conflict;
                 }
                 if (r == 0) break;
             }
@@ -126,19 +135,31 @@ public:
     }
 
 private:
-    double overlapWithTaken(const CanvasRect& candidate) const {
-        double area = 0;
+    // What a place would cover: the drawn lines and marks it is crossed by (an
+    // inside of its own outline counts as one), then its overlap with other labels.
+    struct Conflict {
+        int crossings = 0;
+        double overlap = 0;
+        bool free() const { return crossings == 0 && overlap == 0; }
+        bool operator<(const Conflict& o) const {
+            return crossings != o.crossings ? crossings < o.crossings : overlap < o.overlap;
+        }
+    };
+
+    Conflict conflictAt(const LabelRequest& label, const CanvasRect& candidate) const {
+        Conflict c;
         const CanvasRect padded = grown(candidate, gap_ / 2);
-        for (const CanvasRect& t : taken_) area += overlapArea(padded, grown(t, gap_ / 2));
-        return area;
+        for (const CanvasRect& t : taken_) c.overlap += overlapArea(padded, grown(t, gap_ / 2));
+        const CanvasRect cleared = grown(candidate, labelClearance);
+        for (const LabelSegment& s : drawn_.lines)
+            c.crossings += crossesInterior(s.a, s.b, cleared) ? 1 : 0;
+        for (const CanvasRect& m : drawn_.marks) c.crossings += overlapArea(m, cleared) > 0 ? 1 : 0;
+        if (!label.outline.empty() && insideOutline(centre(candidate), label.outline))
+            ++c.crossings;
+        return c;
     }
 
-    static bool crossesOwnLine(const LabelRequest& label, const CanvasRect& candidate) {
-        return std::any_of(
-            label.ownLines.begin(), label.ownLines.end(),
-            [&](const LabelSegment& s) { return crossesInterior(s.a, s.b, candidate); });
-    }
-
+    const LabelObstacles& drawn_;
     CanvasRect frame_;
     double gap_;
     std::vector<CanvasRect> taken_;
@@ -146,10 +167,16 @@ private:
 
 }  // namespace
 
+void LabelObstacles::addLine(const std::vector<std::optional<CanvasPoint>>& points) {
+    for (std::size_t j = 1; j < points.size(); ++j)
+        if (points[j - 1] && points[j]) lines.push_back({*points[j - 1], *points[j]});
+}
+
 std::vector<CanvasRect> placeLabels(const std::vector<LabelRequest>& labels,
-                                    const CanvasRect& frame, double gap) {
+                                    const LabelObstacles& drawn, const CanvasRect& frame,
+                                    double gap) {
     std::vector<CanvasRect> placed(labels.size());
-    Placement placement(frame, gap);
+    Placement placement(drawn, frame, gap);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (!labels[i].fixed) continue;
         placed[i] = labels[i].box;
@@ -177,16 +204,14 @@ std::optional<LabelSegment> dimensionLineAt(const std::vector<std::optional<Canv
     return line;
 }
 
-std::vector<LabelSegment> segmentsAlong(const std::vector<std::optional<CanvasPoint>>& points,
-                                        const LabelSegment& line) {
-    std::vector<LabelSegment> out;
-    for (std::size_t j = 1; j < points.size(); ++j) {
-        if (!points[j - 1] || !points[j]) continue;
-        const LabelSegment s{*points[j - 1], *points[j]};
-        if (distanceFromLine(s.a, line) <= onLine && distanceFromLine(s.b, line) <= onLine)
-            out.push_back(s);
+std::vector<CanvasPoint> closedOutline(const std::vector<std::optional<CanvasPoint>>& points) {
+    if (points.size() < 4 || !points.front() || !(*points.front() == *points.back())) return {};
+    std::vector<CanvasPoint> outline;
+    for (const auto& p : points) {
+        if (!p) return {};
+        outline.push_back(*p);
     }
-    return out;
+    return outline;
 }
 
 bool runsUpright(const LabelSegment& line) {

@@ -76,6 +76,14 @@ void drawPolyline(TPDFContents& c, const std::vector<PagePoint>& points) {
     }
 }
 
+// The points in the placement's coordinates (y downwards: the page's y negated).
+std::vector<std::optional<CanvasPoint>> placementPoints(const std::vector<PagePoint>& at) {
+    std::vector<std::optional<CanvasPoint>> flipped;
+    for (const PagePoint& p : at)
+        flipped.push_back(p.drawable() ? std::optional(CanvasPoint{p.x, -p.y}) : std::nullopt);
+    return flipped;
+}
+
 // The em box of a label set on the baseline at (x, y), in the placement's
 // coordinates (y downwards: the page's y negated).
 CanvasRect labelBox(double x, double baseline, double width, double size) {
@@ -91,9 +99,7 @@ CanvasRect labelBox(double x, double baseline, double width, double size) {
 void collectLabels(TPDFContents& c, const FigureSeries& series, const std::vector<PagePoint>& at,
                    const CanvasRect& frame, std::vector<LabelRequest>& requests,
                    std::vector<std::string>& labels) {
-    std::vector<std::optional<CanvasPoint>> flipped;
-    for (const PagePoint& p : at)
-        flipped.push_back(p.drawable() ? std::optional(CanvasPoint{p.x, -p.y}) : std::nullopt);
+    const auto flipped = placementPoints(at);
     bool raised = false;
     for (std::size_t i = 0; i < at.size(); ++i) {
         const std::string& label = series.points()[i].label;
@@ -113,12 +119,10 @@ void collectLabels(TPDFContents& c, const FigureSeries& series, const std::vecto
         r.point = *flipped[i];
         r.box = labelBox(at[i].x - width / 2, at[i].y + lift, width, size);
         r.dimensionLine = dimensionLineAt(flipped, i);
-        if (r.dimensionLine) {
-            if (runsUpright(*r.dimensionLine))
-                r.box = dimensionLabelBox(*r.dimensionLine, r.point, width, size,
-                                          series.labelDistance() < 0 ? -2 : 2);
-            r.ownLines = segmentsAlong(flipped, *r.dimensionLine);
-        }
+        r.outline = closedOutline(flipped);
+        if (r.dimensionLine && runsUpright(*r.dimensionLine))
+            r.box = dimensionLabelBox(*r.dimensionLine, r.point, width, size,
+                                      series.labelDistance() < 0 ? -2 : 2);
         requests.push_back(std::move(r));
         labels.push_back(label);
     }
@@ -226,7 +230,9 @@ void pdfFigure(TPDFContents& c, PdfFigureMode mode, const FigureSection& figure,
             collectLabels(c, series, mapped[s], frame, requests, labels);
     }
     const CanvasRect inner{L + 1, -T + 1, width - 2, height - 2};
-    const std::vector<CanvasRect> boxes = placeLabels(requests, inner, kLabelSpacing);
+    LabelObstacles drawn;
+    for (const auto& points : mapped) drawn.addLine(placementPoints(points));
+    const std::vector<CanvasRect> boxes = placeLabels(requests, drawn, inner, kLabelSpacing);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         pdfText(c, labels[i], boxes[i].left, -boxes[i].top - fontAscent * c.fontSize);
 

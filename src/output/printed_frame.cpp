@@ -1,10 +1,20 @@
 #include "output/printed_frame.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <numeric>
 #include <stdexcept>
 
+#include "output/figure_renderer.h"
+
 namespace marvoten {
+namespace {
+
+// Cell texts print in 8 points (11 pixels).
+constexpr int tableCellPoints = 8;
+
+}  // namespace
 
 ReportFigure::ReportFigure(int left_, int top_, int width_, int height_, Setup setup)
     : left(left_),
@@ -30,8 +40,9 @@ ReportFigure ReportFigure::tableFrame(int left, int top, std::string title) {
     setup.series = {rule, rule, cells};
     ReportFigure frame(left, top, 0, 0, std::move(setup));
     frame.labelOnlySeries = {3};
-    // Cell texts in 8 points (11 pixels) stay within the 11- and 12-pixel rows.
-    frame.seriesAt(3).setLabelFontSize(8);
+    // The grid takes nearly the whole frame, so that each row keeps room for its text.
+    frame.plotMargin = 1;
+    frame.seriesAt(3).setLabelFontSize(tableCellPoints);
     return frame;
 }
 
@@ -58,6 +69,7 @@ FigureRenderOptions ReportFigure::renderOptions() const {
     options.borderShown = bevelsShown;
     options.face = FontFace::Mincho;
     options.labelOnlySeries = labelOnlySeries;
+    options.verticalMargin = plotMargin;
     options.horizontalLabelsFromSeries = horizontalLabelsFromSeries;
     return options;
 }
@@ -71,13 +83,47 @@ void TDrawKekka::copyTextBlock(const TextBlock& block, ReportTextFrame& frame) {
     }
 }
 
+namespace {
+
+// Pixels a printed cell keeps free on either side of its text.
+constexpr double cellRoom = 2;
+
+// The column widths of a printed table: as the table asks, and wider where a cell's
+// text in the print size needs it, so that no rule runs through a number. The grid
+// is drawn `15` pixels wider per column than its widths, less the figure's side
+// margins, so a width takes a little more on paper than its number.
+std::vector<int> printedColumnWidths(const TableSection& table) {
+    std::vector<int> widths;
+    std::vector<double> needed;
+    for (int c = 0; c < table.columnCount(); ++c) {
+        double widest = 0;
+        for (int r = 0; r < table.rowCount(); ++r)
+            widest = std::max(widest, textWidth(table.cell(c, r), labelPixelSize(tableCellPoints)));
+        widths.push_back(table.columnWidth(c));
+        needed.push_back(widest + 2 * cellRoom);
+    }
+    for (bool widened = true; widened;) {
+        widened = false;
+        const int total = std::accumulate(widths.begin(), widths.end(), 0);
+        const double scale =
+            total > 0 ? double(total + 15 * int(widths.size()) - 2 * figureSideMargin) / total : 1;
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            if (widths[c] * scale < needed[c]) {
+                widths[c] = static_cast<int>(std::ceil(needed[c] / scale));
+                widened = true;
+            }
+    }
+    return widths;
+}
+
+}  // namespace
+
 void TDrawKekka::drawTableFigure(const TableSection& table, ReportFigure& frame, int lineSeriesA,
                                  int lineSeriesB, int labelSeries) {
     TableMetrics& m = metrics_;
     m.columns = table.columnCount();
     m.rows = table.rowCount();
-    m.w.clear();
-    for (int c = 0; c < m.columns; ++c) m.w.push_back(table.columnWidth(c));
+    m.w = printedColumnWidths(table);
     m.W = std::accumulate(m.w.begin(), m.w.end(), 0);
     m.h = table.rowHeight() - 5;
     m.totalHeight = m.rows * m.h;

@@ -70,6 +70,7 @@ struct ReportFigure {
     bool axesVisible = true;
     bool bevelsShown = true;
     std::vector<int> labelOnlySeries;    // drawn as their labels only (table cell texts)
+    double plotMargin = 8;               // pixels above and below the plot
     int horizontalLabelsFromSeries = 0;  // see FigureRenderOptions
     std::vector<FigureSeries> series;
 };

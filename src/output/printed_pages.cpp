@@ -1,5 +1,7 @@
 #include "output/printed_pages.h"
 
+#include <algorithm>
+
 namespace marvoten {
 namespace {
 
@@ -217,11 +219,37 @@ PrintedPage startUpPage(const PageLayout& layout, const CalculationBook& setUp) 
         page.texts.push_back({t.id, t.block, std::move(frame)});
     }
     for (const FigureAt& f : layout.figures)
-        page.figures.push_back({f.id, figureFrame(f, setUp.figure(f.id))});
+        page.figures.push_back({f.id, figureFrame(f, setUp.figure(f.id)), 0, f.top});
     for (const TableAt& t : layout.tables)
         page.figures.push_back(
-            {t.id, ReportFigure::tableFrame(t.left, t.top, t.title), t.heightAfterDrawing});
+            {t.id, ReportFigure::tableFrame(t.left, t.top, t.title), t.heightAfterDrawing, t.top});
     return page;
+}
+
+bool sideBySide(const ReportFigure& a, const ReportFigure& b) {
+    return a.left + a.width <= b.left || b.left + b.width <= a.left;
+}
+
+// Pixels kept between a table and the frame beneath it that it pushed down.
+constexpr int pushedGap = 6;
+
+// A table with more rows than its layout was drawn for (buoyancy adds two to each
+// toe-slab table) would cover the rows of the table beneath it: every frame below a
+// table that now reaches into it moves down, the frames beneath that in turn.
+void keepFramesBelowTablesClear(std::vector<PrintedFigureFrame>& frames) {
+    std::vector<PrintedFigureFrame*> downwards;
+    for (auto& f : frames) downwards.push_back(&f);
+    std::stable_sort(downwards.begin(), downwards.end(),
+                     [](const auto* a, const auto* b) { return a->layoutTop < b->layoutTop; });
+    for (std::size_t i = 0; i < downwards.size(); ++i) {
+        const PrintedFigureFrame& upper = *downwards[i];
+        if (!std::holds_alternative<TableId>(upper.source)) continue;
+        const int bottom = upper.frame.top + upper.frame.height + pushedGap;
+        for (std::size_t j = i + 1; j < downwards.size(); ++j) {
+            ReportFigure& lower = downwards[j]->frame;
+            if (!sideBySide(upper.frame, lower) && lower.top < bottom) lower.top = bottom;
+        }
+    }
 }
 
 }  // namespace
@@ -247,6 +275,7 @@ const PrintedPage& PrintedBook::fill(PrintedPageId id, const CalculationBook& bo
     for (PrintedTextFrame& t : page.texts)
         drawer.copyTextBlock(book.text(t.source).block(t.block), t.frame);
     for (PrintedFigureFrame& f : page.figures) {
+        f.frame.top = f.layoutTop;
         if (const auto* table = std::get_if<TableId>(&f.source)) {
             drawer.drawTableFigure(book.table(*table), f.frame, 1, 2, 3);
             if (f.heightAfterDrawing > 0) f.frame.height = f.heightAfterDrawing;
@@ -254,6 +283,7 @@ const PrintedPage& PrintedBook::fill(PrintedPageId id, const CalculationBook& bo
             drawer.copyFigure(book.figure(std::get<FigureId>(f.source)), f.frame);
         }
     }
+    keepFramesBelowTablesClear(page.figures);
     return page;
 }
 

@@ -62,6 +62,9 @@ struct PrintedFigureFrame {
     ReportFigure frame;
     // A table frame set to this height after its drawing (0: the drawn height).
     int heightAfterDrawing = 0;
+    // Where the page's layout puts the frame's top; a table above that grew with
+    // its rows pushes the frame down from here.
+    int layoutTop = 0;
 };
 
 struct PrintedPage {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -30,12 +32,13 @@ TEST(LabelPlacement, LabelsOnOneDimensionLineMoveApartAlongIt) {
         r.point = *chain[i];
         r.dimensionLine = dimensionLineAt(chain, i);
         ASSERT_TRUE(r.dimensionLine) << i;
-        r.ownLines = segmentsAlong(chain, *r.dimensionLine);
         r.box = dimensionLabelBox(*r.dimensionLine, r.point, 18, 12, 2);
         labels.push_back(r);
     }
     EXPECT_TRUE(overlap(labels[0].box, labels[1].box)) << "the fixture must collide";
-    const auto boxes = placeLabels(labels, frame, gap);
+    LabelObstacles drawn;
+    drawn.addLine(chain);
+    const auto boxes = placeLabels(labels, drawn, frame, gap);
     EXPECT_EQ(boxes[0], labels[0].box) << "the first keeps its place";
     EXPECT_TRUE(near(boxes[1].top, labels[1].box.top, 1e-9)) << "moved along the line only";
     EXPECT_TRUE(near(boxes[1].left, boxes[0].right() + gap, 1.01)) << "by the least distance";
@@ -50,9 +53,10 @@ TEST(LabelPlacement, UprightDimensionLabelStandsBesideItsLineWithinItsSpan) {
     r.point = *chain[1];
     r.dimensionLine = dimensionLineAt(chain, 1);
     ASSERT_TRUE(r.dimensionLine);
-    r.ownLines = segmentsAlong(chain, *r.dimensionLine);
     r.box = dimensionLabelBox(*r.dimensionLine, r.point, 18, 12, -4);
-    const CanvasRect placed = placeLabels({r}, frame, gap)[0];
+    LabelObstacles drawn;
+    drawn.addLine(chain);
+    const CanvasRect placed = placeLabels({r}, drawn, frame, gap)[0];
     EXPECT_TRUE(near(placed.right(), 96, 1e-9)) << "4 pixels left of the line";
     EXPECT_TRUE(near(placed.top + placed.height / 2, 75, 1e-9)) << "level with its point";
 }
@@ -72,7 +76,7 @@ TEST_P(LabelAtTheFrame, MovesInsideByTheLeastDistance) {
     LabelRequest r;
     r.box = c.box;
     r.point = {c.box.left + c.box.width / 2, c.box.top};
-    EXPECT_EQ(placeLabels({r}, frame, gap)[0], c.expected);
+    EXPECT_EQ(placeLabels({r}, {}, frame, gap)[0], c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,11 +97,55 @@ TEST(LabelPlacement, AFixedTextStaysAndOthersKeepClearOfIt) {
     label.fixed = false;
     label.box = {55, 45, 30, 12};
     label.point = {70, 57};
-    const auto boxes = placeLabels({label, cell}, frame, gap);
+    const auto boxes = placeLabels({label, cell}, {}, frame, gap);
     EXPECT_EQ(boxes[1], cell.box);
     EXPECT_FALSE(overlap(boxes[0], cell.box));
     EXPECT_TRUE(frame.contains({boxes[0].left, boxes[0].top}));
 }
+
+// What the figure draws beside a label: a line of another series, a point mark, a
+// closed outline whose corner the label numbers.
+struct Obstacle {
+    const char* name;
+    LabelObstacles drawn;
+    std::vector<CanvasPoint> outline;
+};
+
+class LabelAndDrawing : public ::testing::TestWithParam<Obstacle> {};
+
+// "23.81kN/m2" with the base line through it read as "23.01kN/m2". A label 2
+// pixels above its point at (100, 50) moves off whatever is drawn there, stays
+// clear of it by the clearance, and moves no farther than that needs.
+TEST_P(LabelAndDrawing, MovesToTheNearestFreePlace) {
+    const Obstacle& o = GetParam();
+    LabelRequest r;
+    r.point = {100, 50};
+    r.box = {88, 36, 24, 12};
+    r.outline = o.outline;
+    const CanvasRect placed = placeLabels({r}, o.drawn, frame, gap)[0];
+    const CanvasRect cleared = grown(placed, labelClearance);
+    for (const LabelSegment& s : o.drawn.lines)
+        EXPECT_FALSE(crossesInterior(s.a, s.b, cleared)) << o.name;
+    for (const CanvasRect& m : o.drawn.marks) EXPECT_FALSE(overlap(m, cleared)) << o.name;
+    const CanvasPoint middle{placed.left + placed.width / 2, placed.top + placed.height / 2};
+    if (!o.outline.empty()) {
+        EXPECT_FALSE(middle.x > 60 && middle.x < 140 && middle.y > 30 && middle.y < 90)
+            << o.name << ": inside the outline at " << middle.x << ", " << middle.y;
+    }
+    EXPECT_LT(std::hypot(middle.x - 100, middle.y - 42), 20) << o.name << ": moved too far";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LabelPlacement, LabelAndDrawing,
+    ::testing::Values(Obstacle{"ASlopingLineThroughIt", {{{{80, 30}, {120, 50}}}, {}}, {}},
+                      Obstacle{"ALevelLineThroughIt", {{{{60, 42}, {140, 42}}}, {}}, {}},
+                      Obstacle{"AMarkUnderIt", {{}, {{98, 44, 3, 3}}}, {}},
+                      // A label inside the outline it numbers, 6 pixels below the outline's upper
+                      // edge: it goes above the edge.
+                      Obstacle{"InsideTheOutlineOfItsCorner",
+                               {{{{60, 30}, {140, 30}}, {{140, 30}, {140, 90}}}, {}},
+                               {{60, 30}, {140, 30}, {140, 90}, {60, 90}, {60, 30}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace marvoten

@@ -202,6 +202,7 @@ struct LabelCase {
     int distance;
     const char* label;
     const char* shown;  // nullptr: nothing shown
+    int rise;           // where it stands: above its point (below when negative)
 };
 
 class PointLabel : public ::testing::TestWithParam<LabelCase> {};
@@ -235,19 +236,20 @@ TEST_P(PointLabel, IsPlacedAndWordedAsStated) {
     EXPECT_EQ(labels[0].text, c.shown);
     EXPECT_EQ(labels[0].font.pixelSize, 15) << "11 points at 96 per inch";
     EXPECT_TRUE(near(labels[0].at.x, point.x, 1e-9));
-    EXPECT_TRUE(near(labels[0].at.y, point.y - c.distance, 1e-9));
+    EXPECT_TRUE(near(labels[0].at.y, point.y - c.rise, 1e-9));
     EXPECT_EQ(labels[0].anchor.horizontal, HorizontalAnchor::Centre);
     EXPECT_EQ(labels[0].anchor.vertical,
               c.distance >= 0 ? VerticalAnchor::Bottom : VerticalAnchor::Top);
 }
 
 INSTANTIATE_TEST_SUITE_P(Renderer, PointLabel,
-                         ::testing::Values(LabelCase{"AboveThePoint", 8, "Pv", "Pv"},
+                         ::testing::Values(LabelCase{"AboveThePoint", 8, "Pv", "Pv", 8},
                                            LabelCase{"NegativeDistanceBelow", -14, "q1=80.2",
-                                                     "q1=80.2"},
-                                           LabelCase{"AtThePoint", 0, "Ph", "Ph"},
-                                           LabelCase{"EmptyLabelShowsY", 4, "", "12.5"},
-                                           LabelCase{"BlankShowsNothing", 4, " ", nullptr}),
+                                                     "q1=80.2", -14},
+                                           // Off its own mark, with the clearance.
+                                           LabelCase{"AtThePoint", 0, "Ph", "Ph", 3},
+                                           LabelCase{"EmptyLabelShowsY", 4, "", "12.5", 4},
+                                           LabelCase{"BlankShowsNothing", 4, " ", nullptr, 4}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Renderer, PolylineSegmentsTakeTheirPointColourAndFastPolylinesTheSeriesColour) {

@@ -12,8 +12,10 @@
 #include "figure_test_tools.h"
 #include "output/figure_files.h"
 #include "output/figure_renderer.h"
+#include "output/page_renderer.h"
 #include "output/pdf_book.h"
 #include "output/pdf_book_blocks.h"
+#include "output/printed_pages.h"
 #include "output/recording_canvas.h"
 #include "output/wmf_canvas.h"
 #include "pdf_book_stream_reader.h"
@@ -124,6 +126,147 @@ TEST_P(LegibleBook, NoFigureTextPrintsOverAnotherOrLeavesItsFrame) {
         }
     }
     EXPECT_GT(labelsSeen, 20) << "the figures of a whole run carry their labels";
+}
+
+bool holdsDigit(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What a figure draws that can run through a text: every line but the light grid,
+// and the point markers (the small fills drawn inside the plot's clip).
+struct Strokes {
+    std::vector<std::vector<CanvasPoint>> lines;
+    std::vector<CanvasRect> marks;
+};
+
+constexpr Rgb lightGrid{192, 192, 192};
+
+// The number texts that a stroke runs through, one line each. The box is the text's
+// em box less half a pixel on every side, so a line that only grazes it is no fault.
+std::string numbersCrossed(const std::vector<Placed>& texts, const Strokes& strokes) {
+    std::string found;
+    for (const Placed& t : texts) {
+        if (!holdsDigit(t.text)) continue;
+        const CanvasRect box = grown(t.box, -0.5);
+        bool crossed = false;
+        for (const auto& line : strokes.lines)
+            for (std::size_t k = 1; k < line.size() && !crossed; ++k)
+                crossed = crossesInterior(line[k - 1], line[k], box);
+        for (const CanvasRect& m : strokes.marks) crossed = crossed || overlapArea(m, box) > 0;
+        if (crossed) found += describe(t.text, t.box) + "\n";
+    }
+    return found;
+}
+
+Strokes recordedStrokes(const RecordingCanvas& canvas) {
+    Strokes strokes;
+    bool clipped = false;
+    for (const auto& call : canvas.calls()) {
+        if (const auto* clip = std::get_if<RecordingCanvas::Clip>(&call)) clipped = clip->set;
+        if (const auto* line = std::get_if<RecordingCanvas::Polyline>(&call);
+            line && line->pen.colour != lightGrid)
+            strokes.lines.push_back(line->points);
+        if (const auto* fill = std::get_if<RecordingCanvas::Fill>(&call); fill && clipped)
+            strokes.marks.push_back(fill->rect);
+    }
+    return strokes;
+}
+
+// The texts and strokes of an SVG figure file: <text> placed on its baseline by its
+// anchor, <polyline> but the light grid, and the point marks (<rect> inside a clip
+// group). Upright texts (the vertical axis title) are left to the recording canvas.
+void svgDrawing(const std::string& svg, std::vector<Placed>& texts, Strokes& strokes) {
+    const std::regex polyline(R"re(<polyline[^>]*stroke="([^"]*)"[^>]*points="([^"]*)")re");
+    const std::regex point(R"re((-?[0-9.]+),(-?[0-9.]+))re");
+    for (std::sregex_iterator it(svg.begin(), svg.end(), polyline), end; it != end; ++it) {
+        if ((*it)[1] == "#c0c0c0") continue;
+        const std::string list = (*it)[2];
+        std::vector<CanvasPoint> points;
+        for (std::sregex_iterator p(list.begin(), list.end(), point); p != end; ++p)
+            points.push_back({std::stod((*p)[1]), std::stod((*p)[2])});
+        strokes.lines.push_back(points);
+    }
+    const std::regex clipped(R"re(<g clip-path[^>]*>([\s\S]*?)</g>)re");
+    const std::regex mark(
+        R"re(<rect x="([-0-9.]+)" y="([-0-9.]+)" width="([0-9.]+)" height="([0-9.]+)")re");
+    for (std::sregex_iterator g(svg.begin(), svg.end(), clipped), end; g != end; ++g) {
+        const std::string group = (*g)[1];
+        for (std::sregex_iterator m(group.begin(), group.end(), mark); m != end; ++m)
+            strokes.marks.push_back(
+                {std::stod((*m)[1]), std::stod((*m)[2]), std::stod((*m)[3]), std::stod((*m)[4])});
+    }
+    const std::regex text(
+        R"re(<text x="([-0-9.]+)" y="([-0-9.]+)"( transform="[^"]*")? font-family="[^"]*" font-size="([0-9.]+)"[^>]*text-anchor="(\w+)"[^>]*>([^<]*)</text>)re");
+    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it) {
+        const auto& m = *it;
+        if (m[3].matched) continue;
+        const double size = std::stod(m[4]);
+        const std::string content = m[6];
+        const double width = textWidth(content, size);
+        const double along = m[5] == "start" ? 0 : m[5] == "middle" ? width / 2 : width;
+        texts.push_back(
+            {content, {std::stod(m[1]) - along, std::stod(m[2]) - fontAscent * size, width, size}});
+    }
+}
+
+// "23.81kN/m2" with the base line through it reads "23.01kN/m2": in every figure of
+// the book, on the recording canvas and in its SVG file, and on every printed page
+// (tables and text frames among them), no line but the light grid and no point mark
+// runs through a text that holds a digit.
+TEST_P(LegibleBook, NoLineRunsThroughANumberOfAFigure) {
+    int numbersSeen = 0;
+    auto check = [&](const std::string& where, const std::vector<Placed>& texts,
+                     const Strokes& strokes) {
+        for (const Placed& t : texts) numbersSeen += holdsDigit(t.text) ? 1 : 0;
+        const std::string crossed = numbersCrossed(texts, strokes);
+        EXPECT_TRUE(crossed.empty()) << where << ", lines run through:\n" << crossed;
+    };
+    auto recorded = [&](const std::string& where, const RecordingCanvas& canvas) {
+        std::vector<Placed> texts;
+        for (const auto& t : canvas.texts()) texts.push_back({t.text, RecordingCanvas::box(t)});
+        check(where, texts, recordedStrokes(canvas));
+    };
+    for (std::size_t i = 0; i < figureSectionCount; ++i) {
+        const auto id = static_cast<FigureId>(i);
+        const FigureSection& figure = book().figure(id);
+        RecordingCanvas canvas;
+        renderFigure(figure, figureScreenSize(id), canvas, figureRenderOptions(id));
+        recorded(figure.name(), canvas);
+    }
+    for (const auto& file : figureFiles(hasShearKey(), FigureFileFormat::Svg)) {
+        std::vector<Placed> texts;
+        Strokes strokes;
+        svgDrawing(figureFileBytes(book().figure(file.figure), figureScreenSize(file.figure),
+                                   FigureFileFormat::Svg, figureRenderOptions(file.figure)),
+                   texts, strokes);
+        check(file.name, texts, strokes);
+    }
+    PrintedBook printed(book());
+    for (PrintedPageId page : printedBookOrder(hasShearKey())) {
+        RecordingCanvas canvas;
+        renderPrintedPage(printed.fill(page, book(), PrintedPageLabels{}), canvas);
+        recorded("printed page " + std::to_string(static_cast<int>(page)), canvas);
+    }
+    EXPECT_GT(numbersSeen, 300) << "the figures of a whole run carry their numbers";
+}
+
+// With buoyancy each toe-slab table has two rows more than its layout was drawn for;
+// its last rows lay under the white ground of the table beneath it.
+TEST_P(LegibleBook, NoPrintedFrameCoversAnother) {
+    PrintedBook printed(book());
+    for (PrintedPageId id : printedBookOrder(hasShearKey())) {
+        const PrintedPage& page = printed.fill(id, book(), PrintedPageLabels{});
+        for (std::size_t i = 0; i < page.figures.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j) {
+                const CanvasRect a = frameRect(page.figures[i].frame);
+                const CanvasRect b = frameRect(page.figures[j].frame);
+                EXPECT_FALSE(overlap(a, b)) << "printed page " << static_cast<int>(id) << ": "
+                                            << describe("", a) << " over " << describe("", b);
+            }
+        for (const auto& f : page.figures)
+            EXPECT_LE(frameRect(f.frame).bottom(), printedPageHeight - 20)
+                << "printed page " << static_cast<int>(id) << ": a frame leaves the paper";
+    }
 }
 
 // The page's texts, each as the PDF writer measures it at its size.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "book/calculation_book.h"
+#include "output/figure_renderer_labels.h"
 #include "output/pdf_book_blocks.h"
 #include "pdf_book_stream_reader.h"
 #include "support/test_support.h"
@@ -227,7 +228,9 @@ TEST_F(PdfFigure, CrowdedLabelsAreRaisedEveryOtherTimeAndNeverPrintOverEachOther
         std::vector<double> lifts;  // where the labels stay clear of each other as raised
     } cases[] = {
         {"a row of crowded labels", {100, 102, 104, 106}, {}},
-        {"labels far enough apart", {100, 110, 120}, {2, 1, 1}},
+        // Raised by 1 they would touch the line through the points: they keep clear
+        // of it as the first does.
+        {"labels far enough apart", {100, 110, 120}, {2, 2, 2}},
         {"just crowded", {100, 103.7}, {}},
         {"just not crowded", {100, 103.9}, {}},
         {"one crowded pair among spaced labels", {100, 120, 121, 140}, {}},
@@ -249,6 +252,11 @@ TEST_F(PdfFigure, CrowdedLabelsAreRaisedEveryOtherTimeAndNeverPrintOverEachOther
                 EXPECT_TRUE(near(drawn[i].x, c.xs[i] - width / 2, 0.006)) << c.what << " " << i;
                 EXPECT_TRUE(near(drawn[i].y, 767 + c.lifts[i], 1e-9)) << c.what << " " << i;
             }
+            const LabelBox b = boxOf(drawn[i], width);
+            const CanvasRect cleared =
+                grown({b.left, b.bottom, width, b.top - b.bottom}, labelClearance - 1e-6);
+            EXPECT_FALSE(crossesInterior({c.xs.front(), 767}, {c.xs.back(), 767}, cleared))
+                << c.what << " " << i << ": the line through the points runs through it";
             for (std::size_t j = 0; j < i; ++j)
                 EXPECT_FALSE(overlap(boxOf(drawn[i], width), boxOf(drawn[j], width)))
                     << c.what << ": labels " << j << " and " << i;
@@ -256,28 +264,37 @@ TEST_F(PdfFigure, CrowdedLabelsAreRaisedEveryOtherTimeAndNeverPrintOverEachOther
     }
 }
 
-TEST_F(PdfFigure, ALabelOnTopOfAnotherMovesUpClearOfIt) {
-    // Same page x, one point up: the second label would print over the first, so it
-    // moves straight up until one point of paper lies between them.
+TEST_F(PdfFigure, ALabelOnTopOfAnotherMovesClearOfItAndOfTheLine) {
+    // Same page x, one point up: the second label would print over the first, and
+    // the short upright line between the points (x 95, from 767 to 768) would run
+    // into both. Each stands clear of the line, the second one point of paper away
+    // from the first, near its point.
     figure.setAxisRanges(0, 100, 0, 200);
     figure.series(1).keepInsertionOrder();
     figure.series(1).addPoint(50, 50, "AB");
     figure.series(1).addPoint(50, 51, "CD");
     auto drawn = labels(draw());
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].y, 767 + 2);
-    EXPECT_TRUE(near(drawn[1].x, drawn[0].x, 1e-9));
-    EXPECT_TRUE(near(drawn[1].y, 769 + 8 + 1, 1e-6));
+    const double width = 7.664;
+    const LabelBox line{95 - labelClearance, 767 - labelClearance, 95 + labelClearance,
+                        768 + labelClearance};
+    for (const auto& t : drawn) EXPECT_FALSE(overlap(boxOf(t, width), line)) << t.text;
+    LabelBox apart = boxOf(drawn[0], width);
+    apart = {apart.left - 1, apart.bottom - 1, apart.right + 1, apart.top + 1};
+    EXPECT_FALSE(overlap(boxOf(drawn[1], width), apart));
+    const LabelBox second = boxOf(drawn[1], width);
+    EXPECT_LT(std::hypot((second.left + second.right) / 2 - 95, second.bottom - 768), 16);
 }
 
 TEST_F(PdfFigure, DistanceIsMeasuredOnThePageNotAlongTheAxis) {
-    // 2 points apart across and 10 up: 10.2 apart, not crowded.
+    // 2 points apart across and 10 up: 10.2 apart, not crowded, so raised by 1; the
+    // line rising to its point then takes it 2 points higher, clear of the line.
     figure.setAxisRanges(0, 100, 0, 200);
     figure.series(1).addPoint(50, 50, "AB");
     figure.series(1).addPoint(52, 60, "CD");
     auto drawn = labels(draw());
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[1].y, 777 + 1);
+    EXPECT_EQ(drawn[1].y, 777 + 1 + 2);
 }
 
 // A logarithmic vertical axis from 1 to 100 in the 100-point frame: a decade is 50
