@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -121,6 +122,9 @@ QWidget* ResultsWindow::buildPage(const BookPage& page) {
     return tabs;
 }
 
+// A page whose sections need more height than the window has (the toe page with
+// buoyancy: two more table rows) scrolls, rather than laying its figure over the
+// table above it.
 QWidget* ResultsWindow::buildFace(const PageFace& face) {
     auto* widget = new QWidget;
     auto* columns = new QHBoxLayout(widget);
@@ -132,7 +136,12 @@ QWidget* ResultsWindow::buildFace(const PageFace& face) {
             groups->addWidget(buildGroup(group, face.page));
         columns->addLayout(groups, column.stretch);
     }
-    return widget;
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(widget);
+    return scroll;
 }
 
 QWidget* ResultsWindow::buildGroup(const FaceGroup& group, PageId page) {

@@ -1,10 +1,14 @@
 #include "ui/screenshots.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
 
+#include "output/page_renderer.h"
 #include "ui/desktop.h"
+#include "ui/painter_canvas.h"
 #include "ui/results_window.h"
 
 namespace marvoten {
@@ -20,6 +24,25 @@ std::filesystem::path save(QWidget& window, const std::filesystem::path& folder,
 
 std::string twoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+// Each printed page of the book at 96 dpi, as it goes to the printer.
+void savePrintedPages(Session& s, const std::filesystem::path& folder,
+                      std::vector<std::filesystem::path>& files) {
+    const auto order = printedBookOrder(s.editor.conditions().hasShearKey == 1);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        QImage image(printedPageWidth, printedPageHeight, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            PainterCanvas canvas(painter);
+            renderPrintedPage(s.printedBook.fill(order[i], s.book, s.pageLabels), canvas);
+        }
+        files.push_back(folder / ("printed_page_" + twoDigits(int(i) + 1) + ".png"));
+        image.save(QString::fromStdString(files.back().string()), "PNG");
+    }
 }
 
 }  // namespace
@@ -60,6 +83,7 @@ std::vector<std::filesystem::path> writeScreenshots(Desktop& desktop,
                  set == InnerTabSet::StemStress ? "results-06-2-figure" : "results-06-3-L2"));
         inner->setCurrentIndex(0);
     }
+    savePrintedPages(desktop.session(), folder, files);
     return files;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures of the desktop windows for looking at them: the main window and every
-// page and sub-tab of the results window, each as a PNG file.
+// Pictures of the desktop windows for looking at them: the main window, every page
+// and sub-tab of the results window and every printed page, each as a PNG file.
 #include <QString>
 #include <filesystem>
 #include <vector>
@@ -10,7 +10,8 @@ namespace marvoten {
 class Desktop;
 
 // Selects each page and sub-tab of the results window in turn and writes the
-// window's picture; returns the files written, in order. The main window first.
+// window's picture, then draws the printed pages; returns the files written, in
+// order. The main window first.
 std::vector<std::filesystem::path> writeScreenshots(Desktop& desktop,
                                                     const std::filesystem::path& folder);
 

@@ -119,7 +119,7 @@ FigureView::FigureView(const CalculationBook& book, FigureId id, QWidget* parent
     : QWidget(parent), book_(book), id_(id) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setMinimumSize(120, 80);
+    setMinimumSize(120, kMinimumFigureHeight);
 }
 
 QSize FigureView::sizeHint() const {

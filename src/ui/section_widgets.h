@@ -58,6 +58,10 @@ private:
     TableId id_;
 };
 
+// A figure is never shown lower than this: its plot keeps about 100 pixels between
+// the title above and the axis texts below, so that its labels find room.
+inline constexpr int kMinimumFigureHeight = 170;
+
 // A figure section, drawn by the figure renderer at the widget's size.
 class FigureView : public QWidget {
     Q_OBJECT

@@ -270,6 +270,62 @@ TEST_F(ResultsWindowTest, EveryCellHoldsItsWholeText) {
     }
 }
 
+// Regression: with buoyancy the toe page's reaction figure lay over the σs, τm and 判定
+// rows of the table above it, its plot 15 pixels high; the slab point-number figure
+// was 30 pixels high. On every page and sub-tab of the six reference designs, no
+// section shown covers another, and every figure keeps its readable height: a page
+// that needs more room scrolls.
+TEST_F(ResultsWindowTest, NoSectionCoversAnotherAndEveryFigureKeepsItsHeight) {
+    namespace designs = reference_designs;
+    QTabWidget& pages = results->pageTabs();
+    for (void (*enter)(DesignConditionsEditor&) :
+         {designs::startValues, designs::keyWaterAndSeismic, designs::embankmentWindAndCollision,
+          designs::slopeSeismicSmallWall, designs::clayWithZcSafetyFactorAndSeismicPressureOnly,
+          designs::resultantBeyondTheMiddleTwoThirds}) {
+        DesignConditionsEditor& editor = desktop->session().editor;
+        ASSERT_TRUE(editor.loadDesignBytes(designFileBytes(DesignConditions{}), "start"));
+        enter(editor);
+        runFromTheMenu();
+        desktop->perform(Command::ShowResults);
+        int figuresSeen = 0;
+        auto lookAtTheShownSections = [&](const std::string& where) {
+            QTest::qWait(50);
+            std::vector<std::pair<QWidget*, QRect>> shown;
+            auto collect = [&](const auto& views) {
+                for (QWidget* v : views)
+                    if (v->isVisible())
+                        shown.push_back(
+                            {v, QRect(v->mapTo(&results->widget(), QPoint(0, 0)), v->size())});
+            };
+            collect(results->textViews());
+            collect(results->tableViews());
+            collect(results->figureViews());
+            for (const FigureView* f : results->figureViews())
+                if (f->isVisible()) {
+                    ++figuresSeen;
+                    EXPECT_GE(f->height(), kMinimumFigureHeight)
+                        << where << ": figure " << static_cast<int>(f->id());
+                }
+            for (std::size_t i = 0; i < shown.size(); ++i)
+                for (std::size_t j = 0; j < i; ++j)
+                    EXPECT_FALSE(shown[i].second.intersects(shown[j].second))
+                        << where << ": " << shown[i].first->metaObject()->className() << " over "
+                        << shown[j].first->metaObject()->className();
+        };
+        for (int p = 0; p < pages.count(); ++p) {
+            if (!pages.isTabVisible(p)) continue;
+            pages.setCurrentIndex(p);
+            QTabWidget* tabs = results->subTabs(static_cast<PageId>(p));
+            for (int t = 0; t < (tabs ? tabs->count() : 1); ++t) {
+                if (tabs && !tabs->isTabVisible(t)) continue;
+                if (tabs) tabs->setCurrentIndex(t);
+                lookAtTheShownSections("page " + std::to_string(p) + "." + std::to_string(t));
+            }
+        }
+        EXPECT_GT(figuresSeen, 5);
+    }
+}
+
 // Regression: the report panes laid their lines 13 pixels apart; the book's pitch is 16.
 TEST_F(ResultsWindowTest, TheReportLinesStandSixteenPixelsApart) {
     runFromTheMenu();
