@@ -16,7 +16,8 @@ packages=(
   librsvg2-bin         # rsvg-convert draws the SVG files
   clang libclang-rt-14-dev  # clang and libFuzzer build the design-file fuzz target
   qt6-base-dev qt6-qpa-plugins libgl-dev  # the desktop program (Qt 6 Widgets, offscreen tests)
-  fonts-ipafont-gothic # the Gothic face of the windows and figures on screen
+  fonts-noto-cjk       # Noto Sans (Mono) CJK JP: the Gothic face of the windows and figures
+  fonts-ipafont-gothic # the Gothic face where Noto is not installed
   xvfb xauth           # make run and screenshots of the window without a desktop
   libcups2-dev         # the print system's answer to each print job
   cups cups-client printer-driver-cups-pdf  # the printing tests' print queue (a PDF printer)

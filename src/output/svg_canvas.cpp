@@ -29,7 +29,7 @@ std::string fontFamily(FontFace face) {
     const std::string roman = face == FontFace::Gothic ? "MS Gothic" : "MS Mincho";
     const std::string fallbacks =
         face == FontFace::Gothic
-            ? "'IPAGothic', 'Noto Sans CJK JP', 'Hiragino Kaku Gothic ProN', monospace"
+            ? "'Noto Sans Mono CJK JP', 'IPAGothic', 'Hiragino Kaku Gothic ProN', monospace"
             : "'IPAMincho', 'Noto Serif CJK JP', 'Hiragino Mincho ProN', serif";
     return "'" + japanese + "', '" + roman + "', " + fallbacks;
 }

@@ -12,8 +12,8 @@ QColor qColour(Rgb rgb) {
 QFont japaneseFont(FontFace face, double pixelSize, bool bold) {
     QFont font;
     if (face == FontFace::Gothic)
-        font.setFamilies({japaneseFaceName(face), "MS Gothic", "IPAGothic", "IPAexGothic",
-                          "Noto Sans Mono CJK JP", "monospace"});
+        font.setFamilies({japaneseFaceName(face), "MS Gothic", "Noto Sans Mono CJK JP", "IPAGothic",
+                          "IPAexGothic", "monospace"});
     else
         font.setFamilies({japaneseFaceName(face), "MS Mincho", "IPAMincho", "IPAexMincho",
                           "Noto Serif CJK JP", "serif"});
@@ -25,7 +25,7 @@ QFont japaneseFont(FontFace face, double pixelSize, bool bold) {
 
 QFont japaneseUiFont() {
     QFont font = QGuiApplication::font();
-    font.setFamilies({"Yu Gothic UI", "MS UI Gothic", "IPAPGothic", "IPAGothic", "Noto Sans CJK JP",
+    font.setFamilies({"Yu Gothic UI", "MS UI Gothic", "Noto Sans CJK JP", "IPAPGothic", "IPAGothic",
                       font.family()});
     font.setPointSize(9);
     return font;

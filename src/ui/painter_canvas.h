@@ -28,9 +28,15 @@ private:
 };
 
 // The Qt font of a book face: the Windows face first, then the Japanese faces a
-// Linux desktop has (IPA), then any fixed-pitch face.
+// Linux desktop has, then any fixed-pitch face. On Linux the Gothic is Noto Sans
+// Mono CJK JP before IPA Gothic: at the 11 to 13 pixels of the screen, IPA Gothic
+// draws "," no lower than "." and "1,316.46" reads "1,316,46"; Noto's comma hangs a
+// pixel or two below the baseline at every size. The Mincho stays IPA Mincho, the
+// only fixed-pitch Mincho Debian has; on paper, at the printer's resolution, its
+// comma and point differ plainly.
 QFont japaneseFont(FontFace face, double pixelSize, bool bold = false);
-// The face of captions, menus, tabs and buttons: a proportional Japanese Gothic.
+// The face of captions, menus, tabs, buttons and input fields: a proportional
+// Japanese Gothic, Noto Sans CJK JP before IPA P Gothic for the same reason.
 QFont japaneseUiFont();
 QColor qColour(Rgb rgb);
 
