@@ -49,6 +49,15 @@ const char* fieldName(NumberField D::*field) {
 
 constexpr const char* kGroundPictureGroup = "■地盤定数説明図";
 
+// A list or choice that is not offered still shows its value black on its silver
+// ground, as a plain disabled field does (Qt's grey 188 on 192 cannot be read).
+void showValueBlackWhenDisabled(QComboBox& box) {
+    QPalette p = box.palette();
+    for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(QPalette::Disabled, role, Qt::black);
+    box.setPalette(p);
+}
+
 }  // namespace
 
 EditorWindow::EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs,
@@ -64,6 +73,7 @@ EditorWindow::EditorWindow(DesignConditionsEditor& editor, Dialogs& dialogs,
             }
         };
     build();
+    for (QComboBox* box : findChildren<QComboBox*>()) showValueBlackWhenDisabled(*box);
     // The state of the editor's start-up: every widget from the conditions, the first
     // load page, the standard-value sub-page and the stem's rebar tab.
     refreshValues();
@@ -241,11 +251,6 @@ void EditorWindow::bindNumber(const EditorControl& control, QFormLayout* form) {
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
         list->addItems(itemList(*control.suggestions));
-        // Disabled, the value still reads black on the silver ground, as in a plain field.
-        QPalette p = list->palette();
-        for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-            p.setColor(QPalette::Disabled, role, Qt::black);
-        list->setPalette(p);
         edit = list->lineEdit();
         widget = list;
         connect(list, &QComboBox::activated, this, [this, field, list](int item) {

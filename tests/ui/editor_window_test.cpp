@@ -413,12 +413,23 @@ TEST_F(EditorWindowTest, FullWidthDigitsAreTakenAsTheirAsciiForms) {
     }
 }
 
-// Regression: a disabled field with a list drew its value grey (188) on silver (192).
+// Regression: a disabled field with a list, and a choice not offered, drew its value
+// grey (188) on silver (192).
 TEST_F(EditorWindowTest, ADisabledListFieldShowsItsValueInBlack) {
     QComboBox* list = window().suggestionList(&D::collisionHeight);
     ASSERT_NE(list, nullptr);
     ASSERT_FALSE(list->isEnabled());
     EXPECT_EQ(list->lineEdit()->palette().color(QPalette::Disabled, QPalette::Text), kBlack);
+    int disabled = 0;
+    for (const QComboBox* box : window().findChildren<QComboBox*>()) {
+        if (box->isEnabled()) continue;
+        ++disabled;
+        EXPECT_EQ(box->palette().color(QPalette::Disabled, QPalette::ButtonText), kBlack)
+            << box->currentText().toStdString();
+        EXPECT_EQ(box->palette().color(QPalette::Disabled, QPalette::Text), kBlack)
+            << box->currentText().toStdString();
+    }
+    EXPECT_GT(disabled, 1) << "the start values leave a choice or two not offered";
 }
 
 TEST_F(EditorWindowTest, ARefusedTextIsReplacedByTheRecordsText) {
