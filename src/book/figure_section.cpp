@@ -11,6 +11,7 @@ FigureSeries::FigureSeries(Setup setup)
     : kind_(setup.kind),
       colour_(setup.colour),
       lineWidth_(setup.lineWidth),
+      dash_(setup.dash),
       labelsShown_(setup.labelsShown),
       labelDistance_(setup.labelDistance),
       legendTitle_(std::move(setup.legendTitle)) {}

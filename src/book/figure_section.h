@@ -32,12 +32,14 @@ public:
         bool labelsShown = false;
         int labelDistance = 0;    // pixels; negative puts the label on the other side
         std::string legendTitle;  // empty: no legend entry
+        LineDash dash = LineDash::Solid;
     };
     explicit FigureSeries(Setup setup);
 
     SeriesKind kind() const { return kind_; }
     Rgb colour() const { return colour_; }
     int lineWidth() const { return lineWidth_; }
+    LineDash dash() const { return dash_; }
     bool labelsShown() const { return labelsShown_; }
     int labelDistance() const { return labelDistance_; }
     const std::string& legendTitle() const { return legendTitle_; }
@@ -71,6 +73,7 @@ private:
     SeriesKind kind_;
     Rgb colour_;
     int lineWidth_;
+    LineDash dash_;
     bool labelsShown_;
     int labelDistance_;
     std::string legendTitle_;

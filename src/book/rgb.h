@@ -20,6 +20,10 @@ struct Rgb {
     friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
+// How a line is drawn: whole, or broken into dashes and dots, so that lines of
+// similar colours stay apart.
+enum class LineDash { Solid, Dash, Dot, DashDot };
+
 // The colour of one figure point: a colour of its own, or none, meaning the
 // series' own colour.
 using PointColour = std::optional<Rgb>;

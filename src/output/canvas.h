@@ -33,6 +33,7 @@ struct CanvasRect {
 struct Pen {
     Rgb colour = colours::black;
     int width = 1;  // pixels
+    LineDash dash = LineDash::Solid;
     friend bool operator==(const Pen&, const Pen&) = default;
 };
 

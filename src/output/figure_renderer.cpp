@@ -22,6 +22,7 @@ constexpr double labelSpacing = 4;  // pixels between two point labels, so "142"
 constexpr double legendRowHeight = 16;
 constexpr double legendSample = 24;
 constexpr double automaticPadding = 0.05;
+constexpr double minimumShadedWidth = 3;
 constexpr Rgb gridColour{192, 192, 192};
 constexpr Rgb borderColour{128, 128, 128};
 
@@ -244,8 +245,8 @@ private:
 // polylines of one colour each.
 class PolylineBuilder {
 public:
-    PolylineBuilder(Canvas& canvas, CanvasRect guard, int width)
-        : canvas_(canvas), guard_(guard), width_(width) {}
+    PolylineBuilder(Canvas& canvas, CanvasRect guard, int width, LineDash dash)
+        : canvas_(canvas), guard_(guard), width_(width), dash_(dash) {}
     ~PolylineBuilder() { flush(); }
 
     void segment(CanvasPoint a, CanvasPoint b, Rgb colour) {
@@ -260,7 +261,7 @@ public:
         if (span->leave != 1) flush();
     }
     void flush() {
-        if (points_.size() >= 2) canvas_.polyline(points_, Pen{colour_, width_});
+        if (points_.size() >= 2) canvas_.polyline(points_, Pen{colour_, width_, dash_});
         points_.clear();
     }
 
@@ -268,6 +269,7 @@ private:
     Canvas& canvas_;
     CanvasRect guard_;
     int width_;
+    LineDash dash_;
     std::vector<CanvasPoint> points_;
     Rgb colour_;
 };
@@ -319,8 +321,9 @@ private:
         for (const auto& r : options_.shadedRanges) {
             const double a = std::clamp(x_.toPixel(r.from), plot_.left, plot_.right());
             const double b = std::clamp(x_.toPixel(r.to), plot_.left, plot_.right());
-            canvas_.fillRectangle({std::min(a, b), plot_.top, std::abs(b - a), plot_.height},
-                                  r.colour);
+            // A range of one sampled value still shows, as a narrow band.
+            const double width = std::max(std::abs(b - a), minimumShadedWidth);
+            canvas_.fillRectangle({(a + b - width) / 2, plot_.top, width, plot_.height}, r.colour);
         }
     }
 
@@ -483,7 +486,7 @@ private:
             const FigureSeries& s = all[i];
             const bool fast = s.kind() == SeriesKind::FastPolyline;
             {
-                PolylineBuilder lines(canvas_, guard, s.lineWidth());
+                PolylineBuilder lines(canvas_, guard, s.lineWidth(), s.dash());
                 std::optional<CanvasPoint> previous;
                 for (const auto& p : s.points()) {
                     const auto at = pixel(p);
@@ -599,7 +602,7 @@ private:
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const double y = box.top + 3 + legendRowHeight * (i + 0.5);
             canvas_.line({box.left + 8, y}, {box.left + 8 + legendSample, y},
-                         Pen{entries[i]->colour(), entries[i]->lineWidth()});
+                         Pen{entries[i]->colour(), entries[i]->lineWidth(), entries[i]->dash()});
             canvas_.text({box.left + 8 + legendSample + 6, y}, entries[i]->legendTitle(), text,
                          {HorizontalAnchor::Left, VerticalAnchor::Middle});
         }

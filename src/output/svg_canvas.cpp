@@ -24,6 +24,21 @@ std::string colour(Rgb c) {
     return buf;
 }
 
+// The dashes of a broken line, in pixels of stroke and gap.
+std::string dashArray(LineDash dash) {
+    switch (dash) {
+        case LineDash::Solid:
+            return "";
+        case LineDash::Dash:
+            return " stroke-dasharray=\"6,3\"";
+        case LineDash::Dot:
+            return " stroke-dasharray=\"1.5,2\"";
+        case LineDash::DashDot:
+            return " stroke-dasharray=\"6,3,1.5,3\"";
+    }
+    return "";
+}
+
 std::string fontFamily(FontFace face) {
     const std::string japanese = japaneseFaceName(face);
     const std::string roman = face == FontFace::Gothic ? "MS Gothic" : "MS Mincho";
@@ -86,7 +101,8 @@ void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
 
 void SvgCanvas::writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
     body_ += "<polyline fill=\"none\" stroke=\"" + colour(pen.colour) + "\" stroke-width=\"" +
-             number(std::max(1, pen.width)) + "\" stroke-linejoin=\"round\" points=\"";
+             number(std::max(1, pen.width)) + "\"" + dashArray(pen.dash) +
+             " stroke-linejoin=\"round\" points=\"";
     for (std::size_t i = 0; i < points.size(); ++i)
         body_ += (i ? " " : "") + number(points[i].x) + "," + number(points[i].y);
     body_ += "\"/>\n";

@@ -99,11 +99,16 @@ void WmfCanvas::replaceObject(int& current, int created) {
     slots_[static_cast<std::size_t>(old)] = false;
 }
 
+// The pen styles of a metafile are numbered as the dashes are.
+static_assert(static_cast<int>(LineDash::Dash) == 1 && static_cast<int>(LineDash::Dot) == 2 &&
+              static_cast<int>(LineDash::DashDot) == 3);
+
 void WmfCanvas::usePen(const PenSpec& spec) {
     if (state_.pen >= 0 && state_.penSpec == spec) return;
     const int slot = createObject();
     std::vector<std::int16_t> words{
-        static_cast<std::int16_t>(spec.none ? 5 : 0),  // PS_NULL or PS_SOLID
+        // PS_NULL, or PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT
+        static_cast<std::int16_t>(spec.none ? 5 : static_cast<int>(spec.dash)),
         static_cast<std::int16_t>(spec.width), 0};
     for (auto w : colourRef(spec.colour)) words.push_back(w);
     record(wmf::CreatePenIndirect, words);
@@ -167,7 +172,7 @@ void WmfCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
 }
 
 void WmfCanvas::writePolyline(const std::vector<CanvasPoint>& points, const Pen& pen) {
-    usePen({pen.colour, std::max(1, pen.width), false});
+    usePen({pen.colour, std::max(1, pen.width), false, pen.dash});
     // Long lines go out in pieces that share their end points.
     for (std::size_t start = 0; start + 1 < points.size(); start += maxPolylinePoints - 1) {
         const std::size_t end = std::min(points.size(), start + maxPolylinePoints);

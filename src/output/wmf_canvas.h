@@ -64,6 +64,7 @@ private:
         Rgb colour;
         int width = 1;
         bool none = false;  // draws nothing: the outline of a filled rectangle
+        LineDash dash = LineDash::Solid;
         friend bool operator==(const PenSpec&, const PenSpec&) = default;
     };
     struct FontSpec {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 
+#include "book/line_format.h"
 #include "output/svg_canvas.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -283,10 +284,25 @@ std::string studyCsv(const std::vector<VariedField>& fields, const std::vector<S
 
 namespace {
 
-// Distinct line colours for up to a dozen checks, then again from the first.
-constexpr Rgb lineColours[] = {colours::red,     colours::blue,   colours::green, colours::maroon,
-                               colours::navy,    colours::purple, colours::teal,  colours::olive,
-                               colours::fuchsia, colours::aqua,   colours::lime,  colours::gray};
+// Each line of the plot in a colour and a dash of its own, so that no two lines read
+// as one (the plot had 24 lines in 12 colours, 転倒 |e| and たて壁 σs both red).
+struct LineStyle {
+    Rgb colour;
+    LineDash dash;
+};
+constexpr LineStyle lineStyles[] = {
+    {colours::red, LineDash::Solid},     {colours::blue, LineDash::Dash},
+    {colours::green, LineDash::DashDot}, {colours::maroon, LineDash::Dot},
+    {colours::purple, LineDash::Solid},  {colours::teal, LineDash::Dash},
+    {colours::olive, LineDash::DashDot}, {colours::fuchsia, LineDash::Dot},
+};
+constexpr std::size_t maximumPlotLines = std::size(lineStyles);
+// A check is within reach of the governing one when its highest utilisation over the
+// sampled designs is at least this share of the governing check's.
+constexpr double reachShare = 0.5;
+// The vertical axis ends at 1.2 at the least and follows the governing check up to
+// this; a point above it stands on the top edge, marked with its value.
+constexpr double plotCeiling = 5.0;
 
 FigureSection plotFrame(const std::vector<VariedField>& fields,
                         const std::vector<std::string>& lines) {
@@ -296,10 +312,53 @@ FigureSection plotFrame(const std::vector<VariedField>& fields,
     setup.vertical.title = "照査値(値/許容値)";
     setup.legendShown = true;
     setup.series.push_back({SeriesKind::FastPolyline, colours::black, 2, false, 0, "許容値 1.0"});
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const LineStyle& style = lineStyles[i % std::size(lineStyles)];
         setup.series.push_back(
-            {SeriesKind::Polyline, lineColours[i % std::size(lineColours)], 1, false, 0, lines[i]});
+            {SeriesKind::Polyline, style.colour, 1, true, -4, lines[i], style.dash});
+    }
     return FigureSection("StudyFigure", "", "", std::move(setup));
+}
+
+// The highest utilisation of each check over the sampled designs.
+std::map<std::string, double> peakUtilisations(const std::vector<StudyRow>& rows) {
+    std::map<std::string, double> peaks;
+    for (const StudyRow& r : rows)
+        for (const CheckResult& c : r.evaluation.checks)
+            if (c.utilisation) peaks[c.key] = std::max(peaks[c.key], *c.utilisation);
+    return peaks;
+}
+
+// The governing check and the checks within reach of it, highest first.
+std::vector<std::pair<std::string, std::string>> plottedChecks(const std::vector<StudyRow>& rows) {
+    const auto peaks = peakUtilisations(rows);
+    auto checks = checkColumns(rows);
+    const auto peak = [&](const auto& check) {
+        const auto it = peaks.find(check.first);
+        return it == peaks.end() ? 0.0 : it->second;
+    };
+    std::stable_sort(checks.begin(), checks.end(),
+                     [&](const auto& a, const auto& b) { return peak(a) > peak(b); });
+    const double governing = checks.empty() ? 0 : peak(checks.front());
+    std::vector<std::pair<std::string, std::string>> plotted;
+    for (const auto& c : checks)
+        if (plotted.size() < maximumPlotLines && peak(c) > 0 && peak(c) >= reachShare * governing)
+            plotted.push_back(c);
+    return plotted;
+}
+
+// The sampled values where every design passes, as ranges from the first to the
+// last of each run of passing samples: nothing is shaded beyond a sampled design.
+std::vector<FigureRenderOptions::ShadedRange> passingRanges(
+    const std::map<double, bool>& passingAt) {
+    std::vector<FigureRenderOptions::ShadedRange> ranges;
+    bool inRun = false;
+    for (const auto& [x, passes] : passingAt) {
+        if (passes && inRun) ranges.back().to = x;
+        if (passes && !inRun) ranges.push_back({x, x, Rgb{204, 255, 204}});
+        inRun = passes;
+    }
+    return ranges;
 }
 
 }  // namespace
@@ -307,10 +366,12 @@ FigureSection plotFrame(const std::vector<VariedField>& fields,
 StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<StudyRow>& rows) {
     const VariedField& first = fields.front();
     const std::size_t perX = rows.size() / std::max<std::size_t>(first.values().size(), 1);
-    // The lines: one per check, or with two fields one per value of the second.
+    // The lines: the governing check and those within reach of it, or with two
+    // fields the governing utilisation for each value of the second.
+    const auto checks = plottedChecks(rows);
     std::vector<std::string> lineNames;
     if (fields.size() == 1) {
-        for (const auto& [key, label] : checkColumns(rows)) lineNames.push_back(label);
+        for (const auto& [key, label] : checks) lineNames.push_back(label);
     } else {
         for (std::size_t j = 0; j < perX && j < rows.size(); ++j)
             lineNames.push_back(std::string(fields[1].field->name) + "=" + rows[j].values[1] +
@@ -320,9 +381,10 @@ StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<St
     FigureSection& f = plot.figure;
     f.series(1).addPoint(first.from, 1.0, " ");
     f.series(1).addPoint(first.to, 1.0, " ");
-    double top = 1.2;
+    double highest = 0;  // the governing check's highest utilisation
+    for (const auto& [key, peak] : peakUtilisations(rows)) highest = std::max(highest, peak);
+    const double top = std::max(1.2, std::min(highest, plotCeiling) * 1.05);
     std::map<double, bool> passingAt;
-    const auto checks = checkColumns(rows);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const DesignEvaluation& ev = rows[i].evaluation;
         const double x =
@@ -331,8 +393,8 @@ StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<St
         if (!fresh) at->second = at->second && ev.passed;
         const auto add = [&](std::size_t line, std::optional<double> u) {
             if (!u) return;
-            f.series(static_cast<int>(line) + 2).addPoint(x, *u, " ");
-            top = std::max(top, std::min(*u, 3.0) * 1.05);
+            if (*u <= top) return f.series(static_cast<int>(line) + 2).addPoint(x, *u, " ");
+            f.series(static_cast<int>(line) + 2).addPoint(x, top, "↑" + formatValue("0.00", *u));
         };
         if (fields.size() == 1) {
             for (std::size_t k = 0; k < checks.size(); ++k)
@@ -342,11 +404,7 @@ StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<St
         }
     }
     f.setAxisRanges(0, top, first.from, first.to);
-    for (const auto& [x, passes] : passingAt)
-        if (passes)
-            plot.options.shadedRanges.push_back({std::max(first.from, x - first.step / 2),
-                                                 std::min(first.to, x + first.step / 2),
-                                                 Rgb{204, 255, 204}});
+    plot.options.shadedRanges = passingRanges(passingAt);
     return plot;
 }
 

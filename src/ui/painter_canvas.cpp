@@ -43,6 +43,10 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
     QPen qpen(qColour(pen.colour));
     qpen.setWidthF(std::max(1, pen.width));
     qpen.setJoinStyle(Qt::RoundJoin);
+    qpen.setStyle(pen.dash == LineDash::Dash      ? Qt::DashLine
+                  : pen.dash == LineDash::Dot     ? Qt::DotLine
+                  : pen.dash == LineDash::DashDot ? Qt::DashDotLine
+                                                  : Qt::SolidLine);
     painter_.setPen(qpen);
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPolyline(polygon);

@@ -4,6 +4,8 @@
 
 #include <charconv>
 #include <fstream>
+#include <map>
+#include <set>
 
 #include "book/line_format.h"
 #include "platform/encoding.h"
@@ -142,35 +144,103 @@ TEST(StudyCsv, ReadsBackAndShowsTheBooksFiguresAndTheRefusal) {
     EXPECT_EQ(toe.cell(1, 7), formatValue("0.00N/mm2", parsed(start[column("つま先版 σs")])));
 }
 
-TEST(StudyPlot, RendersWithTheLimitAndThePassingRangeShaded) {
+// The highest utilisation of each check over the sampled designs.
+std::map<std::string, double> peaks(const std::vector<StudyRow>& rows) {
+    std::map<std::string, double> found;
+    for (const StudyRow& r : rows)
+        for (const CheckResult& c : r.evaluation.checks)
+            if (c.utilisation) found[c.label] = std::max(found[c.label], *c.utilisation);
+    return found;
+}
+
+// Regression: 24 lines in 12 colours (転倒 |e| and たて壁 σs both red), the axis capped
+// at 3.15 while the governing check lay above it, and the passing range shaded half a
+// step beyond the sampled designs that pass. The plot shows the governing check and
+// those within reach of it, each in a colour and dash of its own, up to the governing
+// check (or its value on the top edge), shaded only between passing samples.
+TEST(StudyPlot, ShowsTheGoverningChecksApartUpToTheGoverningValue) {
     testing::TempFolder tmp;
-    D d;
-    d.sigmaCa.text = "9";  // the start values' stem passes with σca 9
-    const VariedField toe = field("toeWidth=2500:4500:250");
-    const auto rows = runStudy(d, {toe});
-    const StudyPlot plot = studyPlot({toe}, rows);
-    EXPECT_EQ(plot.figure.series(1).legendTitle(), "許容値 1.0");
-    EXPECT_EQ(plot.figure.series(1).points().front().y, 1.0);
-    EXPECT_GE(plot.figure.seriesCount(), 6);
-    ASSERT_FALSE(plot.options.shadedRanges.empty()) << "some toe widths pass";
-    for (const auto& r : plot.options.shadedRanges) {
+    struct Case {
+        const char* name;
+        const char* varied;
+        const char* sigmaCa;
+    } cases[] = {
+        {"the toe width", "toeWidth=2500:4500:250", "9"},
+        // σca 1 puts the concrete stresses far above the plot's ceiling of 5.
+        {"concrete stresses far above the ceiling", "toeWidth=2500:4500:500", "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        D d;
+        d.sigmaCa.text = c.sigmaCa;
+        const VariedField varied = field(c.varied);
+        const auto rows = runStudy(d, {varied});
+        const StudyPlot plot = studyPlot({varied}, rows);
+        const FigureSection& f = plot.figure;
+        EXPECT_EQ(f.series(1).legendTitle(), "許容値 1.0");
+        EXPECT_EQ(f.series(1).points().front().y, 1.0);
+
+        const auto peak = peaks(rows);
+        double governing = 0;
+        for (const auto& [label, u] : peak) governing = std::max(governing, u);
+        std::set<std::pair<std::uint32_t, int>> styles;
+        std::set<std::string> plotted;
+        for (int n = 2; n <= f.seriesCount(); ++n) {
+            const FigureSeries& line = f.series(n);
+            plotted.insert(line.legendTitle());
+            EXPECT_TRUE(
+                styles.insert({line.colour().value(), static_cast<int>(line.dash())}).second)
+                << line.legendTitle() << " looks like another line";
+        }
+        for (const auto& [label, u] : peak)
+            EXPECT_EQ(plotted.count(label) == 1, u >= 0.5 * governing && u > 0)
+                << label << " " << u;
+
+        const double top = f.verticalAxis().maximum;
+        EXPECT_GE(top, std::min(governing, 5.0)) << "the governing check is within the plot";
+        int marked = 0;
+        for (int n = 2; n <= f.seriesCount(); ++n)
+            for (const FigurePoint& p : f.series(n).points()) {
+                EXPECT_LE(p.y, top);
+                if (p.label.rfind("↑", 0) == 0) ++marked;
+            }
+        EXPECT_EQ(marked > 0, governing > top) << "a value above the plot is marked on its edge";
+
         const auto passes = [&](double x) {
             for (std::size_t i = 0; i < rows.size(); ++i)
-                if (std::abs(toe.from + toe.step * static_cast<double>(i) - x) < 1e-9)
-                    return rows[i].evaluation.passed;
-            return true;  // the edge of a shaded step
+                if (std::abs(varied.from + varied.step * static_cast<double>(i) - x) < 1e-9)
+                    return std::optional(rows[i].evaluation.passed);
+            return std::optional<bool>();
         };
-        EXPECT_TRUE(passes((r.from + r.to) / 2)) << r.from << " .. " << r.to;
-    }
-    const fs::path svg = tmp.path() / "study.svg";
-    writeFileSafely(svg, studyPlotSvg(plot));
-    MARVOTEN_ASSERT_INSTALLED("rsvg-convert");
-    EXPECT_EQ(testing::runQuietly("rsvg-convert " + testing::shellQuoted(svg) + " -o " +
-                                  testing::shellQuoted(tmp.path() / "study.png")),
-              0);
-    EXPECT_GT(fs::file_size(tmp.path() / "study.png"), 1000u);
+        for (const auto& r : plot.options.shadedRanges) {
+            EXPECT_EQ(passes(r.from), std::optional(true)) << r.from;
+            EXPECT_EQ(passes(r.to), std::optional(true)) << r.to;
+            for (double x = r.from; x <= r.to + 1e-9; x += varied.step)
+                EXPECT_EQ(passes(x), std::optional(true))
+                    << x << " inside " << r.from << ".." << r.to;
+        }
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const double x = varied.from + varied.step * static_cast<double>(i);
+            const bool shaded =
+                std::any_of(plot.options.shadedRanges.begin(), plot.options.shadedRanges.end(),
+                            [&](const auto& r) { return x >= r.from - 1e-9 && x <= r.to + 1e-9; });
+            EXPECT_EQ(shaded, rows[i].evaluation.passed) << x;
+        }
 
-    // Two fields: one line of the governing utilisation per value of the second.
+        const fs::path svg = tmp.path() / "study.svg";
+        writeFileSafely(svg, studyPlotSvg(plot));
+        MARVOTEN_ASSERT_INSTALLED("rsvg-convert");
+        EXPECT_EQ(testing::runQuietly("rsvg-convert " + testing::shellQuoted(svg) + " -o " +
+                                      testing::shellQuoted(tmp.path() / "study.png")),
+                  0);
+        EXPECT_GT(fs::file_size(tmp.path() / "study.png"), 1000u);
+    }
+}
+
+TEST(StudyPlot, WithTwoFieldsDrawsTheGoverningUtilisationPerValueOfTheSecond) {
+    D d;
+    d.sigmaCa.text = "9";
+    const VariedField toe = field("toeWidth=2500:4500:250");
     const VariedField thickness = field("baseThickness=600:800:100");
     const StudyPlot two = studyPlot({toe, thickness}, runStudy(d, {toe, thickness}));
     EXPECT_EQ(two.figure.seriesCount(), 1 + 3);
