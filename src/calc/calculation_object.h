@@ -19,16 +19,6 @@ struct WallPoint {
 
 inline constexpr int wallPointCount = 38;  // P0 … P37
 
-// Scratch space of the polygon queries: n edges, n + 1 vertices, the last
-// repeating the first.
-struct PolygonBuffer {
-    static constexpr int capacity = 15;
-    int n = 0;
-    std::array<double, capacity> x{};
-    std::array<double, capacity> y{};
-    friend bool operator==(const PolygonBuffer&, const PolygonBuffer&) = default;
-};
-
 // Converted design conditions, the wall's point table and the loads that need
 // nothing but them.
 class TTeisu {
@@ -150,8 +140,6 @@ public:
 // The load polygons and the soil resting on the toe slab.
 class TShape : public TTeisu {
 public:
-    PolygonBuffer polygonBuffer;
-
     double frontSoilWeight = 0;
     double frontSoilInertia = 0;
     double frontSoilCentroidX = 0;

@@ -91,7 +91,7 @@ void wedgeWeight(TPa& p, const WedgeSetup& s, double omega) {
         p.slopeTopWidth = tanA * h + std::cos(omega) * L;
     }
 
-    PolygonBuffer& b = p.polygonBuffer;
+    PolygonBuffer b;
     const WallPoint V[] = {{0, 0}, V1, V2, V3, V4, {0, 0}};
     b.n = 5;
     for (std::size_t k = 0; k < 6; ++k) {
