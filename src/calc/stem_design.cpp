@@ -51,9 +51,8 @@ AnchorageCurvePoint anchorageSection(TAntei& a, double y, StemPressure method, d
 
 }  // namespace
 
-StemDesign designStem(TAntei& a, const DesignConditions& dc) {
+StemDesign designStem(TAntei& a) {
     StemDesign r;
-    a.stemPressureMethod = dc.stemPressureMethod;
     r.geometry = stemGeometry(a);
     const double Hs = r.geometry.Hs;
 
@@ -62,7 +61,7 @@ StemDesign designStem(TAntei& a, const DesignConditions& dc) {
     r.K = a.stemPressureK = F0.Kh;
     r.M0 = F0.M;
 
-    r.bars = chooseMemberBars(dc.stemRebar, F0.t, a.coverStem, F0.M, a.sigmaSa);
+    r.bars = chooseMemberBars(a.stemBars, F0.t, a.coverStem, F0.M, a.sigmaSa);
     const std::int32_t p0 = r.bars.pitch, phi = r.bars.diameter;
     const std::optional<double> As =
         r.bars.found ? std::optional<double>(r.bars.providedArea) : std::nullopt;

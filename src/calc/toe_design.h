@@ -7,7 +7,6 @@
 
 #include "calc/bars.h"
 #include "calc/calculation_object.h"
-#include "model/design_conditions.h"
 
 namespace marvoten {
 
@@ -68,6 +67,6 @@ ToeLoads gatherToeLoads(TAntei& a);
 
 // The whole toe design for the stem moment M0. Leaves the toe stresses on the
 // calculation object (toeSigmaC, toeSigmaS, toeTauM).
-ToeDesign designToe(TAntei& a, const DesignConditions& dc, double M0);
+ToeDesign designToe(TAntei& a, double M0);
 
 }  // namespace marvoten

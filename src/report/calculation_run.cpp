@@ -35,7 +35,7 @@ void runCalculation(const DesignConditions& dc, const std::string& subjectName,
     TAntei a;
     const SlipLineReach reach = computeStabilityLoads(a, dc);
     setMemberFigureTitles(dc, book);
-    computeStability(a, dc);
+    computeStability(a);
 
     writeConditionsPage(a, dc, subjectName, book, pageLabels);
     writeSelfWeightPages(a, dc, book);
@@ -49,7 +49,7 @@ void runCalculation(const DesignConditions& dc, const std::string& subjectName,
     if (a.reactionCase == GroundReactionCase::Incalculable) {
         book.clearMemberDesign();
     } else {
-        const StemDesign stem = designStem(a, dc);
+        const StemDesign stem = designStem(a);
         writeStemPages(a, dc, stem, book);
         // The slabs are designed with the whole-wall earth pressure and section
         // reactions; the toe slab takes the stem's fixed-end moment as its limit.

@@ -178,7 +178,7 @@ void writeKeyReport(const KeyDesign& k, const TAntei& a, const DesignConditions&
 }
 
 void designShearKey(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    writeKeyReport(designKey(a, dc), a, dc, book);
+    writeKeyReport(designKey(a), a, dc, book);
 }
 
 void designSlabs(TAntei& a, const DesignConditions& dc, CalculationBook& book, double M0) {

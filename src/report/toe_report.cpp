@@ -287,7 +287,7 @@ void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions&
 }
 
 void designToeSlab(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    const ToeDesign t = designToe(a, dc, a.toeM0);
+    const ToeDesign t = designToe(a, a.toeM0);
     writeToeReport(t, a, dc, book);
 }
 

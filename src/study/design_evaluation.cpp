@@ -114,7 +114,7 @@ constexpr const char* stemSectionLabels[] = {"たて壁(固定端)", "たて壁(
                                              "たて壁(Hs/4)"};
 
 void addMemberDesign(TAntei& a, const DesignConditions& dc, DesignEvaluation& ev) {
-    const StemDesign stem = designStem(a, dc);
+    const StemDesign stem = designStem(a);
     for (std::size_t i = 0; i < stem.quarterPoints.size(); ++i) {
         const StemSectionCheck& c = stem.quarterPoints[i];
         addMemberChecks({stemSectionKeys[i], stemSectionLabels[i], c.stresses, c.tauM, c.tauA}, a,
@@ -126,7 +126,7 @@ void addMemberDesign(TAntei& a, const DesignConditions& dc, DesignEvaluation& ev
 
     // The slabs with the whole-wall loads, the toe limited by the stem's moment.
     restoreWholeWall(a);
-    const ToeDesign toe = designToe(a, dc, stem.M0);
+    const ToeDesign toe = designToe(a, stem.M0);
     addMemberChecks(
         {"toe", "つま先版", toe.stresses, toe.shear ? std::optional(toe.shear->tauM) : std::nullopt,
          toe.shear ? toe.shear->tauCa : 0},
@@ -134,7 +134,7 @@ void addMemberDesign(TAntei& a, const DesignConditions& dc, DesignEvaluation& ev
     addBarCheck("toe", "つま先版", toe.bars, toe.barsSufficient(), ev);
     ev.toeBars = memberBarCell(toe.bars);
 
-    const KeyDesign key = designKey(a, dc);
+    const KeyDesign key = designKey(a);
     if (!key.hasKey) return;
     addMemberChecks({"key", "突起", key.stresses,
                      key.stresses ? std::optional(key.stresses->tau) : std::nullopt,
@@ -180,7 +180,7 @@ DesignEvaluation evaluateDesign(const DesignConditions& dc) {
         TAntei a;
         computeStabilityLoads(a, dc);
         ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
-        computeStability(a, dc);
+        computeStability(a);
         addStabilityChecks(a, ev);
         if (a.reactionCase == GroundReactionCase::Incalculable) {
             ev.outcome = EvaluationOutcome::Incalculable;

@@ -72,8 +72,8 @@ std::unique_ptr<Designed> design(const std::function<void(DesignConditions&)>& c
     auto w = std::make_unique<Designed>();
     if (change) change(w->dc);
     computeStabilityLoads(w->a, w->dc);
-    computeStability(w->a, w->dc);
-    w->s = designStem(w->a, w->dc);
+    computeStability(w->a);
+    w->s = designStem(w->a);
     return w;
 }
 
@@ -271,7 +271,7 @@ TEST(StemDesign, RestoreBringsBackTheWholeWallPressure) {
     auto w = design();
     TAntei fresh;
     computeStabilityLoads(fresh, w->dc);
-    computeStability(fresh, w->dc);
+    computeStability(fresh);
     EXPECT_NE(w->a.earthPressure, fresh.earthPressure);
     restoreWholeWall(w->a);
     EXPECT_EQ(w->a.earthPressure, fresh.earthPressure);

@@ -34,7 +34,7 @@ struct KeyRun {
 
     explicit KeyRun(DesignConditions conditions) : dc(std::move(conditions)) {
         computeStabilityLoads(a, dc);
-        computeStability(a, dc);
+        computeStability(a);
         book.resetResultTables();
     }
     // The slab designs in the order of a run: toe slab, then key.

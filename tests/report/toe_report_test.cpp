@@ -23,7 +23,7 @@ struct ToeRun {
 
     explicit ToeRun(DesignConditions conditions, double M0 = 1e9) : dc(std::move(conditions)) {
         computeStabilityLoads(a, dc);
-        computeStability(a, dc);
+        computeStability(a);
         a.toeM0 = M0;
         book.resetResultTables();
     }
