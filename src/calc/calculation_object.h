@@ -292,16 +292,6 @@ public:
     double qu = 0;
     double meanBasePressure = 0;  // Vo/Be
 
-    // Toe slab: the stem's fixed-end moment M0 handed over by the stem design,
-    // and the stresses the toe design leaves (N/mm2)
-    double toeM0 = 0;
-    double toeSigmaC = 0;
-    double toeSigmaS = 0;
-    double toeTauM = 0;
-
-    // Stem wall: the fixed-end wedge's Kh that the back-calculated method applies
-    double stemPressureK = 0;
-
     friend bool operator==(const TAntei&, const TAntei&) = default;
 };
 

@@ -52,7 +52,7 @@ std::optional<double> ToeDesign::rootLever() const {
     return MRoot / SRoot;
 }
 
-ToeLoads gatherToeLoads(TAntei& a) {
+ToeLoads gatherToeLoads(const TAntei& a) {
     ToeLoads l;
     l.q1 = a.q1;
     l.q3 = a.qt;
@@ -82,7 +82,7 @@ ToeLoads gatherToeLoads(TAntei& a) {
     return l;
 }
 
-ToeDesign designToe(TAntei& a, double M0) {
+ToeDesign designToe(const TAntei& a, double M0) {
     ToeDesign t;
     t.loads = gatherToeLoads(a);
     t.buoyancy = a.buoyancyInSlab == 1;
@@ -103,10 +103,6 @@ ToeDesign designToe(TAntei& a, double M0) {
     if (t.stresses && t.dHalf > 0) t.shear = shearCheck(t, a.tauA1);
     t.ok = t.stresses && t.shear && !(t.stresses->sigmaC > a.sigmaCa) &&
            !(t.stresses->sigmaS > a.sigmaSa) && !(t.shear->tauM > t.shear->tauCa);
-
-    a.toeSigmaC = t.stresses ? t.stresses->sigmaC : 0.0;
-    a.toeSigmaS = t.stresses ? t.stresses->sigmaS : 0.0;
-    a.toeTauM = t.shear ? t.shear->tauM : 0.0;
     return t;
 }
 

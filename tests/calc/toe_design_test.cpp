@@ -135,8 +135,6 @@ TEST(ToeDesign, StartValuesAgreeWithHandCalculation) {
     EXPECT_TRUE(near(t.shear->tauCa, 0.23 * t.shear->Ce * t.shear->Cpt, 1e-12));
     EXPECT_TRUE(t.ok);
     EXPECT_TRUE(t.barsSufficient());
-    EXPECT_EQ(a.toeSigmaC, t.stresses->sigmaC);
-    EXPECT_EQ(a.toeTauM, t.shear->tauM);
 }
 
 TEST(ToeDesign, StemMomentSmallerThanRootMomentGoverns) {
@@ -230,8 +228,6 @@ TEST_P(ToeMissingBars, NoStressFromAMissingAreaAndVerdictFails) {
     } else {
         EXPECT_FALSE(t.stresses);
         EXPECT_FALSE(t.shear);
-        EXPECT_EQ(a.toeSigmaC, 0.0);
-        EXPECT_EQ(a.toeSigmaS, 0.0);
     }
 }
 

@@ -37,7 +37,6 @@ std::unique_ptr<Written> write(const std::function<void(DesignConditions&)>& cha
     w->book.resetResultTables();
     const StemDesign s = designStem(w->a);
     writeStemPages(w->a, w->dc, s, w->book);
-    restoreWholeWall(w->a);
     drawStemStressFigure(w->a, w->book);
     return w;
 }
@@ -293,7 +292,6 @@ TEST(MemberDesignOfARun, ToeSlabTakesTheStemMomentAsItsLimit) {
     computeStability(a);
     const StemDesign s = designStem(a);
     EXPECT_TRUE(near(s.M0, fixedEndPh() * 7.1 / 3, 0.01));
-    restoreWholeWall(a);
     const ToeDesign t = designToe(a, s.M0);
     EXPECT_EQ(t.Md, std::min(t.MRoot, s.M0));
     EXPECT_TRUE(contains(book.text(TextId::ToeStressText).upper().lines(),
