@@ -16,10 +16,10 @@ void StemDesignOfTheStartValues(benchmark::State& state) {
     dc.stemPressureMethod = static_cast<int>(state.range(0));
     marvoten::TAntei loaded;
     marvoten::computeStabilityLoads(loaded, dc);
-    marvoten::computeStability(loaded, dc);
+    marvoten::computeStability(loaded);
     for (auto _ : state) {
         marvoten::TAntei a = loaded;
-        const marvoten::StemDesign s = marvoten::designStem(a, dc);
+        const marvoten::StemDesign s = marvoten::designStem(a);
         benchmark::DoNotOptimize(s.anchorage);
         benchmark::DoNotOptimize(s.quarterPoints);
     }

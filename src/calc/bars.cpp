@@ -49,8 +49,7 @@ BarCombination orNoBars(const std::optional<BarCombination>& found) {
     return found.value_or(BarCombination{kNoBarSize, kNoBarSize, kNoBarArea, false});
 }
 
-// Table row of a pitch or diameter list entry. Both "-" (position 0) and the first real entry
-// select row 0; a text not in the list keeps the position last selected in the editor.
+// Table row of a pitch or diameter list entry.
 int tableRow(const std::vector<std::string>& items, const std::string& text, int lastSelected) {
     return std::max(listPosition(items, text, lastSelected) - 1, 0);
 }
@@ -101,12 +100,17 @@ BarCombination selectBarsForDiameter(int diameterRow, double As) {
         .value_or(BarCombination{0, TTekkin::diameters[diameterRow], 0, false});
 }
 
-BarSelection chooseMemberBars(const RebarChoice& choice, double t, double cover, double M,
+BarChoice barChoiceOf(const RebarChoice& choice) {
+    return {choice.mode, tableRow(items::rebarPitch, choice.pitch.text, choice.pitchPosition),
+            tableRow(items::rebarDiameter, choice.diameter.text, choice.diameterPosition)};
+}
+
+BarSelection chooseMemberBars(const BarChoice& choice, double t, double cover, double M,
                               double sigmaSa) {
     double d = (t - cover) * 1000;
     RequiredBarArea required = requiredBarArea(sigmaSa, M * 1000000, d);
-    int pitchRow = tableRow(items::rebarPitch, choice.pitch.text, choice.pitchPosition);
-    int diameterRow = tableRow(items::rebarDiameter, choice.diameter.text, choice.diameterPosition);
+    const int pitchRow = choice.pitchRow;
+    const int diameterRow = choice.diameterRow;
 
     BarCombination bars;
     switch (choice.mode) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "calc/calculation_object.h"
 #include "model/design_conditions.h"
 
 namespace marvoten {
@@ -73,9 +74,13 @@ BarCombination selectBarsAuto(double As);
 BarCombination selectBarsForPitch(std::int32_t pitch, double As);
 BarCombination selectBarsForDiameter(int diameterRow, double As);
 
+// The editor's rebar choice as rows of the bar table. Both "-" (list position 0) and the
+// first real entry select row 0; a text not in the list keeps the position last selected.
+BarChoice barChoiceOf(const RebarChoice& choice);
+
 // The bars of a member of thickness t (m) with cover to the bar centre (m) under moment M
-// (kN·m per metre), allowable bar stress sigmaSa (N/mm²), by the member's rebar choice.
-BarSelection chooseMemberBars(const RebarChoice& choice, double t, double cover, double M,
+// (kN·m per metre), allowable bar stress sigmaSa (N/mm²), by the member's bar choice.
+BarSelection chooseMemberBars(const BarChoice& choice, double t, double cover, double M,
                               double sigmaSa);
 
 // Stresses of the section with bar area As (mm²) under shear S (kN) and moment M (kN·m) at

@@ -19,14 +19,14 @@ struct WallPoint {
 
 inline constexpr int wallPointCount = 38;  // P0 … P37
 
-// Scratch space of the polygon queries: n edges, n + 1 vertices, the last
-// repeating the first.
-struct PolygonBuffer {
-    static constexpr int capacity = 15;
-    int n = 0;
-    std::array<double, capacity> x{};
-    std::array<double, capacity> y{};
-    friend bool operator==(const PolygonBuffer&, const PolygonBuffer&) = default;
+// A member's bar choice as rows of the bar table: mode 0 chooses automatically, 1
+// searches the diameters at the given pitch, 2 the pitches of the given diameter,
+// 3 takes both as given.
+struct BarChoice {
+    int mode = 0;
+    int pitchRow = 0;
+    int diameterRow = 0;
+    friend bool operator==(const BarChoice&, const BarChoice&) = default;
 };
 
 // Converted design conditions, the wall's point table and the loads that need
@@ -126,6 +126,22 @@ public:
     int wallFrictionRatio = 0;  // 0: δ = 2φ/3, 1: δ = φ/2
     int considerZc = 0;         // 1: the pressure diagram is shortened by hc
 
+    // Options of the stability checks, copied from the conditions
+    int hasShearKey = 0;
+    int hasPassive = 0;
+    int overturningMethod = 0;      // 0 allowable eccentricity, 1 safety factor
+    double FmRequired = 0;          // required Fm of the load case (safety factor method)
+    double bearingBlockLength = 0;  // L of the ultimate bearing capacity, read always
+
+    // Options of the member design, copied from the conditions: the stem's
+    // earth-pressure method above the fixed end (0 trial wedge, 1 back-calculated
+    // coefficient), buoyancy in the slab design, and each member's bar choice
+    int stemPressureMethod = 0;
+    int buoyancyInSlab = 0;
+    BarChoice stemBars;
+    BarChoice toeBars;
+    BarChoice keyBars;
+
     // Passive earth pressure in front of the wall
     double passiveCoeff = 0;     // Kp
     double passivePressure = 0;  // Pp
@@ -150,8 +166,6 @@ public:
 // The load polygons and the soil resting on the toe slab.
 class TShape : public TTeisu {
 public:
-    PolygonBuffer polygonBuffer;
-
     double frontSoilWeight = 0;
     double frontSoilInertia = 0;
     double frontSoilCentroidX = 0;
@@ -243,11 +257,6 @@ public:
 
     // Stability (ground reaction, sliding, bearing)
     GroundReactionCase reactionCase = GroundReactionCase::Trapezoid;
-    // Options of the checks, copied from the design conditions
-    int hasShearKey = 0;
-    int hasPassive = 0;
-    int overturningMethod = 0;  // 0 allowable eccentricity, 1 safety factor
-    double FmRequired = 0;      // required Fm of the load case (safety factor method)
     // Outcomes the formulas leave undefined, reported as "計算不能"
     int noVerticalLoad = 0;               // 1: Vo <= 0, no resultant on the base
     int keySlidingIncalculable = 0;       // 1: Hk or Be is 0 with a shear key
@@ -274,7 +283,6 @@ public:
     std::array<double, 6> toePieceLever{};
     // Ultimate bearing capacity
     double bearingSafetyFactor = 0;  // n
-    double bearingBlockLength = 0;   // L
     double ubAlpha = 0, ubBeta = 0, ubKappa = 0;
     double ubOverburden = 0;  // q = γ2'·Df
     double tanTheta = 0;
@@ -283,19 +291,6 @@ public:
     double Nc = 0, Nq = 0, Ngamma = 0;
     double qu = 0;
     double meanBasePressure = 0;  // Vo/Be
-
-    // Toe slab: the stem's fixed-end moment M0 handed over by the stem design,
-    // and the stresses the toe design leaves (N/mm2)
-    double toeM0 = 0;
-    double toeSigmaC = 0;
-    double toeSigmaS = 0;
-    double toeTauM = 0;
-
-    // Stem wall: the earth-pressure method of the sections above the fixed end,
-    // copied from the conditions (0 trial wedge, 1 back-calculated coefficient),
-    // and the fixed-end wedge's Kh that the back-calculated method applies
-    int stemPressureMethod = 0;
-    double stemPressureK = 0;
 
     friend bool operator==(const TAntei&, const TAntei&) = default;
 };

@@ -5,24 +5,11 @@
 
 #include "calc/load_polygons.h"
 #include "calc/ultimate_bearing.h"
-#include "platform/number_text.h"
 
 namespace marvoten {
 namespace {
 
 using Case = GroundReactionCase;
-
-void copyOptions(TAntei& a, const DesignConditions& dc) {
-    a.hasShearKey = dc.hasShearKey == 1 ? 1 : 0;
-    a.hasPassive = dc.hasPassive.on ? 1 : 0;
-    a.overturningMethod = dc.overturningMethod;
-    a.FmRequired = 0;
-    if (a.overturningMethod == 1) {
-        const auto field = a.seismicCase == 1 ? &DesignConditions::safetyFactorSeismic
-                                              : &DesignConditions::safetyFactorNormal;
-        a.FmRequired = textToNumber((dc.*field).text, fieldLabel(field));
-    }
-}
 
 // Steps 1 to 3: resultant, reaction case with its end intensities, widths.
 void resultantAndReaction(TAntei& a) {
@@ -220,11 +207,10 @@ double reactionIntensity(const TAntei& a, double x) {
     return 0.0;
 }
 
-void computeStability(TAntei& a, const DesignConditions& dc) {
-    copyOptions(a, dc);
+void computeStability(TAntei& a) {
     resultantAndReaction(a);
     caseFactors(a);
-    computeUltimateBearing(a, dc);
+    computeUltimateBearing(a);
     sliding(a);
     computeSectionReactions(a);
 }

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "calc/calculation_object.h"
-#include "model/design_conditions.h"
 
 namespace marvoten {
 
@@ -31,8 +30,7 @@ double reactionIntensity(const TAntei& a, double x);
 void computeSectionReactions(TAntei& a);
 
 // The whole stability computation on the load totals, the bearing capacity
-// included. The required overturning safety factor is converted only with the
-// safety factor method (ConversionError for a text that is not a number).
-void computeStability(TAntei& a, const DesignConditions& dc);
+// included, with the options input gathering copied.
+void computeStability(TAntei& a);
 
 }  // namespace marvoten

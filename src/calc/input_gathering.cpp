@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/bars.h"
 #include "platform/number_text.h"
 
 namespace marvoten {
@@ -130,6 +131,26 @@ void gatherOutline(TTeisu& t, const D& dc) {
     t.backFaceAngle = 0.0;
 }
 
+// The options and numbers the stability checks and the member design obey, read
+// here so that no later stage reads a design text. The required overturning
+// safety factor is read only with the safety factor method; the block length of
+// the ultimate bearing capacity always, whether or not the collision load is on.
+void gatherStageOptions(TTeisu& t, const D& dc) {
+    t.hasShearKey = dc.hasShearKey == 1 ? 1 : 0;
+    t.hasPassive = dc.hasPassive.on ? 1 : 0;
+    t.overturningMethod = dc.overturningMethod;
+    t.FmRequired = 0;
+    if (t.overturningMethod == 1)
+        t.FmRequired =
+            number(dc, t.seismicCase == 1 ? &D::safetyFactorSeismic : &D::safetyFactorNormal);
+    t.bearingBlockLength = number(dc, &D::blockLength);
+    t.stemPressureMethod = dc.stemPressureMethod;
+    t.buoyancyInSlab = dc.buoyancyInSlab.on ? 1 : 0;
+    t.stemBars = barChoiceOf(dc.stemRebar);
+    t.toeBars = barChoiceOf(dc.toeRebar);
+    t.keyBars = barChoiceOf(dc.keyRebar);
+}
+
 }  // namespace
 
 void buildWallPoints(TTeisu& t) {
@@ -237,6 +258,7 @@ void gatherInputs(TTeisu& t, const DesignConditions& dc) {
     deriveGroundValues(t, dc);
     gatherOutline(t, dc);
     buildWallPoints(t);
+    gatherStageOptions(t, dc);
 }
 
 void setSeismicLoad(TTeisu& t, int loadSet, double kh) {

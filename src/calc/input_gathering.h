@@ -6,10 +6,11 @@
 
 namespace marvoten {
 
-// The first stage of a run, on a fresh object. A number text that is not a number,
-// or a decimal text in a field also read as a whole number (φ of the bearing and
-// embedment ground), throws ConversionError naming the field by its editor label;
-// fields converted before it keep their values.
+// The first stage of a run, on a fresh object, and the only one that reads the
+// design conditions: every later stage works on the fields it fills. A number text that is not a
+// number, or a decimal text in a field also read as a whole number (φ of the bearing and embedment
+// ground), throws ConversionError naming the field by its editor label; fields converted before it
+// keep their values.
 void gatherInputs(TTeisu& t, const DesignConditions& dc);
 
 // The seismic case with the editor's load set (0, 1, 2: combinations 1, 2 and 4 of the

@@ -37,12 +37,12 @@ KeyDesign keyForces(const TAntei& a) {
     return k;
 }
 
-KeyDesign designKey(const TAntei& a, const DesignConditions& dc) {
+KeyDesign designKey(const TAntei& a) {
     KeyDesign k = keyForces(a);
     if (!k.hasKey) return k;
     k.t = a.point(11).x - a.point(12).x;
     k.d = k.t - a.coverSlab;
-    k.bars = chooseMemberBars(dc.keyRebar, k.t, a.coverSlab, k.M, a.sigmaSa);
+    k.bars = chooseMemberBars(a.keyBars, k.t, a.coverSlab, k.M, a.sigmaSa);
     if (k.bars.found) k.stresses = sectionStresses(k.bars.providedArea, k.Ht, k.M, k.d * 1000);
     if (k.stresses) k.shear = shearCheck(k, a.tauA1);
     k.ok = k.stresses && k.shear && !(k.stresses->sigmaC > a.sigmaCa) &&

@@ -6,7 +6,6 @@
 
 #include "calc/bars.h"
 #include "calc/calculation_object.h"
-#include "model/design_conditions.h"
 
 namespace marvoten {
 
@@ -57,6 +56,6 @@ struct KeyDesign {
 KeyDesign keyForces(const TAntei& a);
 
 // The whole key design; without a key only the forces, every member value 0.
-KeyDesign designKey(const TAntei& a, const DesignConditions& dc);
+KeyDesign designKey(const TAntei& a);
 
 }  // namespace marvoten

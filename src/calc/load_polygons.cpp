@@ -197,22 +197,22 @@ AreaCentroid polygonAreaCentroid(const PolygonBuffer& b) {
     return {A, 0, 0};
 }
 
-PolygonResult polygonProperties(TShape& s, std::string_view key) {
-    const std::vector<int>& vertices = polygonTypeVertices(polygonType(s, key));
-    PolygonBuffer& b = s.polygonBuffer;
+PolygonResult polygonProperties(const TTeisu& t, std::string_view key) {
+    const std::vector<int>& vertices = polygonTypeVertices(polygonType(t, key));
+    PolygonBuffer b;
     b.n = static_cast<int>(vertices.size()) - 1;
     for (std::size_t k = 0; k < vertices.size(); ++k) {
-        b.x[k] = s.point(vertices[k]).x;
-        b.y[k] = s.point(vertices[k]).y;
+        b.x[k] = t.point(vertices[k]).x;
+        b.y[k] = t.point(vertices[k]).y;
     }
     return measureBuffer(b);
 }
 
-AreaCentroid stemSliceProperties(TShape& s, double depth) {
-    const WallPoint &P3 = s.point(3), &P4 = s.point(4), &P5 = s.point(5), &P6 = s.point(6);
+AreaCentroid stemSliceProperties(const TTeisu& t, double depth) {
+    const WallPoint &P3 = t.point(3), &P4 = t.point(4), &P5 = t.point(5), &P6 = t.point(6);
     const double Hs = P4.y - P3.y;
     const double g = Hs != 0 ? depth / Hs : 0.0;
-    PolygonBuffer& b = s.polygonBuffer;
+    PolygonBuffer b;
     const double frontTop = g * (P4.x - P3.x);
     const double backTop = frontTop + P5.x - P4.x;
     const double backFoot = backTop + g * (P6.x - P5.x);
@@ -233,23 +233,23 @@ double unitWeightOf(const TTeisu& t, std::string_view selector) {
     return 0.0;
 }
 
-PolygonWeight polygonWeight(TShape& s, std::string_view key, std::string_view selector) {
+PolygonWeight polygonWeight(const TTeisu& t, std::string_view key, std::string_view selector) {
     PolygonWeight w;
-    w.polygon = polygonProperties(s, key);
+    w.polygon = polygonProperties(t, key);
     const double A = w.polygon.area;
-    w.W = A * unitWeightOf(s, selector);
+    w.W = A * unitWeightOf(t, selector);
     w.Iy = A * w.polygon.centroidX;
     w.Ix = A * w.polygon.centroidY;
     return w;
 }
 
-SlabLoad slabLoadByKey(TShape& s, std::string_view key, std::string_view side,
+SlabLoad slabLoadByKey(const TTeisu& t, std::string_view key, std::string_view side,
                        std::string_view selector) {
-    const PolygonResult p = polygonProperties(s, key);
+    const PolygonResult p = polygonProperties(t, key);
     SlabLoad load;
-    load.weight = p.bodyArea() * unitWeightOf(s, selector);
-    if (side == "T") load.lever = std::max(0.0, s.point(3).x - p.centroidX);
-    if (side == "K") load.lever = std::max(0.0, p.centroidX - s.point(6).x);
+    load.weight = p.bodyArea() * unitWeightOf(t, selector);
+    if (side == "T") load.lever = std::max(0.0, t.point(3).x - p.centroidX);
+    if (side == "K") load.lever = std::max(0.0, p.centroidX - t.point(6).x);
     return load;
 }
 

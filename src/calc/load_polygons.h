@@ -11,6 +11,15 @@
 
 namespace marvoten {
 
+// A closed polygon of n edges: n + 1 vertices, the last repeating the first.
+struct PolygonBuffer {
+    static constexpr int capacity = 15;
+    int n = 0;
+    std::array<double, capacity> x{};
+    std::array<double, capacity> y{};
+    friend bool operator==(const PolygonBuffer&, const PolygonBuffer&) = default;
+};
+
 // 0 no water; 1 within the base thickness; 2 within the sloped top of the toe
 // slab; 3 up on the stem.
 int waterState(const TTeisu& t);
@@ -29,7 +38,7 @@ struct AreaCentroid {
     double y = 0;
 };
 
-// Area and centroid of the closed polygon in the buffer.
+// Area and centroid of the closed polygon.
 AreaCentroid polygonAreaCentroid(const PolygonBuffer& buffer);
 
 struct PolygonResult {
@@ -46,12 +55,12 @@ struct PolygonResult {
     int q = 0;
 };
 
-// Fills the object's polygon buffer with the key's polygon and measures it.
-PolygonResult polygonProperties(TShape& s, std::string_view key);
+// The key's polygon on the point table, measured.
+PolygonResult polygonProperties(const TTeisu& t, std::string_view key);
 
 // The part of the stem above a horizontal section `depth` below the crest, in
 // coordinates of the section: X from the front face, Y up from the section.
-AreaCentroid stemSliceProperties(TShape& s, double depth);
+AreaCentroid stemSliceProperties(const TTeisu& t, double depth);
 
 // Unit weight by selector: "rc" concrete, "rw" water, "rs" backfill soil, "r9" the
 // fixed 9 kN/m3 of soil buoyancy; 0 for another selector.
@@ -65,13 +74,13 @@ struct PolygonWeight {
     double Iy = 0;
     double Ix = 0;
 };
-PolygonWeight polygonWeight(TShape& s, std::string_view key, std::string_view selector);
+PolygonWeight polygonWeight(const TTeisu& t, std::string_view key, std::string_view selector);
 
 struct SlabLoad {
     double weight = 0;
     double lever = 0;  // from the stem face: towards the toe for "T", the heel for "K"
 };
-SlabLoad slabLoadByKey(TShape& s, std::string_view key, std::string_view side,
+SlabLoad slabLoadByKey(const TTeisu& t, std::string_view key, std::string_view side,
                        std::string_view selector);
 
 }  // namespace marvoten

@@ -1,9 +1,7 @@
 #include "calc/stem_design.h"
 
-#include "calc/ground_reaction.h"
 #include "calc/search_limit.h"
 #include "calc/shear_factors.h"
-#include "calc/stability_loads.h"
 
 namespace marvoten {
 namespace {
@@ -39,8 +37,9 @@ StemSectionCheck checkSection(const TAntei& a, const StemSectionForces& F, std::
 }
 
 // Required area and the stress with half the fixed-end area As at depth y.
-AnchorageCurvePoint anchorageSection(TAntei& a, double y, StemPressure method, double As) {
-    const StemSectionForces F = stemSectionForces(a, y, method);
+AnchorageCurvePoint anchorageSection(TAntei& a, double y, StemPressure method, double K,
+                                     double As) {
+    const StemSectionForces F = stemSectionForces(a, y, method, K);
     const double d = 1000 * effectiveDepth(a, F);
     AnchorageCurvePoint p;
     p.y = y;
@@ -51,35 +50,35 @@ AnchorageCurvePoint anchorageSection(TAntei& a, double y, StemPressure method, d
 
 }  // namespace
 
-StemDesign designStem(TAntei& a, const DesignConditions& dc) {
+StemDesign designStem(const TAntei& whole) {
+    TAntei a = whole;
     StemDesign r;
-    a.stemPressureMethod = dc.stemPressureMethod;
     r.geometry = stemGeometry(a);
     const double Hs = r.geometry.Hs;
 
     // Fixed end: the trial wedge whatever the method; its Kh serves the others.
-    const StemSectionForces F0 = stemSectionForces(a, Hs, StemPressure::wedge);
-    r.K = a.stemPressureK = F0.Kh;
+    const StemSectionForces F0 = stemSectionForces(a, Hs, StemPressure::wedge, 0);
+    const double K = r.K = F0.Kh;
     r.M0 = F0.M;
 
-    r.bars = chooseMemberBars(dc.stemRebar, F0.t, a.coverStem, F0.M, a.sigmaSa);
+    r.bars = chooseMemberBars(a.stemBars, F0.t, a.coverStem, F0.M, a.sigmaSa);
     const std::int32_t p0 = r.bars.pitch, phi = r.bars.diameter;
     const std::optional<double> As =
         r.bars.found ? std::optional<double>(r.bars.providedArea) : std::nullopt;
 
     if (As) {
         r.anchorage = anchorageSearch(Hs, *As, phi, a.sigmaSa, [&](double y) {
-            const AnchorageCurvePoint p = anchorageSection(a, y, StemPressure::option, *As);
+            const AnchorageCurvePoint p = anchorageSection(a, y, StemPressure::option, K, *As);
             return AnchorageSection{p.requiredArea, p.sigmaS};
         });
     }
 
-    r.fixedEnd = checkSection(a, stemSectionForces(a, Hs, StemPressure::wedge), p0, As);
+    r.fixedEnd = checkSection(a, stemSectionForces(a, Hs, StemPressure::wedge, K), p0, As);
 
     for (int i = 0; i < 4; ++i) {
         const double y = Hs - Hs / 4 * i;
         const StemSectionForces F =
-            stemSectionForces(a, y, i == 0 ? StemPressure::wedge : StemPressure::option);
+            stemSectionForces(a, y, i == 0 ? StemPressure::wedge : StemPressure::option, K);
         std::optional<double> area;
         std::int32_t pitch = p0;
         if (r.anchorage) {
@@ -95,15 +94,10 @@ StemDesign designStem(TAntei& a, const DesignConditions& dc) {
         for (double y = Hs; y > 0; y = y - 0.1) {
             sections.next();
             const StemPressure method = y == Hs ? StemPressure::wedge : StemPressure::option;
-            r.curve.push_back(anchorageSection(a, y, method, *As));
+            r.curve.push_back(anchorageSection(a, y, method, K, *As));
         }
     }
     return r;
-}
-
-void restoreWholeWall(TAntei& a) {
-    computeActivePressure(a);
-    computeSectionReactions(a);
 }
 
 }  // namespace marvoten

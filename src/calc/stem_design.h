@@ -12,7 +12,6 @@
 #include "calc/bars.h"
 #include "calc/calculation_object.h"
 #include "calc/stem_section_forces.h"
-#include "model/design_conditions.h"
 
 namespace marvoten {
 
@@ -64,13 +63,9 @@ struct StemDesign {
 
 // The stem's numbers in the order of the design: fixed-end forces and bars, the
 // correction factors, the anchorage search, the fixed end again, the quarter
-// points, and the anchorage curves. Copies stemPressureMethod to the object and
-// leaves stemPressureK on it; its earth-pressure fields hold
-// the last section evaluated.
-StemDesign designStem(TAntei& a, const DesignConditions& dc);
-
-// The whole-wall earth pressure and the reactions at the member sections again,
-// for the slab designs that follow the stem.
-void restoreWholeWall(TAntei& a);
+// points, and the anchorage curves. Each section runs its own trial wedge on a
+// working copy of the object; the object itself keeps the whole wall's earth
+// pressure for the slab designs.
+StemDesign designStem(const TAntei& a);
 
 }  // namespace marvoten

@@ -18,7 +18,7 @@ StemGeometry stemGeometry(const TTeisu& t) {
     return g;
 }
 
-StemSectionForces stemSectionForces(TAntei& a, double y, StemPressure method) {
+StemSectionForces stemSectionForces(TAntei& a, double y, StemPressure method, double fixedEndKh) {
     const StemGeometry g = stemGeometry(a);
     StemSectionForces F;
     F.y = y;
@@ -28,7 +28,7 @@ StemSectionForces stemSectionForces(TAntei& a, double y, StemPressure method) {
         F.Ph = a.earthPressureH;
         F.h = a.pressureHeight;
     } else {
-        const BackCalculatedPressure p = backCalculatedPressure(a, a.stemPressureK, y);
+        const BackCalculatedPressure p = backCalculatedPressure(a, fixedEndKh, y);
         F.Ph = p.P;
         F.h = p.lever;
     }

@@ -55,9 +55,10 @@ struct StemSectionForces {
 };
 
 // The forces at depth y. Runs the trial wedge (and the water on the back face) on
-// the object, so its earth-pressure fields are those of the section afterwards.
-// The back-calculated method uses stemPressureK and the crack height of the last
-// trial wedge, both of the fixed end.
-StemSectionForces stemSectionForces(TAntei& a, double y, StemPressure method);
+// the stem design's working object, so its earth-pressure fields are those of the
+// section afterwards. The back-calculated method applies the fixed end's
+// coefficient fixedEndKh with the crack height of the last trial wedge, the fixed
+// end's.
+StemSectionForces stemSectionForces(TAntei& work, double y, StemPressure method, double fixedEndKh);
 
 }  // namespace marvoten

@@ -52,7 +52,7 @@ std::optional<double> ToeDesign::rootLever() const {
     return MRoot / SRoot;
 }
 
-ToeLoads gatherToeLoads(TAntei& a) {
+ToeLoads gatherToeLoads(const TAntei& a) {
     ToeLoads l;
     l.q1 = a.q1;
     l.q3 = a.qt;
@@ -82,10 +82,10 @@ ToeLoads gatherToeLoads(TAntei& a) {
     return l;
 }
 
-ToeDesign designToe(TAntei& a, const DesignConditions& dc, double M0) {
+ToeDesign designToe(const TAntei& a, double M0) {
     ToeDesign t;
     t.loads = gatherToeLoads(a);
-    t.buoyancy = dc.buoyancyInSlab.on;
+    t.buoyancy = a.buoyancyInSlab == 1;
     t.SHalf = sumHalf(t.loads, t.buoyancy);
     t.SRoot = sumRoot(t.loads, t.buoyancy);
     t.MRoot = momentRoot(t.loads, t.buoyancy);
@@ -97,16 +97,12 @@ ToeDesign designToe(TAntei& a, const DesignConditions& dc, double M0) {
     t.dRoot = a.point(3).y - a.coverSlab;
     t.dHalf = a.point(14).y - a.coverSlab;
 
-    t.bars = chooseMemberBars(dc.toeRebar, a.point(3).y, a.coverSlab, t.Md, a.sigmaSa);
+    t.bars = chooseMemberBars(a.toeBars, a.point(3).y, a.coverSlab, t.Md, a.sigmaSa);
     if (t.bars.found)
         t.stresses = sectionStresses(t.bars.providedArea, t.SHalf, t.Md, t.dRoot * 1000);
     if (t.stresses && t.dHalf > 0) t.shear = shearCheck(t, a.tauA1);
     t.ok = t.stresses && t.shear && !(t.stresses->sigmaC > a.sigmaCa) &&
            !(t.stresses->sigmaS > a.sigmaSa) && !(t.shear->tauM > t.shear->tauCa);
-
-    a.toeSigmaC = t.stresses ? t.stresses->sigmaC : 0.0;
-    a.toeSigmaS = t.stresses ? t.stresses->sigmaS : 0.0;
-    a.toeTauM = t.shear ? t.shear->tauM : 0.0;
     return t;
 }
 

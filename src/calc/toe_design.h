@@ -7,7 +7,6 @@
 
 #include "calc/bars.h"
 #include "calc/calculation_object.h"
-#include "model/design_conditions.h"
 
 namespace marvoten {
 
@@ -64,10 +63,9 @@ struct ToeDesign {
 
 // The toe's loads from the stability stage (reactions, toe pieces) and the
 // front-soil polygons.
-ToeLoads gatherToeLoads(TAntei& a);
+ToeLoads gatherToeLoads(const TAntei& a);
 
-// The whole toe design for the stem moment M0. Leaves the toe stresses on the
-// calculation object (toeSigmaC, toeSigmaS, toeTauM).
-ToeDesign designToe(TAntei& a, const DesignConditions& dc, double M0);
+// The whole toe design for the stem's fixed-end moment M0.
+ToeDesign designToe(const TAntei& a, double M0);
 
 }  // namespace marvoten

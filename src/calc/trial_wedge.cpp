@@ -91,7 +91,7 @@ void wedgeWeight(TPa& p, const WedgeSetup& s, double omega) {
         p.slopeTopWidth = tanA * h + std::cos(omega) * L;
     }
 
-    PolygonBuffer& b = p.polygonBuffer;
+    PolygonBuffer b;
     const WallPoint V[] = {{0, 0}, V1, V2, V3, V4, {0, 0}};
     b.n = 5;
     for (std::size_t k = 0; k < 6; ++k) {
@@ -295,9 +295,10 @@ BackCalculatedPressure backCalculatedPressure(const TPa& p, double K, double h) 
     return r;
 }
 
-SlipAngleCurve slipAngleCurve(TPa& p, int mode, int shape, double embankmentHeight, double h,
-                              double hRef) {
-    const TPa saved = p;
+SlipAngleCurve slipAngleCurve(const TPa& saved, int mode, int shape, double embankmentHeight,
+                              double h, double hRef) {
+    // Each trial writes its wedge into the object: the curve's trials work on a copy.
+    TPa p = saved;
     const WedgeSetup s = wedgeSetup(p, mode, shape, embankmentHeight, h, hRef);
     auto thrustAt = [&](double omega) {
         const double P = wedgeThrust(p, s, omega);
@@ -315,7 +316,6 @@ SlipAngleCurve slipAngleCurve(TPa& p, int mode, int shape, double embankmentHeig
         curve.points.push_back({omega, thrustAt(omega)});
     }
     curve.critical = {saved.slipAngle, thrustAt(saved.slipAngle)};
-    p = saved;
     return curve;
 }
 

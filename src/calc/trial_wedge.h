@@ -54,8 +54,7 @@ BackCalculatedPressure backCalculatedPressure(const TPa& p, double K, double h);
 
 // The thrust over the slip angle for the report's figure: ω from φ (from φ − θ when
 // the critical angle lies below φ) in steps of 0.05 rad, with the separately added surcharge
-// included in case 0, and the thrust at the critical angle of the last search. The object is left
-// exactly as found.
+// included in case 0, and the thrust at the critical angle of the search `p` holds.
 struct SlipCurvePoint {
     double omega = 0;
     double P = 0;
@@ -64,7 +63,7 @@ struct SlipAngleCurve {
     std::vector<SlipCurvePoint> points;
     SlipCurvePoint critical;
 };
-SlipAngleCurve slipAngleCurve(TPa& p, int mode, int shape, double embankmentHeight, double h,
+SlipAngleCurve slipAngleCurve(const TPa& p, int mode, int shape, double embankmentHeight, double h,
                               double hRef);
 
 }  // namespace marvoten

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "calc/bearing_factors.h"
-#include "platform/number_text.h"
 
 namespace marvoten {
 namespace {
@@ -17,9 +16,7 @@ void clearResults(TAntei& a) {
 
 }  // namespace
 
-void computeUltimateBearing(TAntei& a, const DesignConditions& dc) {
-    a.bearingBlockLength =
-        textToNumber(dc.blockLength.text, fieldLabel(&DesignConditions::blockLength));
+void computeUltimateBearing(TAntei& a) {
     clearResults(a);
     const double Vo = a.sumV, Ho = a.sumH, Be = a.Be;
     // Without a load on an effective width there is no pressure to check.

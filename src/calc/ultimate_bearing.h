@@ -3,14 +3,12 @@
 // load: qu from the factors Nc, Nq, Nγ with the block's shape factors, the
 // embedment factor κ and the scale corrections; qu/n must cover Vo/Be.
 #include "calc/calculation_object.h"
-#include "model/design_conditions.h"
 
 namespace marvoten {
 
-// Needs Vo, Ho, e, Be and the safety factor n of the ground-reaction stage. The
-// block length L is read from the design conditions whether or not the
-// collision load is on.
-void computeUltimateBearing(TAntei& a, const DesignConditions& dc);
+// Needs Vo, Ho, e, Be and the safety factor n of the ground-reaction stage, and
+// the block length L that input gathering read.
+void computeUltimateBearing(TAntei& a);
 
 // qa = qu/n, the allowable vertical bearing capacity.
 double allowableUltimateBearing(const TAntei& a);

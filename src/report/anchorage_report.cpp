@@ -72,7 +72,7 @@ void writeTermLines(const TAntei& a, const StemDesign& s, const Anchorage& an, T
 
 // The wall outline seen from the top of the back face: X from the back face
 // towards the toe negative, Y as depth below the wall top.
-void drawOutline(TAntei& a, FigureSeries& series) {
+void drawOutline(const TAntei& a, FigureSeries& series) {
     const PolygonResult p = polygonProperties(a, "W_A");
     const double X5 = a.point(5).x, H = a.wallHeight;
     series.keepInsertionOrder();
@@ -112,7 +112,7 @@ void writeAnchorageTermPlaceholders(CalculationBook& book) {
     writeTermLines(TAntei{}, StemDesign{}, Anchorage{}, lower);
 }
 
-void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesign& s,
+void drawAnchorageFigures(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
                           CalculationBook& book) {
     const double H = a.wallHeight, Hs = s.geometry.Hs;
     const double depthMax = (H - a.point(12).y) + 0.5;

@@ -15,7 +15,7 @@ void writeAnchorageText(const TAntei& a, const StemDesign& s, CalculationBook& b
 void writeAnchorageTermPlaceholders(CalculationBook& book);
 
 // AnchorageFigureL1 and AnchorageFigureL2.
-void drawAnchorageFigures(TAntei& a, const DesignConditions& dc, const StemDesign& s,
+void drawAnchorageFigures(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
                           CalculationBook& book);
 
 }  // namespace marvoten

@@ -1,8 +1,5 @@
 #include "report/calculation_run.h"
 
-#include "calc/ground_reaction.h"
-#include "calc/stability_loads.h"
-#include "calc/stem_design.h"
 #include "report/conditions_page.h"
 #include "report/earth_pressure_report.h"
 #include "report/key_report.h"
@@ -10,12 +7,38 @@
 #include "report/self_weight_report.h"
 #include "report/stability_figures.h"
 #include "report/stem_report.h"
+#include "report/toe_report.h"
 
 namespace marvoten {
 
 void setMemberFigureTitles(const DesignConditions& dc, CalculationBook& book) {
     book.figure(FigureId::ToeReactionFigure).setTitle("図:つま先版地盤反力");
     if (dc.hasShearKey == 1) book.figure(FigureId::KeyFigure).setTitle("図:突起地盤反力");
+}
+
+void writeCalculationBook(const DesignRun& run, const DesignConditions& dc,
+                          const std::string& subjectName, CalculationBook& book,
+                          StabilityHeadings& headings, PrintedPageLabels& pageLabels) {
+    const TAntei& a = run.a;
+    writeConditionsPage(a, dc, subjectName, book, pageLabels);
+    writeSelfWeightPages(a, dc, book);
+    writeEarthPressureText(a, book);
+    writeOtherLoadsText(a, dc, book);
+    drawSlipAngleCurve(run.slipCurve, a, dc, book);
+    writeLoadList(a, book);
+    writeStabilityReport(a, dc, book, headings);
+    drawLoadDiagram(a, dc, book, run.reach.r2, a.wallHeight, run.reach.r1);
+
+    if (!run.members) {
+        book.clearMemberDesign();
+        return;
+    }
+    const MemberDesign& m = *run.members;
+    writeStemPages(a, dc, m.stem, book);
+    writeToeReport(m.toe, a, dc, book);
+    writeKeyReport(m.key, m.toe, a, dc, book);
+    // The stem's bar figure is labelled from the stem's stress table.
+    drawStemStressFigure(a, book);
 }
 
 void runCalculation(const DesignConditions& dc, const std::string& subjectName,
@@ -32,31 +55,9 @@ void runCalculation(const DesignConditions& dc, const std::string& subjectName,
     view.selectPage(PageId::PageLoads);
     book.resetResultTables();
 
-    TAntei a;
-    const SlipLineReach reach = computeStabilityLoads(a, dc);
+    const DesignRun run = runStages(dc);
     setMemberFigureTitles(dc, book);
-    computeStability(a, dc);
-
-    writeConditionsPage(a, dc, subjectName, book, pageLabels);
-    writeSelfWeightPages(a, dc, book);
-    writeEarthPressureText(a, book);
-    writeOtherLoadsText(a, dc, book);
-    drawSlipAngleCurve(a, dc, book);
-    writeLoadList(a, book);
-    writeStabilityReport(a, dc, book, headings);
-    drawLoadDiagram(a, dc, book, reach.r2, a.wallHeight, reach.r1);
-
-    if (a.reactionCase == GroundReactionCase::Incalculable) {
-        book.clearMemberDesign();
-    } else {
-        const StemDesign stem = designStem(a, dc);
-        writeStemPages(a, dc, stem, book);
-        // The slabs are designed with the whole-wall earth pressure and section
-        // reactions; the toe slab takes the stem's fixed-end moment as its limit.
-        restoreWholeWall(a);
-        designSlabs(a, dc, book, stem.M0);
-        drawStemStressFigure(a, book);
-    }
+    writeCalculationBook(run, dc, subjectName, book, headings, pageLabels);
 
     view.selectPage(PageId::PageEarthPressure);
     view.selectPage(PageId::PageLoads);

@@ -2,7 +2,6 @@
 
 #include "book/line_format.h"
 #include "calc/angles.h"
-#include "calc/trial_wedge.h"
 
 namespace marvoten {
 namespace {
@@ -73,10 +72,8 @@ void writeEarthPressureText(const TAntei& a, CalculationBook& book) {
     t.addLine(formatValue("x(鉛直土圧の作用点)       =0.000m", a.pressureX));
 }
 
-void drawSlipAngleCurve(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    const double H = a.wallHeight;
-    const SlipAngleCurve curve =
-        slipAngleCurve(a, wedgeModeStability, a.backfillShape, a.embankmentHeight, H, H);
+void drawSlipAngleCurve(const SlipAngleCurve& curve, const TAntei& a, const DesignConditions& dc,
+                        CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::EarthPressureFigure);
     FigureSeries& line = f.series(1);
     FigureSeries& marker = f.series(2);

@@ -73,15 +73,17 @@ struct ShownStresses {
     double sigmaC = 0, sigmaS = 0, tauM = 0;
 };
 
-// Without a key the member values are those the toe design left; a key's own
-// values need its stresses.
-ShownStresses shownStresses(const KeyDesign& k, const TAntei& a) {
-    if (!k.hasKey) return {a.toeSigmaC, a.toeSigmaS, a.toeTauM};
+// Without a key the member values are the toe slab's (0 where the toe has none);
+// a key's own values need its stresses.
+ShownStresses shownStresses(const KeyDesign& k, const ToeDesign& toe) {
+    if (!k.hasKey)
+        return {toe.stresses ? toe.stresses->sigmaC : 0.0,
+                toe.stresses ? toe.stresses->sigmaS : 0.0, toe.shear ? toe.shear->tauM : 0.0};
     return {k.stresses->sigmaC, k.stresses->sigmaS, k.stresses->tau};
 }
 
-void writeStressLines(const KeyDesign& k, const TAntei& a, TextSection& s) {
-    const ShownStresses st = shownStresses(k, a);
+void writeStressLines(const KeyDesign& k, const ToeDesign& toe, const TAntei& a, TextSection& s) {
+    const ShownStresses st = shownStresses(k, toe);
     const KeyShearCheck c = k.shear.value_or(KeyShearCheck{});
     add(s, {"②実応力度の計算",
             "  応力度は、次式で求める",
@@ -112,7 +114,7 @@ void writeStressLines(const KeyDesign& k, const TAntei& a, TextSection& s) {
             "　　　d (突起の有効高)　　　　　　　" + fv("=0.000m", k.d)});
 }
 
-void writeStressText(const KeyDesign& k, const TAntei& a, TextSection& s) {
+void writeStressText(const KeyDesign& k, const ToeDesign& toe, const TAntei& a, TextSection& s) {
     s.clear();
     add(s,
         {"(b)応力度計算", "　①必要鉄筋量の計算", "　　必要鉄筋量(As)は、次式で求める。",
@@ -124,7 +126,7 @@ void writeStressText(const KeyDesign& k, const TAntei& a, TextSection& s) {
          "　　　　　　　　　 σsa･b", fv("　　　上記式を解いてx=0mmを得る。", k.bars.neutralAxis)});
     writeBarLines(k, s);
     if (!k.hasKey || (k.stresses && k.shear)) {
-        writeStressLines(k, a, s);
+        writeStressLines(k, toe, a, s);
     } else {
         // Without bars (or without an effective depth) there is no section to check.
         s.addLine("②実応力度の計算");
@@ -165,8 +167,8 @@ void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection
 
 }  // namespace
 
-void writeKeyReport(const KeyDesign& k, const TAntei& a, const DesignConditions& dc,
-                    CalculationBook& book) {
+void writeKeyReport(const KeyDesign& k, const ToeDesign& toe, const TAntei& a,
+                    const DesignConditions& dc, CalculationBook& book) {
     if (k.hasKey) {
         writeMemberStressTable(stressCells(k, a), book.table(TableId::KeyTable));
         writeFigure(a, dc, book.table(TableId::KeyTable), book.figure(FigureId::KeyFigure));
@@ -174,17 +176,7 @@ void writeKeyReport(const KeyDesign& k, const TAntei& a, const DesignConditions&
         book.figure(FigureId::KeyFigure).clearSeries();
     }
     writeForcesText(k, a, book.text(TextId::KeyForcesText));
-    writeStressText(k, a, book.text(TextId::KeyStressText));
-}
-
-void designShearKey(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    writeKeyReport(designKey(a, dc), a, dc, book);
-}
-
-void designSlabs(TAntei& a, const DesignConditions& dc, CalculationBook& book, double M0) {
-    a.toeM0 = M0;
-    designToeSlab(a, dc, book);
-    designShearKey(a, dc, book);
+    writeStressText(k, toe, a, book.text(TextId::KeyStressText));
 }
 
 }  // namespace marvoten

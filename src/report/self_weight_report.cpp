@@ -27,7 +27,7 @@ struct WeightBlock {
 };
 
 // One block of the coordinate method, numbered over the blocks written.
-void writeWeightBlock(TShape& s, const WeightBlock& w, TextSection& text, int& number) {
+void writeWeightBlock(const TTeisu& s, const WeightBlock& w, TextSection& text, int& number) {
     const PolygonWeight weighed = polygonWeight(s, w.key, w.selector);
     const PolygonResult& p = weighed.polygon;
     if (p.area <= 0) return;
@@ -57,7 +57,7 @@ void setUpFigure(FigureSection& f, const TTeisu& t, const DesignConditions& dc,
     f.setAxisRanges(t.point(12).y - 1, t.point(23).y + 0.5, -0.5, t.baseWidth + 1.0);
 }
 
-void writeStabilityPage(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void writeStabilityPage(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
     FigureSection& figure = book.figure(FigureId::StabilityLoadFigure);
     setUpFigure(figure, a, dc, {{{2, 3}, colours::maroon}, {{4}, colours::aqua}}, colours::maroon);
     TableSection& table = book.table(TableId::StabilityPointTable);
@@ -117,7 +117,7 @@ const SlabPolygon slabPolygons[] = {
     {"TS_FS", "前面土浮力(S)", 0, ".前面土浮力(S)　", "r9", true},
 };
 
-void writeSlabPage(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void writeSlabPage(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
     FigureSection& figure = book.figure(FigureId::SlabLoadFigure);
     setUpFigure(
         figure, a, dc,
@@ -174,7 +174,7 @@ void drawPolygonOutline(const PolygonResult& p, FigureSeries& series) {
     series.addPoint(p.xs[p.q], p.ys[p.q], " ");
 }
 
-void writePolygonPoints(TShape& s, std::string_view key, std::string_view title,
+void writePolygonPoints(const TTeisu& s, std::string_view key, std::string_view title,
                         TableSection& table, PointTableCursor& cursor, FigureSeries* series) {
     const PolygonResult p = polygonProperties(s, key);
     if (p.q == 0) return;
@@ -212,7 +212,7 @@ void drawWaterMark(const TTeisu& t, FigureSeries& series, int outputColour) {
     series.addPoint(B + double(fourFifths), H1, " ");
 }
 
-void writeSelfWeightPages(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void writeSelfWeightPages(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
     writeStabilityPage(a, dc, book);
     writeSlabPage(a, dc, book);
 }

@@ -19,7 +19,7 @@ struct PointTableCursor {
 
 // The polygon's distinct corners as a block of the point table and, with a series,
 // as an outline with numbered corners. An empty polygon writes nothing.
-void writePolygonPoints(TShape& s, std::string_view key, std::string_view title,
+void writePolygonPoints(const TTeisu& s, std::string_view key, std::string_view title,
                         TableSection& table, PointTableCursor& cursor,
                         FigureSeries* series = nullptr);
 
@@ -31,6 +31,6 @@ void drawPolygonOutline(const PolygonResult& polygon, FigureSeries& series);
 void drawWaterMark(const TTeisu& t, FigureSeries& series, int outputColour);
 
 // "Ⅱ-1．安定計算用" and "Ⅱ-2．底版構造計算用".
-void writeSelfWeightPages(TAntei& a, const DesignConditions& dc, CalculationBook& book);
+void writeSelfWeightPages(const TAntei& a, const DesignConditions& dc, CalculationBook& book);
 
 }  // namespace marvoten

@@ -104,9 +104,8 @@ void drawReactionDiagram(FigureSeries& s, const TAntei& a, ReactionDiagramMode m
     }
 }
 
-void addWallOutline(FigureSeries& series, const TShape& s) {
-    TShape scratch = s;  // the polygon query works in the object's buffer
-    const PolygonResult p = polygonProperties(scratch, "W_A");
+void addWallOutline(FigureSeries& series, const TTeisu& t) {
+    const PolygonResult p = polygonProperties(t, "W_A");
     for (int k = 0; k <= p.q; ++k)
         series.addPoint(p.xs[static_cast<std::size_t>(k)], p.ys[static_cast<std::size_t>(k)], "");
 }

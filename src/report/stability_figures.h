@@ -32,7 +32,7 @@ void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, Figure
 
 // Every entry of the distinct vertex list of the wall body "W_A", the closing
 // entry included, with empty labels.
-void addWallOutline(FigureSeries& series, const TShape& s);
+void addWallOutline(FigureSeries& series, const TTeisu& t);
 
 enum class SurfaceKind {
     Ground = 1,     // the backfill surface itself

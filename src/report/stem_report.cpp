@@ -291,7 +291,7 @@ void writeStemTables(const StemDesign& s, CalculationBook& book) {
     }
 }
 
-void drawStemStressFigure(TAntei& a, CalculationBook& book) {
+void drawStemStressFigure(const TAntei& a, CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::StemStressFigure);
     f.clearSeries();
     f.series(1).setColour(colours::black);
@@ -309,7 +309,7 @@ void drawStemStressFigure(TAntei& a, CalculationBook& book) {
                  a.coverSlab, " ");
 }
 
-void writeStemPages(TAntei& a, const DesignConditions& dc, const StemDesign& s,
+void writeStemPages(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
                     CalculationBook& book) {
     writeStemForcesText(a, dc, s, book);
     writeStemStressText(a, s, book);

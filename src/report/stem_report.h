@@ -18,12 +18,12 @@ void writeStemStressText(const TAntei& a, const StemDesign& s, CalculationBook& 
 void writeStemTables(const StemDesign& s, CalculationBook& book);
 // The wall outline with the main bar along the back face, labelled with the
 // fixed-end bars and compression stress of StemStressTable.
-void drawStemStressFigure(TAntei& a, CalculationBook& book);
+void drawStemStressFigure(const TAntei& a, CalculationBook& book);
 
 // Every stem page of the member design but the bar figure, which follows the
 // slab designs: the forces, the stresses, the anchorage, the tables and the
 // anchorage figures.
-void writeStemPages(TAntei& a, const DesignConditions& dc, const StemDesign& s,
+void writeStemPages(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
                     CalculationBook& book);
 
 }  // namespace marvoten

@@ -286,9 +286,4 @@ void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions&
                 book.figure(FigureId::ToeReactionFigure));
 }
 
-void designToeSlab(TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    const ToeDesign t = designToe(a, dc, a.toeM0);
-    writeToeReport(t, a, dc, book);
-}
-
 }  // namespace marvoten

@@ -32,8 +32,4 @@ void writeMemberStressTable(const MemberStressCells& cells, TableSection& table)
 void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions& dc,
                     CalculationBook& book);
 
-// The toe design for the stem moment the stem design left in `toeM0`, written
-// into the book.
-void designToeSlab(TAntei& a, const DesignConditions& dc, CalculationBook& book);
-
 }  // namespace marvoten

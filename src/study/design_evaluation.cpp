@@ -5,13 +5,10 @@
 #include <cmath>
 #include <thread>
 
-#include "calc/ground_reaction.h"
-#include "calc/key_design.h"
+#include "calc/design_run.h"
 #include "calc/load_polygons.h"
+#include "calc/search_limit.h"
 #include "calc/stability_checks.h"
-#include "calc/stability_loads.h"
-#include "calc/stem_design.h"
-#include "calc/toe_design.h"
 #include "calc/ultimate_bearing.h"
 #include "model/validation.h"
 #include "platform/number_text.h"
@@ -113,8 +110,8 @@ constexpr const char* stemSectionKeys[] = {"stemFixedEnd", "stem3Quarter", "stem
 constexpr const char* stemSectionLabels[] = {"たて壁(固定端)", "たて壁(3Hs/4)", "たて壁(Hs/2)",
                                              "たて壁(Hs/4)"};
 
-void addMemberDesign(TAntei& a, const DesignConditions& dc, DesignEvaluation& ev) {
-    const StemDesign stem = designStem(a, dc);
+void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& ev) {
+    const StemDesign& stem = m.stem;
     for (std::size_t i = 0; i < stem.quarterPoints.size(); ++i) {
         const StemSectionCheck& c = stem.quarterPoints[i];
         addMemberChecks({stemSectionKeys[i], stemSectionLabels[i], c.stresses, c.tauM, c.tauA}, a,
@@ -124,9 +121,7 @@ void addMemberDesign(TAntei& a, const DesignConditions& dc, DesignEvaluation& ev
     ev.stemBars = memberBarCell(stem.bars);
     if (stem.anchorage) ev.anchorageLength = stem.anchorage->Lo;
 
-    // The slabs with the whole-wall loads, the toe limited by the stem's moment.
-    restoreWholeWall(a);
-    const ToeDesign toe = designToe(a, dc, stem.M0);
+    const ToeDesign& toe = m.toe;
     addMemberChecks(
         {"toe", "つま先版", toe.stresses, toe.shear ? std::optional(toe.shear->tauM) : std::nullopt,
          toe.shear ? toe.shear->tauCa : 0},
@@ -134,7 +129,7 @@ void addMemberDesign(TAntei& a, const DesignConditions& dc, DesignEvaluation& ev
     addBarCheck("toe", "つま先版", toe.bars, toe.barsSufficient(), ev);
     ev.toeBars = memberBarCell(toe.bars);
 
-    const KeyDesign key = designKey(a, dc);
+    const KeyDesign& key = m.key;
     if (!key.hasKey) return;
     addMemberChecks({"key", "突起", key.stresses,
                      key.stresses ? std::optional(key.stresses->tau) : std::nullopt,
@@ -170,26 +165,28 @@ const CheckResult* DesignEvaluation::governing() const {
     return worst;
 }
 
+DesignEvaluation evaluateRun(const DesignRun& run) {
+    DesignEvaluation ev;
+    const TAntei& a = run.a;
+    ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
+    addStabilityChecks(a, ev);
+    if (!run.members) {
+        ev.outcome = EvaluationOutcome::Incalculable;
+        return ev;
+    }
+    addMemberDesign(a, *run.members, ev);
+    ev.passed = std::all_of(ev.checks.begin(), ev.checks.end(),
+                            [](const CheckResult& c) { return c.passed; });
+    return ev;
+}
+
 DesignEvaluation evaluateDesign(const DesignConditions& dc) {
     try {
         CollectedMessages messages;
         if (checkConditions(dc, dc.seismicCase, messages) != Verdict::Passed)
             return refused(EvaluationOutcome::Refused, messages.errors);
 
-        DesignEvaluation ev;
-        TAntei a;
-        computeStabilityLoads(a, dc);
-        ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
-        computeStability(a, dc);
-        addStabilityChecks(a, ev);
-        if (a.reactionCase == GroundReactionCase::Incalculable) {
-            ev.outcome = EvaluationOutcome::Incalculable;
-            return ev;
-        }
-        addMemberDesign(a, dc, ev);
-        ev.passed = std::all_of(ev.checks.begin(), ev.checks.end(),
-                                [](const CheckResult& c) { return c.passed; });
-        return ev;
+        return evaluateRun(runStages(dc));
     } catch (const ConversionError& e) {
         return refused(EvaluationOutcome::Refused, e.what());
     } catch (const SearchLimitExceeded& e) {

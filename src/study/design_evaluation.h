@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/design_run.h"
 #include "model/design_conditions.h"
 
 namespace marvoten {
@@ -46,6 +47,9 @@ struct DesignEvaluation {
     // The largest utilisation, the check that governs the design.
     const CheckResult* governing() const;
 };
+
+// The checks of a finished run, the same run a book is written from.
+DesignEvaluation evaluateRun(const DesignRun& run);
 
 // The design as the editor holds it after loading a file (the allowable-stress
 // table's load case follows the seismic case), checked as a run checks it.

@@ -161,7 +161,7 @@ TEST(ChooseMemberBars, EachModeOfTheRebarChoice) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.choice.mode << " " << c.choice.pitch.text << " "
                                           << c.choice.diameter.text);
-        BarSelection s = chooseMemberBars(c.choice, 0.5, 0.1, 100, 160);
+        BarSelection s = chooseMemberBars(barChoiceOf(c.choice), 0.5, 0.1, 100, 160);
         EXPECT_TRUE(nearRel(s.requiredArea, 1e8 / 160 / (400 - 120.0 / 3), 1e-12));
         EXPECT_TRUE(near(s.neutralAxis, 120, 1e-9));
         EXPECT_TRUE(s.found);
@@ -173,19 +173,22 @@ TEST(ChooseMemberBars, EachModeOfTheRebarChoice) {
 
 TEST(ChooseMemberBars, NoBarsLargeEnoughIsReportedAsNotFound) {
     // 5,000 kN·m on d = 400 mm needs far more than the 40,540 mm² of D51 at 50 mm.
-    BarSelection automatic = chooseMemberBars(choice(0, "-", "-"), 0.5, 0.1, 5000, 160);
+    BarSelection automatic =
+        chooseMemberBars(barChoiceOf(choice(0, "-", "-")), 0.5, 0.1, 5000, 160);
     EXPECT_GT(automatic.requiredArea, 40540);
     EXPECT_FALSE(automatic.found);
     EXPECT_EQ(automatic.pitch, kNoBarSize);
     EXPECT_EQ(automatic.providedArea, kNoBarArea);
 
-    BarSelection atPitch = chooseMemberBars(choice(1, "300mm", "-"), 0.5, 0.1, 500, 160);
+    BarSelection atPitch =
+        chooseMemberBars(barChoiceOf(choice(1, "300mm", "-")), 0.5, 0.1, 500, 160);
     EXPECT_FALSE(atPitch.found);
     EXPECT_EQ(atPitch.pitch, 300);
     EXPECT_EQ(atPitch.diameter, 0);
     EXPECT_EQ(atPitch.providedArea, 0);
 
-    BarSelection ofDiameter = chooseMemberBars(choice(2, "-", "10mm"), 0.5, 0.1, 500, 160);
+    BarSelection ofDiameter =
+        chooseMemberBars(barChoiceOf(choice(2, "-", "10mm")), 0.5, 0.1, 500, 160);
     EXPECT_FALSE(ofDiameter.found);
     EXPECT_EQ(ofDiameter.pitch, 0);
     EXPECT_EQ(ofDiameter.diameter, 10);

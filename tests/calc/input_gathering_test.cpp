@@ -6,6 +6,7 @@
 #include <functional>
 #include <numbers>
 
+#include "calc/bars.h"
 #include "platform/number_text.h"
 #include "support/test_support.h"
 
@@ -72,8 +73,11 @@ TEST(InputGathering, ConvertsUnitsAndDerivesValues) {
     EXPECT_DOUBLE_EQ(a.baseFrictionAngle, 35 * deg);
     EXPECT_DOUBLE_EQ(a.embedUnitWeightEff, 18.0);
     EXPECT_TRUE(near(a.backBatterWidth, 0, 1e-12));
-    // The collision load is off: the block length is not taken over.
+    // The collision load is off: the block length is not taken over as the
+    // collision's, but the ultimate bearing capacity takes it in every run.
     EXPECT_EQ(a.blockLength, 0.0);
+    EXPECT_DOUBLE_EQ(a.bearingBlockLength, 5.0);
+    EXPECT_EQ(a.FmRequired, 0.0);
 }
 
 struct Variation {
@@ -171,6 +175,43 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const TAntei& a) { EXPECT_DOUBLE_EQ(a.surchargeOnSlope, 10.0); }},
         Variation{"CollisionTakesTheBlockLength", [](D& d) { d.hasCollision.on = true; },
                   [](const TAntei& a) { EXPECT_DOUBLE_EQ(a.blockLength, 5.0); }},
+        Variation{"SafetyFactorMethodTakesTheNormalFactor",
+                  [](D& d) {
+                      d.overturningMethod = 1;
+                      d.safetyFactorNormal.text = "1.5";
+                      d.safetyFactorSeismic.text = "1.2";
+                  },
+                  [](const TAntei& a) { EXPECT_DOUBLE_EQ(a.FmRequired, 1.5); }},
+        Variation{"SafetyFactorMethodTakesTheSeismicFactor",
+                  [](D& d) {
+                      d.overturningMethod = 1;
+                      d.safetyFactorNormal.text = "1.5";
+                      d.safetyFactorSeismic.text = "1.2";
+                      d.seismicCase = 1;
+                      d.kh.text = "0.12";
+                  },
+                  [](const TAntei& a) {
+                      EXPECT_EQ(a.overturningMethod, 1);
+                      EXPECT_DOUBLE_EQ(a.FmRequired, 1.2);
+                  }},
+        Variation{"OptionsOfTheChecksAndTheMembers",
+                  [](D& d) {
+                      d.hasShearKey = 1;
+                      d.hasPassive.on = false;
+                      d.stemPressureMethod = 0;
+                      d.buoyancyInSlab.on = true;
+                      d.toeRebar.mode = 2;
+                      d.toeRebar.diameter.text = "25mm";
+                  },
+                  [](const TAntei& a) {
+                      EXPECT_EQ(a.hasShearKey, 1);
+                      EXPECT_EQ(a.hasPassive, 0);
+                      EXPECT_EQ(a.stemPressureMethod, 0);
+                      EXPECT_EQ(a.buoyancyInSlab, 1);
+                      EXPECT_EQ(a.toeBars.mode, 2);
+                      EXPECT_EQ(TTekkin::diameters[a.toeBars.diameterRow], 25);
+                      EXPECT_EQ(a.stemBars, BarChoice{});
+                  }},
         Variation{"ShearKeyPoints",
                   [](D& d) {
                       d.hasShearKey = 1;
@@ -261,6 +302,11 @@ std::vector<FieldCase> gatheredFields() {
         d.slopeRatio.text = "1.5";
     };
     auto key = [](D& d) { d.hasShearKey = 1; };
+    auto safetyFactorMethod = [](D& d) { d.overturningMethod = 1; };
+    auto seismicSafetyFactor = [](D& d) {
+        d.overturningMethod = 1;
+        d.seismicCase = 1;
+    };
     return {
         {&D::backfillUnitWeight, none},
         {&D::backfillCohesion, none},
@@ -295,6 +341,7 @@ std::vector<FieldCase> gatheredFields() {
         {&D::collisionHeight, none},
         {&D::collisionLoad, none},
         {&D::blockLength, collision},
+        {&D::blockLength, none},
         {&D::waterDepth, water},
         {&D::slopeRatio, embankment},
         {&D::embankmentHeight, embankment},
@@ -310,6 +357,8 @@ std::vector<FieldCase> gatheredFields() {
         {&D::keyWidth, key},
         {&D::keyHeight, key},
         {&D::effectiveEmbedDepth, none},
+        {&D::safetyFactorNormal, safetyFactorMethod},
+        {&D::safetyFactorSeismic, seismicSafetyFactor},
     };
 }
 
@@ -342,8 +391,9 @@ TEST(InputGathering, FieldsOfOptionsThatAreOffAreNotRead) {
     dc.slopeRatio.text = "-";
     dc.kh.text = "abc";
     dc.waterDepth.text = "abc";
-    dc.blockLength.text = "abc";
     dc.keyPosition.text = "abc";
+    dc.safetyFactorNormal.text = "abc";
+    dc.safetyFactorSeismic.text = "abc";
     TAntei a;
     EXPECT_NO_THROW(gatherInputs(a, dc));
 }

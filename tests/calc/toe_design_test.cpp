@@ -26,7 +26,7 @@ constexpr double slabAtHalf = 0.7 + 0.2 * 3.05 / 3.4;
 TAntei stableWall(const DesignConditions& dc) {
     TAntei a;
     computeStabilityLoads(a, dc);
-    computeStability(a, dc);
+    computeStability(a);
     return a;
 }
 
@@ -77,7 +77,7 @@ double neutralAxisOfSearch(double M, double d, double sigmaSa) {
 TEST(ToeDesign, StartValuesAgreeWithHandCalculation) {
     DesignConditions dc;
     TAntei a = stableWall(dc);
-    const ToeDesign t = designToe(a, dc, std::numeric_limits<double>::max());
+    const ToeDesign t = designToe(a, std::numeric_limits<double>::max());
     const HandToe h = handToe();
 
     EXPECT_TRUE(near(t.loads.WcHalf, h.WcHalf, 1e-9));
@@ -135,15 +135,13 @@ TEST(ToeDesign, StartValuesAgreeWithHandCalculation) {
     EXPECT_TRUE(near(t.shear->tauCa, 0.23 * t.shear->Ce * t.shear->Cpt, 1e-12));
     EXPECT_TRUE(t.ok);
     EXPECT_TRUE(t.barsSufficient());
-    EXPECT_EQ(a.toeSigmaC, t.stresses->sigmaC);
-    EXPECT_EQ(a.toeTauM, t.shear->tauM);
 }
 
 TEST(ToeDesign, StemMomentSmallerThanRootMomentGoverns) {
     DesignConditions dc;
     TAntei a = stableWall(dc);
-    const ToeDesign own = designToe(a, dc, std::numeric_limits<double>::max());
-    const ToeDesign t = designToe(a, dc, 200.0);
+    const ToeDesign own = designToe(a, std::numeric_limits<double>::max());
+    const ToeDesign t = designToe(a, 200.0);
     ASSERT_GT(t.MRoot, 200.0);
     EXPECT_EQ(t.MRoot, own.MRoot);  // the toe's own moment is still reported
     EXPECT_EQ(t.Md, 200.0);
@@ -161,7 +159,7 @@ TEST(ToeDesign, StemMomentSmallerThanRootMomentGoverns) {
 TEST(ToeDesign, BuoyancyOfSoilAndSlabRelievesTheToe) {
     const DesignConditions dc = withWaterAndBuoyancy();
     TAntei a = stableWall(dc);
-    const ToeDesign t = designToe(a, dc, std::numeric_limits<double>::max());
+    const ToeDesign t = designToe(a, std::numeric_limits<double>::max());
     const HandToe h = handToe();
     // Below the water level 1.5 m: the whole slab (9.8 kN/m3) and the soil
     // between the slab top and 1.5 m (9 kN/m3).
@@ -181,9 +179,8 @@ TEST(ToeDesign, BuoyancyOfSoilAndSlabRelievesTheToe) {
                      1e-9));
 
     // The same wall with the option off leaves the buoyancy out of the sums.
-    DesignConditions off = dc;
-    off.buoyancyInSlab.on = false;
-    const ToeDesign w = designToe(a, off, std::numeric_limits<double>::max());
+    a.buoyancyInSlab = 0;
+    const ToeDesign w = designToe(a, std::numeric_limits<double>::max());
     EXPECT_FALSE(w.buoyancy);
     EXPECT_TRUE(near(w.SHalf, t.SHalf - SfHalf - WfHalf, 1e-9));
 }
@@ -217,7 +214,7 @@ TEST_P(ToeMissingBars, NoStressFromAMissingAreaAndVerdictFails) {
     dc.toeRebar.diameter.text = row.diameter;
     TAntei a = stableWall(dc);
     a.sigmaSa = row.sigmaSa;
-    const ToeDesign t = designToe(a, dc, std::numeric_limits<double>::max());
+    const ToeDesign t = designToe(a, std::numeric_limits<double>::max());
     EXPECT_EQ(t.bars.found, row.found);
     EXPECT_FALSE(t.barsSufficient());
     EXPECT_FALSE(t.ok);
@@ -231,8 +228,6 @@ TEST_P(ToeMissingBars, NoStressFromAMissingAreaAndVerdictFails) {
     } else {
         EXPECT_FALSE(t.stresses);
         EXPECT_FALSE(t.shear);
-        EXPECT_EQ(a.toeSigmaC, 0.0);
-        EXPECT_EQ(a.toeSigmaS, 0.0);
     }
 }
 
@@ -242,7 +237,7 @@ TEST(ToeDesign, RootWithoutShearHasNoShearSpan) {
     const ToeLoads l = gatherToeLoads(a);
     // Reaction and weights in balance at the root: S root = 0 exactly.
     a.Rf = l.WcRoot + l.SvRoot;
-    const ToeDesign t = designToe(a, dc, std::numeric_limits<double>::max());
+    const ToeDesign t = designToe(a, std::numeric_limits<double>::max());
     ASSERT_EQ(t.SRoot, 0.0);
     EXPECT_FALSE(t.a);
     EXPECT_FALSE(t.rootLever());

@@ -18,7 +18,7 @@ using Lines = std::vector<std::string>;
 TAntei gathered(const DesignConditions& dc) {
     TAntei a;
     computeStabilityLoads(a, dc);
-    computeStability(a, dc);
+    computeStability(a);
     return a;
 }
 

@@ -43,7 +43,7 @@ TAntei stable(const DesignConditions& dc, double d, int seismic) {
     a.sumV = 120;
     a.sumH = 40;
     a.sumMr = 120 * d;
-    computeStability(a, dc);
+    computeStability(a);
     return a;
 }
 
@@ -217,7 +217,7 @@ struct StartRun {
     explicit StartRun(int outputColour = 0) {
         dc.outputColour = outputColour;
         reach = computeStabilityLoads(a, dc);
-        computeStability(a, dc);
+        computeStability(a);
         drawLoadDiagram(a, dc, book, reach.r2, a.point(4).y, reach.r1);
     }
     const FigureSeries& series(int n) const {
@@ -328,7 +328,7 @@ TEST(LoadDiagram, IncalculableReactionDrawsEverythingButTheReaction) {
     TAntei a;
     const SlipLineReach reach = computeStabilityLoads(a, dc);
     a.sumMr = a.sumMo;  // d = 0: the resultant at the toe
-    computeStability(a, dc);
+    computeStability(a);
     ASSERT_EQ(a.reactionCase, GroundReactionCase::Incalculable);
     CalculationBook book;
     drawLoadDiagram(a, dc, book, reach.r2, a.point(4).y, reach.r1);

@@ -19,15 +19,16 @@ using Lines = std::vector<std::string>;
 struct ToeRun {
     DesignConditions dc;
     TAntei a;
+    double M0;
     CalculationBook book;
 
-    explicit ToeRun(DesignConditions conditions, double M0 = 1e9) : dc(std::move(conditions)) {
+    explicit ToeRun(DesignConditions conditions, double stemM0 = 1e9)
+        : dc(std::move(conditions)), M0(stemM0) {
         computeStabilityLoads(a, dc);
-        computeStability(a, dc);
-        a.toeM0 = M0;
+        computeStability(a);
         book.resetResultTables();
     }
-    void design() { designToeSlab(a, dc, book); }
+    void design() { writeToeReport(designToe(a, M0), a, dc, book); }
     const Lines& forces() const { return book.text(TextId::ToeForcesText).upper().lines(); }
     const Lines& stresses() const { return book.text(TextId::ToeStressText).upper().lines(); }
     const TableSection& table(TableId id) const { return book.table(id); }
