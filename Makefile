@@ -88,7 +88,7 @@ package: configure
 # pictures of the whole screen into out/wm-screenshots/.
 wm-screenshots: build
 	rm -rf out/wm-screenshots && mkdir -p out/wm-screenshots
-	for s in 77,1366x768 78,1920x1080; do \
+	for s in 1366x768 1920x1080; do \
 	  MARVOTEN_WM_SCREEN=$$s MARVOTEN_WM_SCREENSHOTS=$(abspath out/wm-screenshots) \
 	    $(abspath $(BUILD))/tests/ui/window_manager_tests; \
 	done

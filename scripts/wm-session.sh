@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # A desktop of its own for the window-manager tests and screenshots: Xvfb at a given
-# size with Debian's openbox on display :NN.
-#   start NN WIDTHxHEIGHT   starts both (again, when already running) and waits for them
-#   restart-wm NN           ends the window manager and starts a new one on the same
-#                           server; the new one takes the windows already shown
-#   stop NN                 ends both
-# What openbox prints goes to /tmp/marvoten-wm-NN.log, so a test that finds no window
-# manager can say why.
+# size with Debian's openbox, on the first display from :77 that no one else uses, so
+# that test runs of several work trees side by side never meet.
+#   start WIDTHxHEIGHT   starts both, waits for them and prints the display's number
+#   restart-wm NN        ends the window manager and starts a new one on the same
+#                        server; the new one takes the windows already shown
+#   stop NN              ends both and frees the display
+# What the server and openbox print goes to /tmp/marvoten-wm-NN.log, so a test that
+# finds no window manager can say why.
 set -euo pipefail
 action=${1:-}
-display=${2:-}
-[ -n "$display" ] || { echo "usage: $0 start|restart-wm|stop NN [WIDTHxHEIGHT]" >&2; exit 2; }
-server_pid=/tmp/marvoten-wm-$display.server
-wm_pid=/tmp/marvoten-wm-$display.wm
-log=/tmp/marvoten-wm-$display.log
+
+usage() {
+  echo "usage: $0 start WIDTHxHEIGHT | restart-wm NN | stop NN" >&2
+  exit 2
+}
+
+files() {
+  display=$1
+  claim=/tmp/marvoten-wm-$display.claim  # a folder: made by one session only
+  server_pid=/tmp/marvoten-wm-$display.server
+  wm_pid=/tmp/marvoten-wm-$display.wm
+  log=/tmp/marvoten-wm-$display.log
+}
 
 # Ends the process named in a pid file and waits until it is gone.
 end() {
@@ -26,16 +35,23 @@ end() {
   rm -f "$1"
 }
 
-# Ends the session's window manager and X server, so that the next session on the
-# display starts on a server of its own.
-stop() {
+# Ends the session's window manager and X server and frees the display.
+stop_session() {
   end "$wm_pid"
   end "$server_pid"
-  # A server of an earlier session whose test was killed before it could end it.
-  if pkill -f "^Xvfb :$display " 2>/dev/null; then
-    for _ in $(seq 100); do pgrep -f "^Xvfb :$display " >/dev/null || break; sleep 0.05; done
-  fi
   rm -f "/tmp/.X$display-lock" "/tmp/.X11-unix/X$display"
+  rmdir "$claim" 2>/dev/null || true
+}
+
+# Claims the first display from :77 with no server and no other session on it.
+claim_display() {
+  for n in $(seq 77 140); do
+    files "$n"
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    mkdir "$claim" 2>/dev/null && return 0
+  done
+  echo "no free X display from :77 to :140" >&2
+  exit 1
 }
 
 # Starts openbox and waits until it has announced itself on the root window and is
@@ -51,36 +67,55 @@ start_wm() {
     fi
     sleep 0.1
   done
-  echo "openbox did not start on :$display; it printed:" >&2
+  echo "openbox did not start on :$display; the session printed:" >&2
   cat "$log" >&2
   return 1
 }
 
 case "$action" in
   start)
-    size=${3:-1366x768}
-    stop
-    : > "$log"
-    # -noreset: an X server starts itself anew whenever its last client leaves, and a
-    # client that connects in that moment (the window manager after the readiness
-    # check) is refused.
-    Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset >>"$log" 2>&1 &
-    echo $! > "$server_pid"
-    for _ in $(seq 100); do
-      xdpyinfo -display ":$display" >/dev/null 2>&1 && break
-      sleep 0.1
+    size=${2:-1366x768}
+    # A display another server took in the moment between the claim and the start
+    # (its lock file not yet written) is left for the next one.
+    for _ in $(seq 5); do
+      claim_display
+      : > "$log"
+      # -noreset: an X server starts itself anew whenever its last client leaves, and
+      # a client that connects in that moment (the window manager after the readiness
+      # check) is refused.
+      Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset >>"$log" 2>&1 &
+      echo $! > "$server_pid"
+      for _ in $(seq 100); do
+        xdpyinfo -display ":$display" >/dev/null 2>&1 && break
+        sleep 0.1
+      done
+      if ! kill -0 "$(cat "$server_pid")" 2>/dev/null; then
+        rm -f "$server_pid"
+        rmdir "$claim"
+        continue
+      fi
+      if ! start_wm >&2; then
+        stop_session
+        exit 1
+      fi
+      echo "$display"
+      exit 0
     done
-    start_wm
+    echo "no X server could be started" >&2
+    exit 1
     ;;
   restart-wm)
+    [ -n "${2:-}" ] || usage
+    files "$2"
     end "$wm_pid"
     start_wm
     ;;
   stop)
-    stop
+    [ -n "${2:-}" ] || usage
+    files "$2"
+    stop_session
     ;;
   *)
-    echo "usage: $0 start|restart-wm|stop NN [WIDTHxHEIGHT]" >&2
-    exit 2
+    usage
     ;;
 esac

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -22,21 +24,25 @@ int main(int argc, char** argv) {
 #ifdef MARVOTEN_WM_SESSION_SCRIPT
     // The window-manager tests run on the real X platform, each process on a display of
     // its own with a fresh X server and window manager, so that no test inherits what an
-    // earlier one left on the screen.
-    // MARVOTEN_WM_SCREEN is "NN,WIDTHxHEIGHT": the display number and the screen size.
-    static const QList<QByteArray> screen = qgetenv("MARVOTEN_WM_SCREEN").split(',');
-    if (screen.size() == 2) {
-        const std::string session = std::string("bash ") + MARVOTEN_WM_SESSION_SCRIPT;
-        if (std::system(
-                (session + " start " + screen[0].toStdString() + " " + screen[1].toStdString())
-                    .c_str()) != 0)
-            return 3;
+    // earlier one left on the screen. MARVOTEN_WM_SCREEN is the screen size,
+    // "WIDTHxHEIGHT"; the session script takes a free display and names it.
+    const QByteArray size = qgetenv("MARVOTEN_WM_SCREEN");
+    if (!size.isEmpty()) {
+        static std::string display;
+        const std::string script = std::string("bash ") + MARVOTEN_WM_SESSION_SCRIPT;
+        if (FILE* started = popen((script + " start " + size.toStdString()).c_str(), "r")) {
+            char number[16] = {};
+            if (std::fgets(number, sizeof number, started)) display = number;
+            if (pclose(started) != 0) display.clear();
+        }
+        while (!display.empty() && std::isspace(static_cast<unsigned char>(display.back())))
+            display.pop_back();
+        if (display.empty()) return 3;
         std::atexit([] {
-            std::system((std::string("bash ") + MARVOTEN_WM_SESSION_SCRIPT + " stop " +
-                         screen[0].toStdString())
-                            .c_str());
+            std::system(
+                (std::string("bash ") + MARVOTEN_WM_SESSION_SCRIPT + " stop " + display).c_str());
         });
-        qputenv("DISPLAY", ":" + screen[0]);
+        qputenv("DISPLAY", QByteArray(":") + display.c_str());
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
 #endif

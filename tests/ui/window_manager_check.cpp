@@ -148,7 +148,7 @@ protected:
         return false;
     }
     static std::string displayNumber() {
-        return qEnvironmentVariable("MARVOTEN_WM_SCREEN").section(',', 0, 0).toStdString();
+        return qEnvironmentVariable("DISPLAY").mid(1).toStdString();
     }
     void TearDown() override {
         desktop.reset();
