@@ -41,13 +41,11 @@ std::string usage() {
 int run(const RunWords& words, std::ostream& out, std::ostream& err) {
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
-    fs::path outFolder = words.outFolder ? pathFromUtf8(*words.outFolder) : fs::path(".");
-    if (words.designFile) {
-        // Relative output folders are taken from where the program was started,
-        // before the loaded file's folder becomes the current one.
-        outFolder = fs::absolute(outFolder);
-        if (!session.editor.loadDesignFileFrom(pathFromUtf8(*words.designFile))) return 1;
-    }
+    // A relative output folder is taken from the work folder, where the program started.
+    const fs::path outFolder =
+        words.outFolder ? session.workFolder / pathFromUtf8(*words.outFolder) : session.workFolder;
+    if (words.designFile && !session.editor.loadDesignFileFrom(pathFromUtf8(*words.designFile)))
+        return 1;
     switch (runCalculationCommand(session)) {
         case RunOutcome::Refused:
             return 2;

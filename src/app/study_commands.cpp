@@ -82,9 +82,9 @@ int runStudyCommand(const StudyWords& words, std::ostream& out, std::ostream& er
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
     const fs::path csvPath =
-        words.csvFile.empty() ? fs::path() : fs::absolute(pathFromUtf8(words.csvFile));
+        words.csvFile.empty() ? fs::path() : session.workFolder / pathFromUtf8(words.csvFile);
     const fs::path svgPath =
-        words.svgFile.empty() ? fs::path() : fs::absolute(pathFromUtf8(words.svgFile));
+        words.svgFile.empty() ? fs::path() : session.workFolder / pathFromUtf8(words.svgFile);
     if (!session.editor.loadDesignFileFrom(pathFromUtf8(words.designFile))) return 1;
 
     const auto rows =
@@ -127,7 +127,7 @@ int runSizeCommand(const SizeWords& words, std::ostream& out, std::ostream& err)
 
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
-    const fs::path folder = fs::absolute(pathFromUtf8(words.outFolder));
+    const fs::path folder = session.workFolder / pathFromUtf8(words.outFolder);
     if (!session.editor.loadDesignFileFrom(pathFromUtf8(words.designFile))) return 1;
     const SizingResult r = sizeDesign(session.editor.conditions(), free);
     for (const std::string& line : sizingSummary(r, free)) out << line << "\n";
