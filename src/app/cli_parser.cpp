@@ -101,7 +101,8 @@ public:
 private:
     // The words run took as none of its options, in their order, are the design file
     // and what was mistyped; the first mistake is the one reported. CLI11 stops at a
-    // flag given a value (--txt=0) and at --out as the last word, after those words.
+    // flag given a value (--txt=0) and at a last --out without its folder, so the words
+    // it kept all stand before that one.
     CommandLine runWords(bool failed, const std::string& failedWord) {
         for (const std::string& word : run_->remaining()) {
             if (looksLikeOption(word)) return CommandLineError{"不明なオプションです: " + word};
