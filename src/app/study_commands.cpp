@@ -1,6 +1,6 @@
 #include "app/study_commands.h"
 
-#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -28,17 +28,6 @@ const char* const studyUsage =
 namespace {
 
 namespace fs = std::filesystem;
-
-// Parses the subcommand's words; a message for the user when they are not of its form.
-std::optional<std::string> parse(CLI::App& app, const std::vector<std::string>& args) {
-    std::vector<std::string> reversed(args.rbegin(), args.rend() - 1);
-    try {
-        app.parse(reversed);
-    } catch (const CLI::ParseError& e) {
-        return std::string("引数が正しくありません: ") + e.what();
-    }
-    return std::nullopt;
-}
 
 std::optional<std::vector<VariedField>> parseFields(const std::vector<std::string>& texts,
                                                     std::ostream& err) {
@@ -83,23 +72,8 @@ std::size_t gridSize(const std::vector<VariedField>& fields) {
 
 }  // namespace
 
-int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app{"parameter study", "study"};
-    std::string design, csv, svg;
-    std::vector<std::string> vary;
-    app.add_option("DESIGN", design)->required();
-    app.add_option("--vary", vary)->required();
-    app.add_option("--csv", csv);
-    app.add_option("--svg", svg);
-    if (auto problem = parse(app, args)) {
-        err << *problem << "\n" << studyUsage;
-        return 1;
-    }
-    if (vary.size() > 2) {
-        err << "変化させる項目は二つまでです。\n" << studyUsage;
-        return 1;
-    }
-    const auto fields = parseFields(vary, err);
+int runStudyCommand(const StudyWords& words, std::ostream& out, std::ostream& err) {
+    const auto fields = parseFields(words.varied, err);
     if (!fields) return 1;
     if (gridSize(*fields) > maximumStudyDesigns) {
         err << "検討する設計が多すぎます (" << maximumStudyDesigns << " 件まで)。\n";
@@ -107,9 +81,11 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
-    const fs::path csvPath = csv.empty() ? fs::path() : fs::absolute(pathFromUtf8(csv));
-    const fs::path svgPath = svg.empty() ? fs::path() : fs::absolute(pathFromUtf8(svg));
-    if (!session.editor.loadDesignFileFrom(pathFromUtf8(design))) return 1;
+    const fs::path csvPath =
+        words.csvFile.empty() ? fs::path() : session.workFolder / pathFromUtf8(words.csvFile);
+    const fs::path svgPath =
+        words.svgFile.empty() ? fs::path() : session.workFolder / pathFromUtf8(words.svgFile);
+    if (!session.editor.loadDesignFileFrom(pathFromUtf8(words.designFile))) return 1;
 
     const auto rows =
         runStudy(session.editor.conditions(), *fields, progressOn(err, gridSize(*fields)));
@@ -127,22 +103,12 @@ int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
 }
 
-int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app{"automatic sizing", "size"};
-    std::string design, outDir = ".";
-    std::vector<std::string> freeTexts;
-    app.add_option("DESIGN", design)->required();
-    app.add_option("--free", freeTexts);
-    app.add_option("--out", outDir);
-    if (auto problem = parse(app, args)) {
-        err << *problem << "\n" << studyUsage;
-        return 1;
-    }
+int runSizeCommand(const SizeWords& words, std::ostream& out, std::ostream& err) {
     // A free field without its range takes the default one, or 50 mm steps up to
     // four times its present value.
     std::vector<VariedField> free;
     const std::vector<VariedField> defaults = defaultFreeFields();
-    for (const std::string& t : freeTexts) {
+    for (const std::string& t : words.free) {
         if (t.find('=') == std::string::npos) {
             const auto it = std::find_if(defaults.begin(), defaults.end(),
                                          [&](const VariedField& f) { return t == f.field->name; });
@@ -161,8 +127,8 @@ int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     ConsoleDialogs dialogs(out, err);
     Session session(dialogs);
-    const fs::path folder = fs::absolute(pathFromUtf8(outDir));
-    if (!session.editor.loadDesignFileFrom(pathFromUtf8(design))) return 1;
+    const fs::path folder = session.workFolder / pathFromUtf8(words.outFolder);
+    if (!session.editor.loadDesignFileFrom(pathFromUtf8(words.designFile))) return 1;
     const SizingResult r = sizeDesign(session.editor.conditions(), free);
     for (const std::string& line : sizingSummary(r, free)) out << line << "\n";
     if (!r.found) return 2;

@@ -1,15 +1,14 @@
 #pragma once
 // The command-line program's parameter study and automatic sizing.
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "app/cli_parser.h"
 
 namespace marvoten {
 
-// "study DESIGN.dat --vary FIELD=FROM:TO:STEP [--vary …] [--csv FILE] [--svg FILE]"
-int runStudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// "size DESIGN.dat [--free FIELD[=FROM:TO:STEP] …] [--out DIR]"; 2 when no design passes.
-int runSizeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The study of a grid of designs, and the sizing search (2 when no design passes).
+int runStudyCommand(const StudyWords& words, std::ostream& out, std::ostream& err);
+int runSizeCommand(const SizeWords& words, std::ostream& out, std::ostream& err);
 
 extern const char* const studyUsage;
 

@@ -169,11 +169,8 @@ public:
     bool collisionLabelShown() const { return conditions().hasCollision.on; }
 
     // --- design file ---------------------------------------------------------------
-    // The menu commands: a file dialog in the current folder, which then follows the
-    // chosen file; every outcome is reported through the dialogs.
-    void saveDesignFile();
-    void loadDesignFile();
-    // The same without a dialog; true when the file was written or read to its end.
+    // Every outcome is reported through the dialogs (the file dialogs of the menu
+    // commands are the session's); true when the file was written or read to its end.
     bool saveDesignFileTo(const std::filesystem::path& path);
     bool loadDesignFileFrom(const std::filesystem::path& path);
     // Applies the bytes of a design file under the given subject name.

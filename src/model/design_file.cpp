@@ -520,34 +520,4 @@ bool DesignConditionsEditor::saveDesignFileTo(const std::filesystem::path& path)
     return true;
 }
 
-namespace {
-
-FileChoiceRequest designFileRequest(bool saving) {
-    std::error_code ec;
-    const std::filesystem::path here = std::filesystem::current_path(ec);
-    return {ec ? std::string() : utf8FromPath(here), "dat|*.dat", "dat", saving};
-}
-
-}  // namespace
-
-std::filesystem::path followChosenFile(const std::string& chosen) {
-    std::error_code ec;
-    std::filesystem::path path = std::filesystem::absolute(pathFromUtf8(chosen), ec);
-    if (ec) path = pathFromUtf8(chosen);
-    if (path.has_parent_path()) std::filesystem::current_path(path.parent_path(), ec);
-    return path;
-}
-
-void DesignConditionsEditor::saveDesignFile() {
-    const auto chosen = dialogs_.chooseFileToSave(designFileRequest(true));
-    if (!chosen) return;
-    saveDesignFileTo(followChosenFile(*chosen));
-}
-
-void DesignConditionsEditor::loadDesignFile() {
-    const auto chosen = dialogs_.chooseFileToOpen(designFileRequest(false));
-    if (!chosen) return;
-    loadDesignFileFrom(followChosenFile(*chosen));
-}
-
 }  // namespace marvoten

@@ -44,9 +44,4 @@ void writeDesignFile(const std::filesystem::path& path, const DesignConditions& 
 std::string colourLine(Colour c);
 std::optional<Colour> parseColourLine(std::string_view line);
 
-// A design file the user chose (in the file dialog, on the command line, by dropping
-// it): its folder becomes the current folder, where the outputs are written. The
-// chosen file as an absolute path.
-std::filesystem::path followChosenFile(const std::string& chosen);
-
 }  // namespace marvoten

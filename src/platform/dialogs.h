@@ -13,7 +13,7 @@ enum class MessageKind { Information, Warning, Error };
 enum class SaveChoice { Save, Discard, Cancel };
 
 struct FileChoiceRequest {
-    std::string startFolder;       // the process's current folder
+    std::string startFolder;       // the session's work folder
     std::string filter;            // "dat|*.dat"
     std::string defaultExtension;  // "dat", appended to a name typed without one
     bool promptOverwrite = false;  // saving: ask before replacing a file

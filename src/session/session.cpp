@@ -7,12 +7,16 @@
 #include "output/pdf_book.h"
 #include "output/text_output.h"
 #include "platform/number_text.h"
+#include "platform/utf8_path.h"
 #include "report/anchorage_report.h"
 #include "report/calculation_run.h"
 
 namespace marvoten {
 
 Session::Session(Dialogs& d) : dialogs(d), editor(d) {
+    std::error_code ec;
+    workFolder = std::filesystem::current_path(ec);
+    if (ec) workFolder.clear();
     book.setShearKeyShown(editor.shearKeyResultPageShown());
     writeAnchorageTermPlaceholders(book);
     editor.setListener([this](const EditorChange& change) {
@@ -101,6 +105,46 @@ bool writeOutputs(Session& s, const std::vector<OutputKind>& kinds,
     return runOutputCommands(commands, s.dialogs);
 }
 
+namespace {
+
+FileChoiceRequest designFileRequest(const Session& s, bool saving) {
+    return {utf8FromPath(s.workFolder), "dat|*.dat", "dat", saving};
+}
+
+// The chosen file as a whole path; its folder becomes the work folder, named as the
+// system names it (links resolved), when it is a folder that can be read.
+std::filesystem::path followChosenFile(Session& s, const std::string& chosen) {
+    const std::filesystem::path path = s.workFolder / pathFromUtf8(chosen);
+    if (path.has_parent_path()) {
+        std::error_code ec;
+        const std::filesystem::path folder = std::filesystem::canonical(path.parent_path(), ec);
+        if (!ec && std::filesystem::is_directory(folder, ec)) s.workFolder = folder;
+    }
+    return path;
+}
+
+}  // namespace
+
+void loadDesignFileCommand(Session& s) {
+    const auto chosen = s.dialogs.chooseFileToOpen(designFileRequest(s, false));
+    if (!chosen) return;
+    s.editor.loadDesignFileFrom(followChosenFile(s, *chosen));
+}
+
+void saveDesignFileCommand(Session& s) {
+    const auto chosen = s.dialogs.chooseFileToSave(designFileRequest(s, true));
+    if (!chosen) return;
+    s.editor.saveDesignFileTo(followChosenFile(s, *chosen));
+}
+
+bool openDesignFile(Session& s, const std::string& chosen) {
+    return s.editor.loadDesignFileFrom(followChosenFile(s, chosen));
+}
+
+bool runOutputCommand(Session& s, OutputKind kind) {
+    return writeOutputs(s, {kind}, s.workFolder);
+}
+
 RunOutcome startCalculationFromEditor(Session& s) {
     if (!s.editor.confirmCalculationStart()) return RunOutcome::Cancelled;
     return runCalculationCommand(s);
@@ -110,7 +154,7 @@ bool mayExit(Session& s, ExitRequest request) {
     if (s.editor.modified()) {
         switch (s.dialogs.askToSave(saveBeforeExitQuestion)) {
             case SaveChoice::Save:
-                s.editor.saveDesignFile();
+                saveDesignFileCommand(s);
                 return !s.editor.modified();
             case SaveChoice::Discard:
                 return true;

@@ -1,8 +1,8 @@
 #pragma once
 // One design session as the program holds it from start to end: the editor with
 // the current design conditions, the one calculation book, the results window's
-// state, the printed page layouts, and the verdict headings and printed page
-// labels a run leaves behind.
+// state, the printed page layouts, the verdict headings and printed page labels a
+// run leaves behind, and the work folder.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,7 +36,22 @@ struct Session {
     PrintedPageLabels pageLabels;
     // The printed page layouts, refilled from the book whenever they are shown.
     PrintedBook printedBook{book};
+    // Where the file dialogs open and the outputs are written: the process's current
+    // folder when the session starts, then the folder of each design file the user
+    // chooses. The process's own current folder is never changed. Empty when the
+    // process's folder could not be read: names are then taken as they are.
+    std::filesystem::path workFolder;
 };
+
+// "1.設計条件読込..." and "2.設計条件保存...": a file dialog in the work folder; the
+// chosen file's folder becomes the work folder, then the file is read or written with
+// the editor's messages. Cancelling changes nothing.
+void loadDesignFileCommand(Session& session);
+void saveDesignFileCommand(Session& session);
+// A design file chosen without the dialog (named when the program starts, dropped on
+// its window): taken from the work folder when its name is relative, loaded as past
+// the dialog, and its folder becomes the work folder. True when it was read to its end.
+bool openDesignFile(Session& session, const std::string& chosen);
 
 enum class RunOutcome {
     Completed,  // the book holds the run's results (verdicts "不可"/"NO" included)
@@ -71,5 +86,7 @@ enum class OutputKind { Text, PdfBook, Metafiles, SvgFiles };
 // batch. True when every output was written.
 bool writeOutputs(Session& session, const std::vector<OutputKind>& kinds,
                   const std::filesystem::path& folder);
+// An output command of the menus: into the work folder.
+bool runOutputCommand(Session& session, OutputKind kind);
 
 }  // namespace marvoten

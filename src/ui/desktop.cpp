@@ -8,7 +8,6 @@
 #include <QTranslator>
 #include <filesystem>
 
-#include "model/design_file.h"
 #include "ui/painter_canvas.h"
 #include "ui/printer_choice_dialog.h"
 #include "ui/window_placement.h"
@@ -65,7 +64,7 @@ void Desktop::start(std::optional<std::string> designFile) {
 
 void Desktop::openDesignFile(const std::string& file) {
     guard([this, &file] {
-        session_.editor.loadDesignFileFrom(followChosenFile(file));
+        marvoten::openDesignFile(session_, file);
         applyVisibilityRules();
     });
 }
@@ -128,11 +127,11 @@ void Desktop::dispatch(Command command) {
     }
     switch (command) {
         case Command::LoadDesign:
-            session_.editor.loadDesignFile();
+            loadDesignFileCommand(session_);
             applyVisibilityRules();
             break;
         case Command::SaveDesign:
-            session_.editor.saveDesignFile();
+            saveDesignFileCommand(session_);
             break;
         case Command::Exit:
             exitWithConfirmation();
@@ -190,13 +189,13 @@ void Desktop::choosePrinter() {
     dialog.exec();
 }
 
-// The outputs go into the current folder, which a chosen design file sets; the
-// session's output commands ask, write and report as the command line's do.
+// The outputs go into the session's work folder, which a chosen design file sets;
+// the session's output commands ask, write and report as the command line's do.
 void Desktop::writeOutput(Command command) {
     const OutputKind kind = command == Command::TextOutput       ? OutputKind::Text
                             : command == Command::MetafileOutput ? OutputKind::Metafiles
                                                                  : OutputKind::PdfBook;
-    writeOutputs(session_, {kind}, ".");
+    runOutputCommand(session_, kind);
 }
 
 }  // namespace marvoten

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/study_commands.h"
 #include "model/allowable_stresses.h"
 #include "model/design_conditions.h"
 #include "model/design_file.h"
@@ -273,6 +274,92 @@ TEST_F(Cli, StudyAndSizeWriteTheirOutputsOrSayWhyNot) {
                    utf8FromPath(out() / "again")})
                   .status,
               0);
+}
+
+// A command line not of its command's form ends before anything is read or written:
+// standard error holds the message (if any), then the usage of the whole program, or
+// the study commands' usage for study and size; the status is 1. The design files
+// named need not exist.
+TEST_F(Cli, EveryCommandRefusesWordsNotOfItsFormWithItsMessage) {
+    enum class Usage { Program, Study };
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;  // the first line of standard error; "" for none
+        Usage usage;
+    };
+    constexpr Usage P = Usage::Program, S = Usage::Study;
+    const Case cases[] = {
+        {{}, "", P},
+        {{"draw"}, "不明なコマンドです: draw", P},
+        {{"-x"}, "不明なコマンドです: -x", P},
+        {{"--version", "run"}, "不明なコマンドです: --version", P},
+
+        {{"run"}, "設計条件ファイルか --default のどちらかを指定して下さい。", P},
+        {{"run", "a.dat", "--default"},
+         "設計条件ファイルか --default のどちらかを指定して下さい。",
+         P},
+        {{"run", "a.dat", "b.dat"}, "設計条件ファイルは一つだけ指定して下さい: b.dat", P},
+        // Another command's name after the command is only a word.
+        {{"run", "a.dat", "study"}, "設計条件ファイルは一つだけ指定して下さい: study", P},
+        {{"run", "--default", "--doc"}, "不明なオプションです: --doc", P},
+        {{"run", "--default", "-"}, "不明なオプションです: -", P},
+        {{"run", "--default", "--"}, "不明なオプションです: --", P},
+        {{"run", "--default", "--help"}, "不明なオプションです: --help", P},
+        {{"run", "--version"}, "不明なオプションです: --version", P},
+        {{"run", "--default", "--txt=0"}, "不明なオプションです: --txt=0", P},
+        {{"run", "--default", "--out"}, "--out の後にフォルダを指定して下さい。", P},
+        // The first mistake in the order of the words is the one reported.
+        {{"run", "--doc", "--out"}, "不明なオプションです: --doc", P},
+        {{"run", "a.dat", "b.dat", "--doc"}, "設計条件ファイルは一つだけ指定して下さい: b.dat", P},
+        {{"run", "a.dat", "--txt=1", "b.dat"}, "不明なオプションです: --txt=1", P},
+
+        {{"save-default"}, "保存するファイル名を一つ指定して下さい。", P},
+        {{"save-default", "a.dat", "b.dat"}, "保存するファイル名を一つ指定して下さい。", P},
+        {{"save-default", "-x"}, "保存するファイル名を一つ指定して下さい。", P},
+        {{"save-default", "-"}, "保存するファイル名を一つ指定して下さい。", P},
+        {{"save-default", "a.dat", "--help"}, "保存するファイル名を一つ指定して下さい。", P},
+
+        {{"study"}, "引数が正しくありません: DESIGN is required", S},
+        {{"study", "a.dat"}, "引数が正しくありません: --vary is required", S},
+        {{"study", "a.dat", "--vary"},
+         "引数が正しくありません: --vary: 1 required TEXT missing",
+         S},
+        {{"study", "a.dat", "b.dat", "--vary", "toeWidth=1:2:1"},
+         "引数が正しくありません: The following argument was not expected: b.dat",
+         S},
+        {{"study", "a.dat", "--vary", "toeWidth=1:2:1", "--csv", "x.csv", "--csv", "y.csv"},
+         "引数が正しくありません: --csv: At Most 1 required but received 2",
+         S},
+        {{"study", "a.dat", "--vary", "toeWidth=1:2:1", "--out", "x"},
+         "引数が正しくありません: The following arguments were not expected: x --out",
+         S},
+        {{"study", "a.dat", "--vary", "a=1:2:1", "--vary", "b=1:2:1", "--vary", "c=1:2:1"},
+         "変化させる項目は二つまでです。",
+         S},
+
+        {{"size"}, "引数が正しくありません: DESIGN is required", S},
+        {{"size", "a.dat", "--out"}, "引数が正しくありません: --out: 1 required TEXT missing", S},
+        {{"size", "a.dat", "--free"}, "引数が正しくありません: --free: 1 required TEXT missing", S},
+        {{"size", "a.dat", "run"},
+         "引数が正しくありません: The following argument was not expected: run",
+         S},
+        {{"size", "a.dat", "--out", "x", "--out", "y"},
+         "引数が正しくありません: --out: At Most 1 required but received 2",
+         S},
+    };
+    const std::string programUsage = cli({"--help"}).out;
+    ASSERT_EQ(programUsage.rfind("使い方:\n", 0), 0u);
+    fs::current_path(tmp.path());
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& a : c.args) line += " " + a;
+        const CliResult r = cli(c.args);
+        EXPECT_EQ(r.status, 1) << line;
+        const std::string message = *c.message ? std::string(c.message) + "\n" : "";
+        EXPECT_EQ(r.err, message + (c.usage == P ? programUsage : std::string(studyUsage))) << line;
+        EXPECT_EQ(r.out, "") << line;
+    }
+    EXPECT_TRUE(fs::is_empty(tmp.path())) << "a refused command line writes nothing";
 }
 
 }  // namespace

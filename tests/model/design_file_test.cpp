@@ -462,49 +462,8 @@ TEST(ColourLines, NamesHexAndDecimal) {
     EXPECT_EQ(colourLine(clWhite), "clWhite");
 }
 
-class DesignFileCommands : public DesignFile {
-protected:
-    DesignFileCommands() : home(std::filesystem::current_path()) {}
-    ~DesignFileCommands() override { std::filesystem::current_path(home); }
-    std::filesystem::path home;
-};
-
-TEST_F(DesignFileCommands, SaveAndLoadThroughTheFileDialogs) {
-    std::filesystem::create_directory(folder.path() / "designs");
-    const auto file = folder.path() / "designs" / u8"擁壁A.dat";
-    dialogs.fileToSave = utf8FromPath(file);
-    editor.typeText(&D::stemHeight, "6000");
-    editor.saveDesignFile();
-    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].startFolder, utf8FromPath(home));
-    EXPECT_EQ(dialogs.fileRequests[0].filter, "dat|*.dat");
-    EXPECT_EQ(dialogs.fileRequests[0].defaultExtension, "dat");
-    EXPECT_TRUE(dialogs.fileRequests[0].promptOverwrite);
-    EXPECT_EQ(std::filesystem::current_path(), file.parent_path());
-    EXPECT_EQ(splitCrLf(readFileBytes(file))[27 - 1], "6000");
-    EXPECT_EQ(editor.caption(), "設計条件 擁壁A");
-    EXPECT_EQ(lastMessage(), "設計条件を保存しました。");
-
-    std::filesystem::current_path(home);
-    FakeDialogs loadDialogs;
-    DesignConditionsEditor other(loadDialogs);
-    loadDialogs.fileToOpen = utf8FromPath(file);
-    other.loadDesignFile();
-    ASSERT_EQ(loadDialogs.fileRequests.size(), 1u);
-    EXPECT_FALSE(loadDialogs.fileRequests[0].promptOverwrite);
-    EXPECT_EQ(loadDialogs.fileRequests[0].filter, "dat|*.dat");
-    EXPECT_EQ(std::filesystem::current_path(), file.parent_path());
-    EXPECT_EQ(other.conditions().stemHeight.text, "6000");
-    EXPECT_EQ(other.state().subjectName, "擁壁A");
-    EXPECT_EQ(loadDialogs.messages.back().text, "設計条件を読込みました。");
-}
-
-TEST_F(DesignFileCommands, CancelAndFailuresChangeNothing) {
-    editor.saveDesignFile();  // cancelled: no file name
-    editor.loadDesignFile();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(std::filesystem::current_path(), home);
-
+// A file that cannot be read or written leaves the design and its name as they were.
+TEST_F(DesignFile, FailuresToReadOrWriteChangeNothing) {
     EXPECT_FALSE(editor.loadDesignFileFrom(folder.path() / "missing.dat"));
     std::filesystem::create_directory(folder.path() / "folder.dat");
     EXPECT_FALSE(editor.loadDesignFileFrom(folder.path() / "folder.dat"));

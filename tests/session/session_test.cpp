@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "model/design_file.h"
+#include "output/text_output.h"
+#include "platform/safe_file.h"
+#include "platform/utf8_path.h"
 #include "support/test_support.h"
 
 namespace marvoten {
@@ -84,6 +89,102 @@ TEST(Session, EveryAllowableStressTransferRuns) {
                     << items::designStrength[strength] << " " << grade << " " << loadCase << ": "
                     << (dialogs.messages.empty() ? "" : dialogs.messages[0].text);
             }
+}
+
+// The work folder is the session's, not the process's: it starts as the process's
+// current folder, the file dialogs open in it, it follows the folder of each design
+// file chosen, and the menu outputs land in it. The process's folder never changes.
+class SessionWorkFolder : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+    const std::filesystem::path processFolder = std::filesystem::current_path();
+    void TearDown() override {
+        EXPECT_EQ(std::filesystem::current_path(), processFolder)
+            << "the process's current folder was changed";
+    }
+};
+
+TEST_F(SessionWorkFolder, FollowsTheFileChosenInTheDialogsAndHoldsTheOutputs) {
+    namespace fs = std::filesystem;
+    const fs::path designs = folder.path() / u8"設計";
+    fs::create_directory(designs);
+    const fs::path file = designs / u8"擁壁A.dat";
+
+    testing::FakeDialogs saving;
+    Session s(saving);
+    EXPECT_EQ(s.workFolder, processFolder);
+    s.editor.typeText(&DesignConditions::stemHeight, "6000");
+    saving.fileToSave = utf8FromPath(file);
+    saveDesignFileCommand(s);
+    ASSERT_EQ(saving.fileRequests.size(), 1u);
+    EXPECT_EQ(saving.fileRequests[0].startFolder, utf8FromPath(processFolder));
+    EXPECT_EQ(saving.fileRequests[0].filter, "dat|*.dat");
+    EXPECT_EQ(saving.fileRequests[0].defaultExtension, "dat");
+    EXPECT_TRUE(saving.fileRequests[0].promptOverwrite);
+    EXPECT_TRUE(fs::equivalent(s.workFolder, designs)) << s.workFolder;
+    EXPECT_EQ(s.editor.caption(), "設計条件 擁壁A");
+    EXPECT_EQ(saving.messages.back().text, "設計条件を保存しました。");
+
+    // Another session starts in the process's folder again and loads the file.
+    testing::FakeDialogs loading;
+    Session other(loading);
+    loading.fileToOpen = utf8FromPath(file);
+    loadDesignFileCommand(other);
+    ASSERT_EQ(loading.fileRequests.size(), 1u);
+    EXPECT_EQ(loading.fileRequests[0].startFolder, utf8FromPath(processFolder));
+    EXPECT_FALSE(loading.fileRequests[0].promptOverwrite);
+    EXPECT_EQ(loading.fileRequests[0].filter, "dat|*.dat");
+    EXPECT_TRUE(fs::equivalent(other.workFolder, designs)) << other.workFolder;
+    EXPECT_EQ(other.editor.conditions().stemHeight.text, "6000");
+    EXPECT_EQ(other.editor.state().subjectName, "擁壁A");
+    EXPECT_EQ(loading.messages.back().text, "設計条件を読込みました。");
+
+    // The next dialog opens where the last file was chosen; the output is written there.
+    loadDesignFileCommand(other);
+    ASSERT_EQ(loading.fileRequests.size(), 2u);
+    EXPECT_TRUE(fs::equivalent(pathFromUtf8(loading.fileRequests[1].startFolder), designs));
+    ASSERT_EQ(runCalculationCommand(other), RunOutcome::Completed);
+    ASSERT_TRUE(runOutputCommand(other, OutputKind::Text));
+    EXPECT_TRUE(fs::exists(designs / pathFromUtf8(kTextOutputName)));
+    EXPECT_FALSE(fs::exists(processFolder / pathFromUtf8(kTextOutputName)))
+        << "nothing is written where the process started";
+}
+
+// A file named without the dialog (at start, dropped) is taken from the work folder
+// when its name is relative, and its folder becomes the work folder too.
+TEST_F(SessionWorkFolder, AFileNamedWithoutTheDialogIsTakenFromTheWorkFolder) {
+    namespace fs = std::filesystem;
+    const fs::path inner = folder.path() / "inner";
+    fs::create_directory(inner);
+    DesignConditions tall;
+    tall.stemHeight.text = "6500";
+    writeDesignFile(inner / "tall.dat", tall);
+
+    testing::FakeDialogs dialogs;
+    Session s(dialogs);
+    s.workFolder = folder.path();
+    ASSERT_TRUE(openDesignFile(s, "inner/tall.dat"));
+    EXPECT_EQ(s.editor.conditions().stemHeight.text, "6500");
+    EXPECT_TRUE(fs::equivalent(s.workFolder, inner)) << s.workFolder;
+    ASSERT_TRUE(openDesignFile(s, "tall.dat")) << "now relative to the inner folder";
+}
+
+// Cancelling a dialog changes nothing; a file that cannot be read still moves the
+// work folder to where the user looked, as the dialog's choice of folder.
+TEST_F(SessionWorkFolder, CancelChangesNothingAndAFailedLoadStillMovesIt) {
+    testing::FakeDialogs dialogs;
+    Session s(dialogs);
+    saveDesignFileCommand(s);
+    loadDesignFileCommand(s);
+    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s.workFolder, processFolder);
+
+    dialogs.fileToOpen = utf8FromPath(folder.path() / "missing.dat");
+    loadDesignFileCommand(s);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(std::filesystem::equivalent(s.workFolder, folder.path()));
 }
 
 }  // namespace

@@ -504,7 +504,7 @@ TEST_F(EditorWindowTest, LoadingAFileShowsEveryTextAndSavingGivesTheSameBytes) {
     const std::filesystem::path copy = folder.path() / "壁B.dat";
     desktop.dialogs.fileToSave = copy.string();
     desktop->perform(Command::SaveDesign);
-    std::filesystem::current_path(cwd);
+    EXPECT_EQ(std::filesystem::current_path(), cwd);
     EXPECT_EQ(bytesOf(copy), bytesOf(original));
 }
 

@@ -220,7 +220,10 @@ TEST_F(MainWindowTest, SavingBeforeClosingWritesTheFileAndCloses) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(file)));
     EXPECT_FALSE(desktop->session().editor.modified());
-    std::filesystem::current_path(here);  // the chosen file's folder became the current one
+    EXPECT_TRUE(std::filesystem::equivalent(desktop->session().workFolder,
+                                            std::filesystem::u8path(folder.path().toStdString())))
+        << "the chosen file's folder became the work folder";
+    EXPECT_EQ(std::filesystem::current_path(), here);
 }
 
 TEST_F(MainWindowTest, EntriesOfWindowsNotYetBuiltSayNotYetAvailable) {

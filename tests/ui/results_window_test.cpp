@@ -444,10 +444,11 @@ TEST_F(ResultsWindowTest, ADesignLoadedFromTheMenuAndRunWritesTheTextOfTheComman
     EXPECT_EQ(desktop->session().editor.conditions().hasShearKey, 1);
     runFromTheMenu();
     menuEntry(desktop->mainWindow(), "編集(&E)", "1.テキスト出力...")->trigger();
-    const std::filesystem::path written = std::filesystem::current_path() / "擁壁.txt";
-    std::filesystem::current_path(startFolder);
+    const std::filesystem::path written = desktop->session().workFolder / "擁壁.txt";
+    EXPECT_EQ(std::filesystem::current_path(), startFolder);
 
-    EXPECT_EQ(written.parent_path(), folder.path()) << "the design file's folder is current";
+    EXPECT_TRUE(std::filesystem::equivalent(written.parent_path(), folder.path()))
+        << "the design file's folder is the work folder";
     ASSERT_TRUE(std::filesystem::exists(written));
     EXPECT_EQ(fileText(written), fileText(cliOut / "擁壁.txt"));
 }
