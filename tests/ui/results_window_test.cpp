@@ -67,6 +67,23 @@ protected:
         run->trigger();
         ASSERT_EQ(desktop.dialogs.messages.size(), before) << desktop.dialogs.messages.back().text;
     }
+    using Entry = void (*)(DesignConditionsEditor&);
+    static std::vector<Entry> referenceDesigns() {
+        namespace designs = reference_designs;
+        return {designs::startValues,
+                designs::keyWaterAndSeismic,
+                designs::embankmentWindAndCollision,
+                designs::slopeSeismicSmallWall,
+                designs::clayWithZcSafetyFactorAndSeismicPressureOnly,
+                designs::resultantBeyondTheMiddleTwoThirds};
+    }
+    // The design entered from the start values, then run from the menu.
+    void runTheDesign(Entry enter) {
+        DesignConditionsEditor& editor = desktop->session().editor;
+        ASSERT_TRUE(editor.loadDesignBytes(designFileBytes(DesignConditions{}), "start"));
+        enter(editor);
+        runFromTheMenu();
+    }
     // Every grid cell and every text line the window shows against the book.
     void expectWindowShowsTheBook() {
         const CalculationBook& book = desktop->session().book;
@@ -246,15 +263,8 @@ bool drawsRealGlyph(const QFont& font, QChar c) {
 // widths are too narrow for their text in the face used. Over the six reference designs,
 // every cell of every table holds its whole text.
 TEST_F(ResultsWindowTest, EveryCellHoldsItsWholeText) {
-    namespace designs = reference_designs;
-    for (void (*enter)(DesignConditionsEditor&) :
-         {designs::startValues, designs::keyWaterAndSeismic, designs::embankmentWindAndCollision,
-          designs::slopeSeismicSmallWall, designs::clayWithZcSafetyFactorAndSeismicPressureOnly,
-          designs::resultantBeyondTheMiddleTwoThirds}) {
-        DesignConditionsEditor& editor = desktop->session().editor;
-        ASSERT_TRUE(editor.loadDesignBytes(designFileBytes(DesignConditions{}), "start"));
-        enter(editor);
-        runFromTheMenu();
+    for (const auto enter : referenceDesigns()) {
+        runTheDesign(enter);
         int cells = 0;
         for (const TableSectionView* view : results->tableViews()) {
             const QFontMetrics metrics(view->font());
@@ -276,16 +286,9 @@ TEST_F(ResultsWindowTest, EveryCellHoldsItsWholeText) {
 // section shown covers another, and every figure keeps its readable height: a page
 // that needs more room scrolls.
 TEST_F(ResultsWindowTest, NoSectionCoversAnotherAndEveryFigureKeepsItsHeight) {
-    namespace designs = reference_designs;
     QTabWidget& pages = results->pageTabs();
-    for (void (*enter)(DesignConditionsEditor&) :
-         {designs::startValues, designs::keyWaterAndSeismic, designs::embankmentWindAndCollision,
-          designs::slopeSeismicSmallWall, designs::clayWithZcSafetyFactorAndSeismicPressureOnly,
-          designs::resultantBeyondTheMiddleTwoThirds}) {
-        DesignConditionsEditor& editor = desktop->session().editor;
-        ASSERT_TRUE(editor.loadDesignBytes(designFileBytes(DesignConditions{}), "start"));
-        enter(editor);
-        runFromTheMenu();
+    for (const auto enter : referenceDesigns()) {
+        runTheDesign(enter);
         desktop->perform(Command::ShowResults);
         int figuresSeen = 0;
         auto lookAtTheShownSections = [&](const std::string& where) {
