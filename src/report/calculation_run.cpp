@@ -26,7 +26,7 @@ void writeCalculationBook(const DesignRun& run, const DesignConditions& dc,
     writeOtherLoadsText(a, dc, book);
     drawSlipAngleCurve(run.slipCurve, a, dc, book);
     writeLoadList(a, book);
-    writeStabilityReport(a, dc, book, headings);
+    writeStabilityReport(a, run.verdicts, dc, book, headings);
     drawLoadDiagram(a, dc, book, run.reach.r2, a.wallHeight, run.reach.r1);
 
     if (!run.members) {

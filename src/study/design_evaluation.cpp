@@ -8,8 +8,6 @@
 #include "calc/design_run.h"
 #include "calc/load_polygons.h"
 #include "calc/search_limit.h"
-#include "calc/stability_checks.h"
-#include "calc/ultimate_bearing.h"
 #include "model/validation.h"
 #include "platform/number_text.h"
 #include "report/toe_report.h"
@@ -55,26 +53,26 @@ std::optional<double> valueIf(bool computed, double v) {
     return computed ? std::optional<double>(v) : std::nullopt;
 }
 
-void addStabilityChecks(const TAntei& a, DesignEvaluation& ev) {
+void addStabilityChecks(const TAntei& a, const StabilityVerdicts& v, DesignEvaluation& ev) {
     const bool reaction = !a.noVerticalLoad && a.reactionCase != GroundReactionCase::Incalculable;
     if (a.overturningMethod == 1)
         ev.checks.push_back(atLeast("overturning", "転倒 Fm",
-                                    valueIf(a.sumMo != 0, overturningSafetyFactor(a)), a.FmRequired,
-                                    overturningPasses(a)));
+                                    valueIf(a.sumMo != 0, v.overturningSafetyFactor), a.FmRequired,
+                                    v.overturning));
     else
         ev.checks.push_back(atMost("overturning", "転倒 |e|",
                                    valueIf(!a.noVerticalLoad, std::abs(a.e)),
-                                   allowableEccentricity(a), overturningPasses(a)));
+                                   v.allowableEccentricity, v.overturning));
     const bool slidingComputable = reaction && !(a.hasShearKey && a.keySlidingIncalculable);
-    ev.checks.push_back(atLeast("sliding", "滑動 Fs", valueIf(slidingComputable, a.Fs),
-                                a.FsRequired, slidingPasses(a)));
-    ev.checks.push_back(atMost("bearingToe", "支持力 q1", valueIf(reaction, a.q1),
-                               a.allowableReaction, bearingPasses(a)));
+    ev.checks.push_back(
+        atLeast("sliding", "滑動 Fs", valueIf(slidingComputable, a.Fs), a.FsRequired, v.sliding));
+    ev.checks.push_back(
+        atMost("bearingToe", "支持力 q1", valueIf(reaction, a.q1), a.allowableReaction, v.bearing));
     ev.checks.push_back(atMost("bearingHeel", "支持力 q2", valueIf(reaction, a.q2),
-                               a.allowableReaction, bearingPasses(a)));
+                               a.allowableReaction, v.bearing));
     ev.checks.push_back(atMost("ultimateBearing", "極限支持力 Vo/Be",
                                valueIf(!a.ultimateBearingIncalculable, a.meanBasePressure),
-                               allowableUltimateBearing(a), ultimateBearingPasses(a)));
+                               v.allowableUltimateBearing, v.ultimateBearing));
 }
 
 // σc, σs and τ of a member section; without stresses (no bars) each check fails.
@@ -169,7 +167,7 @@ DesignEvaluation evaluateRun(const DesignRun& run) {
     DesignEvaluation ev;
     const TAntei& a = run.a;
     ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
-    addStabilityChecks(a, ev);
+    addStabilityChecks(a, run.verdicts, ev);
     if (!run.members) {
         ev.outcome = EvaluationOutcome::Incalculable;
         return ev;
