@@ -20,6 +20,7 @@ DesignRun runStages(const DesignConditions& dc) {
     run.reach = computeStabilityLoads(a, dc);
     computeStability(a);
     run.verdicts = judgeStability(a);
+    run.polygons = weighLoadPolygons(a);
     run.slipCurve = slipAngleCurve(a, wedgeModeStability, a.backfillShape, a.embankmentHeight,
                                    a.wallHeight, a.wallHeight);
     if (a.reactionCase != GroundReactionCase::Incalculable) run.members = designMembers(a);

@@ -377,7 +377,8 @@ bool writeSlidingText(const TAntei& a, const StabilityVerdicts& v, TextSection& 
     return v.sliding;
 }
 
-void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v, const DesignConditions& dc,
+void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v,
+                          const PolygonResult& wallBody, const DesignConditions& dc,
                           CalculationBook& book, StabilityHeadings& headings) {
     headings.set(StabilityCheck::Overturning,
                  writeOverturningText(a, v, book.text(TextId::OverturningText)));
@@ -385,7 +386,7 @@ void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v, const Des
     headings.set(StabilityCheck::UltimateBearing,
                  writeUltimateBearingText(a, v, book.text(TextId::UltimateBearingText)));
     headings.set(StabilityCheck::Sliding, writeSlidingText(a, v, book.text(TextId::SlidingText)));
-    writeGroundReactionFigure(a, dc, book);
+    writeGroundReactionFigure(a, wallBody, dc, book);
     writeLoadSummary(a, dc, book);
 }
 

@@ -8,6 +8,7 @@
 #include "book/calculation_book.h"
 #include "book/rgb.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "calc/stability_checks.h"
 #include "model/design_conditions.h"
 
@@ -36,7 +37,8 @@ struct StabilityHeadings {
 // Writes OverturningText, BearingText, UltimateBearingText and SlidingText in
 // that order with their headings, then GroundReactionFigure and LoadSummaryText.
 // The verdicts are the stability stage's judgement of the same object.
-void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v, const DesignConditions& dc,
+void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v,
+                          const PolygonResult& wallBody, const DesignConditions& dc,
                           CalculationBook& book, StabilityHeadings& headings);
 
 // The sections one by one; each returns its verdict (true: "OK").

@@ -5,7 +5,6 @@
 
 #include "book/line_format.h"
 #include "calc/angles.h"
-#include "calc/load_polygons.h"
 #include "report/anchorage_report.h"
 #include "report/self_weight_report.h"
 
@@ -291,14 +290,14 @@ void writeStemTables(const StemDesign& s, CalculationBook& book) {
     }
 }
 
-void drawStemStressFigure(const TAntei& a, CalculationBook& book) {
+void drawStemStressFigure(const TAntei& a, const PolygonResult& wallBody, CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::StemStressFigure);
     f.clearSeries();
     f.series(1).setColour(colours::black);
     f.series(2).setColour(colours::black);
     const double H = a.wallHeight;
     f.setAxisRanges(a.point(12).y - 1, H + 1, -0.5, a.baseWidth + 0.5);
-    drawPolygonOutline(polygonProperties(a, "W_A"), f.series(1));
+    drawPolygonOutline(wallBody, f.series(1));
 
     const TableSection& stress = book.table(TableId::StemStressTable);
     const WallPoint& P5 = a.point(5);
@@ -309,13 +308,13 @@ void drawStemStressFigure(const TAntei& a, CalculationBook& book) {
                  a.coverSlab, " ");
 }
 
-void writeStemPages(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
-                    CalculationBook& book) {
+void writeStemPages(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                    const StemDesign& s, CalculationBook& book) {
     writeStemForcesText(a, dc, s, book);
     writeStemStressText(a, s, book);
     writeAnchorageText(a, s, book);
     writeStemTables(s, book);
-    drawAnchorageFigures(a, dc, s, book);
+    drawAnchorageFigures(a, wallBody, dc, s, book);
 }
 
 }  // namespace marvoten

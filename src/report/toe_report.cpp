@@ -241,9 +241,9 @@ MemberStressCells stressCells(const ToeDesign& t, const TAntei& a) {
 
 // The wall, the reaction under the toe and the main bar along the bottom of the
 // base, labelled with the bars and the compression stress.
-void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection& stresses,
-                 FigureSection& f) {
-    drawMemberReactionFrame(a, dc, f, -0.5, ReactionDiagramMode::ToeSlab);
+void writeFigure(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                 const TableSection& stresses, FigureSection& f) {
+    drawMemberReactionFrame(a, wallBody, dc, f, -0.5, ReactionDiagramMode::ToeSlab);
     const double B = a.baseWidth, c = a.coverSlab;
     FigureSeries& bar = f.series(3);
     bar.addPoint(a.coverStem, c, " ");
@@ -275,14 +275,14 @@ void writeMemberStressTable(const MemberStressCells& c, TableSection& table) {
     table.setCell(1, 9, c.ok ? "OK" : "不可");
 }
 
-void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions& dc,
-                    CalculationBook& book) {
+void writeToeReport(const ToeDesign& t, const TAntei& a, const PolygonResult& wallBody,
+                    const DesignConditions& dc, CalculationBook& book) {
     writeForcesText(t, book.text(TextId::ToeForcesText));
     writeHalfDepthTable(t, book.table(TableId::ToeHalfDepthTable));
     writeRootTable(t, book.table(TableId::ToeRootTable));
     writeMemberStressTable(stressCells(t, a), book.table(TableId::ToeStressTable));
     writeStressText(t, a, book.text(TextId::ToeStressText));
-    writeFigure(a, dc, book.table(TableId::ToeStressTable),
+    writeFigure(a, wallBody, dc, book.table(TableId::ToeStressTable),
                 book.figure(FigureId::ToeReactionFigure));
 }
 

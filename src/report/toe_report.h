@@ -6,6 +6,7 @@
 
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "calc/toe_design.h"
 #include "model/design_conditions.h"
 
@@ -29,7 +30,7 @@ void writeMemberStressTable(const MemberStressCells& cells, TableSection& table)
 
 // ToeForcesText, ToeStressText, ToeHalfDepthTable, ToeRootTable, ToeStressTable
 // and ToeReactionFigure from one toe design.
-void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions& dc,
-                    CalculationBook& book);
+void writeToeReport(const ToeDesign& t, const TAntei& a, const PolygonResult& wallBody,
+                    const DesignConditions& dc, CalculationBook& book);
 
 }  // namespace marvoten

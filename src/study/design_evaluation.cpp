@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "calc/design_run.h"
-#include "calc/load_polygons.h"
 #include "calc/search_limit.h"
 #include "model/validation.h"
 #include "platform/number_text.h"
@@ -166,7 +165,7 @@ const CheckResult* DesignEvaluation::governing() const {
 DesignEvaluation evaluateRun(const DesignRun& run) {
     DesignEvaluation ev;
     const TAntei& a = run.a;
-    ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
+    ev.concreteArea = run.polygons.wallBody().bodyArea();
     addStabilityChecks(a, run.verdicts, ev);
     if (!run.members) {
         ev.outcome = EvaluationOutcome::Incalculable;
