@@ -5,6 +5,7 @@
 
 #include "book/line_format.h"
 #include "calc/angles.h"
+#include "calc/bars.h"
 #include "report/anchorage_report.h"
 #include "report/self_weight_report.h"
 
@@ -178,10 +179,6 @@ void writeStressLines(const TAntei& a, const StemDesign& s, TextSection& t) {
               formatValue("=0.000", c.Cpt) + " (0.7≦Cpt≦1.5)");
 }
 
-std::string barsText(std::int32_t diameter, std::int32_t pitch) {
-    return formatValue("D0", diameter) + formatValue("@0", pitch);
-}
-
 }  // namespace
 
 void writeStemForcesText(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
@@ -282,7 +279,7 @@ void writeStemTables(const StemDesign& s, CalculationBook& book) {
             continue;
         }
         stress.setCell(col, 7, formatValue(",0mm2", c.providedArea));
-        stress.setCell(col, 8, barsText(s.bars.diameter, c.pitch));
+        stress.setCell(col, 8, barDesignation(s.bars.diameter, c.pitch));
         stress.setCell(col, 9, formatValue("0.00N/mm2", c.stresses->sigmaC));
         stress.setCell(col, 10, formatValue("0.00N/mm2", c.stresses->sigmaS));
         stress.setCell(col, 12, formatValue("0.00N/mm2", c.tauA));

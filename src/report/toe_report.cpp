@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/line_format.h"
+#include "calc/bars.h"
 #include "report/stability_figures.h"
 
 namespace marvoten {
@@ -253,11 +254,6 @@ void writeFigure(const TAntei& a, const PolygonResult& wallBody, const DesignCon
 
 }  // namespace
 
-std::string memberBarCell(const BarSelection& bars) {
-    if (!bars.found) return "---";
-    return formatValue("D0", bars.diameter) + formatValue("@0", bars.pitch);
-}
-
 void writeMemberStressTable(const MemberStressCells& c, TableSection& table) {
     const std::string none = "---";
     const auto stress = [&](std::optional<double> v) { return v ? fv("0.00N/mm2", *v) : none; };
@@ -265,7 +261,7 @@ void writeMemberStressTable(const MemberStressCells& c, TableSection& table) {
     table.setCell(1, 2, fv("0.00kN", c.S));
     table.setCell(1, 3, fv("0mm2", c.bars.requiredArea));
     table.setCell(1, 4, c.bars.found ? fv("0mm2", c.bars.providedArea) : none);
-    table.setCell(1, 5, memberBarCell(c.bars));
+    table.setCell(1, 5, barDesignation(c.bars));
     table.setCell(1, 6, stress(c.sigmaC));
     table.setCell(1, 7, stress(c.sigmaS));
     table.setCell(1, 8, stress(c.tauM));

@@ -12,10 +12,6 @@
 
 namespace marvoten {
 
-// The bar cell of a member's stress table, "D16@250", or "---" when no bars
-// were found.
-std::string memberBarCell(const BarSelection& bars);
-
 // The cells of a member's stress table (ToeStressTable, KeyTable): a value not
 // computed shows "---".
 struct MemberStressCells {

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <thread>
 
+#include "calc/bars.h"
 #include "calc/design_run.h"
 #include "calc/search_limit.h"
 #include "model/validation.h"
 #include "platform/number_text.h"
-#include "report/toe_report.h"
 #include "session/session.h"
 
 namespace marvoten {
@@ -115,7 +115,7 @@ void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& e
                         ev);
     }
     addBarCheck("stem", "たて壁", stem.bars, stem.barsSufficient(), ev);
-    ev.stemBars = memberBarCell(stem.bars);
+    ev.stemBars = barDesignation(stem.bars);
     if (stem.anchorage) ev.anchorageLength = stem.anchorage->Lo;
 
     const ToeDesign& toe = m.toe;
@@ -124,7 +124,7 @@ void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& e
          toe.shear ? toe.shear->tauCa : 0},
         a, ev);
     addBarCheck("toe", "つま先版", toe.bars, toe.barsSufficient(), ev);
-    ev.toeBars = memberBarCell(toe.bars);
+    ev.toeBars = barDesignation(toe.bars);
 
     const KeyDesign& key = m.key;
     if (!key.hasKey) return;
@@ -133,7 +133,7 @@ void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& e
                      key.shear ? key.shear->tauCa : 0},
                     a, ev);
     addBarCheck("key", "突起", key.bars, key.barsSufficient(), ev);
-    ev.keyBars = memberBarCell(key.bars);
+    ev.keyBars = barDesignation(key.bars);
 }
 
 DesignEvaluation refused(EvaluationOutcome outcome, std::string message) {
