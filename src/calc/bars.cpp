@@ -142,4 +142,12 @@ std::optional<SectionStresses> sectionStresses(double As, double S, double M, do
     return r;
 }
 
+std::string barDesignation(std::int32_t diameter, std::int32_t pitch) {
+    return "D" + std::to_string(diameter) + "@" + std::to_string(pitch);
+}
+
+std::string barDesignation(const BarSelection& bars) {
+    return bars.found ? barDesignation(bars.diameter, bars.pitch) : "---";
+}
+
 }  // namespace marvoten

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "calc/calculation_object.h"
 #include "model/design_conditions.h"
@@ -85,6 +86,11 @@ BarSelection chooseMemberBars(const BarChoice& choice, double t, double cover, d
 
 // Stresses of the section with bar area As (mm²) under shear S (kN) and moment M (kN·m) at
 // effective depth d (mm); nothing when As or d is not a positive number.
+// The designation of a bar choice as the book's tables and the evaluation of a design
+// name it: diameter and pitch in mm, "D16@250"; "---" when no bars were found.
+std::string barDesignation(std::int32_t diameter, std::int32_t pitch);
+std::string barDesignation(const BarSelection& bars);
+
 std::optional<SectionStresses> sectionStresses(double As, double S, double M, double d);
 
 }  // namespace marvoten

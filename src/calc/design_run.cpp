@@ -19,6 +19,8 @@ DesignRun runStages(const DesignConditions& dc) {
     TAntei& a = run.a;
     run.reach = computeStabilityLoads(a, dc);
     computeStability(a);
+    run.verdicts = judgeStability(a);
+    run.polygons = weighLoadPolygons(a);
     run.slipCurve = slipAngleCurve(a, wedgeModeStability, a.backfillShape, a.embankmentHeight,
                                    a.wallHeight, a.wallHeight);
     if (a.reactionCase != GroundReactionCase::Incalculable) run.members = designMembers(a);

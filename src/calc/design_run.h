@@ -8,6 +8,8 @@
 
 #include "calc/calculation_object.h"
 #include "calc/key_design.h"
+#include "calc/load_polygons.h"
+#include "calc/stability_checks.h"
 #include "calc/stability_loads.h"
 #include "calc/stem_design.h"
 #include "calc/toe_design.h"
@@ -29,6 +31,10 @@ struct DesignRun {
     // The member design works on copies: the object stays as the stability stage
     // left it.
     TAntei a;
+    // The four stability checks judged on the object as the stability stage left it.
+    StabilityVerdicts verdicts;
+    // The load polygons of the self-weight pages and the wall outline of the figures.
+    LoadPolygonTable polygons;
     SlipLineReach reach;
     // The thrust over the slip angle of the stability wedge, for the figure.
     SlipAngleCurve slipCurve;

@@ -1,6 +1,8 @@
 #include "calc/load_polygons.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace marvoten {
 namespace {
@@ -241,6 +243,29 @@ PolygonWeight polygonWeight(const TTeisu& t, std::string_view key, std::string_v
     w.Iy = A * w.polygon.centroidX;
     w.Ix = A * w.polygon.centroidY;
     return w;
+}
+
+const PolygonWeight& LoadPolygonTable::of(std::string_view key) const {
+    for (const Entry& e : entries)
+        if (e.key == key) return e.weighed;
+    throw std::out_of_range("load polygon not weighed: " + std::string(key));
+}
+
+LoadPolygonTable weighLoadPolygons(const TTeisu& t) {
+    // Stability ("A") polygons of the whole wall, then the toe slab's moment ("M")
+    // and shear ("S") sections; "F" marks the submerged part.
+    struct Weighing {
+        std::string_view key, selector;
+    };
+    static constexpr Weighing weighings[] = {
+        {"W_A", "rc"},  {"W_FA", "rw"}, {"TS_A", "rs"},  {"TS_FA", "r9"},
+        {"T_M", "rc"},  {"T_S", "rc"},  {"T_FM", "rw"},  {"T_FS", "rw"},
+        {"TS_M", "rs"}, {"TS_S", "rs"}, {"TS_FM", "r9"}, {"TS_FS", "r9"},
+    };
+    LoadPolygonTable table;
+    for (const Weighing& w : weighings)
+        table.entries.push_back({w.key, polygonWeight(t, w.key, w.selector)});
+    return table;
 }
 
 SlabLoad slabLoadByKey(const TTeisu& t, std::string_view key, std::string_view side,

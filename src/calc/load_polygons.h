@@ -76,6 +76,23 @@ struct PolygonWeight {
 };
 PolygonWeight polygonWeight(const TTeisu& t, std::string_view key, std::string_view selector);
 
+// The load polygons the book lists, each measured and weighed with the unit weight
+// its body takes: the wall body and the toe slab in concrete, their submerged parts
+// in water, the front soil in backfill soil and its submerged part at the fixed
+// 9 kN/m3. Weighed once on the finished stability stage; the pages read them.
+struct LoadPolygonTable {
+    struct Entry {
+        std::string_view key;
+        PolygonWeight weighed;
+    };
+    std::vector<Entry> entries;
+    // The weighed polygon of the key; std::out_of_range for a key not weighed.
+    const PolygonWeight& of(std::string_view key) const;
+    // The wall body "W_A": its corners are the wall's outline in every figure.
+    const PolygonResult& wallBody() const { return of("W_A").polygon; }
+};
+LoadPolygonTable weighLoadPolygons(const TTeisu& t);
+
 struct SlabLoad {
     double weight = 0;
     double lever = 0;  // from the stem face: towards the toe for "T", the heel for "K"

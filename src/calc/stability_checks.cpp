@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "calc/ground_reaction.h"
+#include "calc/ultimate_bearing.h"
+
 namespace marvoten {
 
 bool slidingPasses(const TAntei& a) {
@@ -42,6 +45,23 @@ bool heelReactionWithinAllowable(const TAntei& a) {
 bool bearingPasses(const TAntei& a) {
     if (a.noVerticalLoad || a.reactionCase == GroundReactionCase::Incalculable) return false;
     return toeReactionWithinAllowable(a) && heelReactionWithinAllowable(a);
+}
+
+StabilityVerdicts judgeStability(const TAntei& a) {
+    StabilityVerdicts v;
+    v.sliding = slidingPasses(a);
+    v.passiveInChecks = passiveInChecks(a);
+    v.allowableEccentricity = allowableEccentricity(a);
+    v.eccentricityWithinLimit = eccentricityWithinLimit(a);
+    v.overturningSafetyFactor = overturningSafetyFactor(a);
+    v.overturningSafetyFactorMet = overturningSafetyFactorMet(a);
+    v.overturning = overturningPasses(a);
+    v.toeReactionWithinAllowable = toeReactionWithinAllowable(a);
+    v.heelReactionWithinAllowable = heelReactionWithinAllowable(a);
+    v.bearing = bearingPasses(a);
+    v.allowableUltimateBearing = allowableUltimateBearing(a);
+    v.ultimateBearing = ultimateBearingPasses(a);
+    return v;
 }
 
 }  // namespace marvoten

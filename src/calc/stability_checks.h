@@ -27,4 +27,24 @@ bool toeReactionWithinAllowable(const TAntei& a);
 bool heelReactionWithinAllowable(const TAntei& a);
 bool bearingPasses(const TAntei& a);
 
+// Every verdict of the four checks with the limits and derived figures the book
+// prints beside them, judged once on the finished stability stage, so that the
+// book and the evaluation of a design read one and the same judgement.
+struct StabilityVerdicts {
+    bool sliding = false;
+    double passiveInChecks = 0;        // Pp as the sliding resistance takes it, kN
+    double allowableEccentricity = 0;  // m
+    bool eccentricityWithinLimit = false;
+    double overturningSafetyFactor = 0;  // Fm, 0 when not computable
+    bool overturningSafetyFactorMet = false;
+    bool overturning = false;
+    bool toeReactionWithinAllowable = false;
+    bool heelReactionWithinAllowable = false;
+    bool bearing = false;
+    double allowableUltimateBearing = 0;  // qa = qu/n, kN/m2
+    bool ultimateBearing = false;
+    friend bool operator==(const StabilityVerdicts&, const StabilityVerdicts&) = default;
+};
+StabilityVerdicts judgeStability(const TAntei& a);
+
 }  // namespace marvoten

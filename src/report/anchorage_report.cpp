@@ -1,7 +1,6 @@
 #include "report/anchorage_report.h"
 
 #include "book/line_format.h"
-#include "calc/load_polygons.h"
 
 namespace marvoten {
 namespace {
@@ -72,8 +71,7 @@ void writeTermLines(const TAntei& a, const StemDesign& s, const Anchorage& an, T
 
 // The wall outline seen from the top of the back face: X from the back face
 // towards the toe negative, Y as depth below the wall top.
-void drawOutline(const TAntei& a, FigureSeries& series) {
-    const PolygonResult p = polygonProperties(a, "W_A");
+void drawOutline(const TAntei& a, const PolygonResult& p, FigureSeries& series) {
     const double X5 = a.point(5).x, H = a.wallHeight;
     series.keepInsertionOrder();
     for (int k = 0; k <= p.q; ++k) series.addPoint(p.xs[k] - X5, H - p.ys[k], "", colours::black);
@@ -112,8 +110,8 @@ void writeAnchorageTermPlaceholders(CalculationBook& book) {
     writeTermLines(TAntei{}, StemDesign{}, Anchorage{}, lower);
 }
 
-void drawAnchorageFigures(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
-                          CalculationBook& book) {
+void drawAnchorageFigures(const TAntei& a, const PolygonResult& wallBody,
+                          const DesignConditions& dc, const StemDesign& s, CalculationBook& book) {
     const double H = a.wallHeight, Hs = s.geometry.Hs;
     const double depthMax = (H - a.point(12).y) + 0.5;
     const double hMin = -a.point(5).x - 0.5;
@@ -135,7 +133,7 @@ void drawAnchorageFigures(const TAntei& a, const DesignConditions& dc, const Ste
         f.setAxisRanges(-0.5, depthMax, hMin, c.horizontalMax);
         f.series(1).keepInsertionOrder();
         f.series(2).keepInsertionOrder();
-        drawOutline(a, f.series(1));
+        drawOutline(a, wallBody, f.series(1));
         if (!s.anchorage) continue;
 
         FigureSeries& s2 = f.series(2);

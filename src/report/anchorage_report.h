@@ -3,6 +3,7 @@
 // two curves over the stem height (required area, bar stress with half the bars).
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "calc/stem_design.h"
 #include "model/design_conditions.h"
 
@@ -15,7 +16,7 @@ void writeAnchorageText(const TAntei& a, const StemDesign& s, CalculationBook& b
 void writeAnchorageTermPlaceholders(CalculationBook& book);
 
 // AnchorageFigureL1 and AnchorageFigureL2.
-void drawAnchorageFigures(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
-                          CalculationBook& book);
+void drawAnchorageFigures(const TAntei& a, const PolygonResult& wallBody,
+                          const DesignConditions& dc, const StemDesign& s, CalculationBook& book);
 
 }  // namespace marvoten

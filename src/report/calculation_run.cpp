@@ -20,25 +20,26 @@ void writeCalculationBook(const DesignRun& run, const DesignConditions& dc,
                           const std::string& subjectName, CalculationBook& book,
                           StabilityHeadings& headings, PrintedPageLabels& pageLabels) {
     const TAntei& a = run.a;
-    writeConditionsPage(a, dc, subjectName, book, pageLabels);
-    writeSelfWeightPages(a, dc, book);
+    const PolygonResult& wallBody = run.polygons.wallBody();
+    writeConditionsPage(a, wallBody, dc, subjectName, book, pageLabels);
+    writeSelfWeightPages(a, run.polygons, dc, book);
     writeEarthPressureText(a, book);
     writeOtherLoadsText(a, dc, book);
     drawSlipAngleCurve(run.slipCurve, a, dc, book);
     writeLoadList(a, book);
-    writeStabilityReport(a, dc, book, headings);
-    drawLoadDiagram(a, dc, book, run.reach.r2, a.wallHeight, run.reach.r1);
+    writeStabilityReport(a, run.verdicts, wallBody, dc, book, headings);
+    drawLoadDiagram(a, wallBody, dc, book, run.reach.r2, a.wallHeight, run.reach.r1);
 
     if (!run.members) {
         book.clearMemberDesign();
         return;
     }
     const MemberDesign& m = *run.members;
-    writeStemPages(a, dc, m.stem, book);
-    writeToeReport(m.toe, a, dc, book);
-    writeKeyReport(m.key, m.toe, a, dc, book);
+    writeStemPages(a, wallBody, dc, m.stem, book);
+    writeToeReport(m.toe, a, wallBody, dc, book);
+    writeKeyReport(m.key, m.toe, a, wallBody, dc, book);
     // The stem's bar figure is labelled from the stem's stress table.
-    drawStemStressFigure(a, book);
+    drawStemStressFigure(a, wallBody, book);
 }
 
 void runCalculation(const DesignConditions& dc, const std::string& subjectName,

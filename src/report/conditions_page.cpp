@@ -199,13 +199,13 @@ void writeConditions(const TAntei& a, const DesignConditions& dc, TextSection& t
     allowableStressesAndCover(a, lower);
 }
 
-void writeConditionsPage(const TAntei& a, const DesignConditions& dc,
+void writeConditionsPage(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
                          const std::string& subjectName, CalculationBook& book,
                          PrintedPageLabels& labels) {
     writeContents(a, dc, subjectName, book.text(TextId::ContentsText));
     writeConditions(a, dc, book.text(TextId::ConditionsText));
     setCalculatedPageLabels(labels, dc.hasShearKey == 1);
-    drawWallShapeFigure(a, dc, book);
+    drawWallShapeFigure(a, wallBody, dc, book);
 }
 
 }  // namespace marvoten

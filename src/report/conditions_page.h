@@ -5,6 +5,7 @@
 
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "model/design_conditions.h"
 #include "report/printed_layout.h"
 
@@ -12,7 +13,7 @@ namespace marvoten {
 
 // ContentsText and both blocks of ConditionsText, the printed page labels, then
 // WallShapeFigure. subjectName: the design file's name, empty before any file.
-void writeConditionsPage(const TAntei& a, const DesignConditions& dc,
+void writeConditionsPage(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
                          const std::string& subjectName, CalculationBook& book,
                          PrintedPageLabels& labels);
 

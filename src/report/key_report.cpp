@@ -152,9 +152,9 @@ MemberStressCells stressCells(const KeyDesign& k, const TAntei& a) {
 
 // The wall, the reaction with the marks at the key's faces, and the key's bar
 // down its front face, along its bottom and up its back face.
-void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection& table,
-                 FigureSection& f) {
-    drawMemberReactionFrame(a, dc, f, -1, ReactionDiagramMode::ShearKey);
+void writeFigure(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                 const TableSection& table, FigureSection& f) {
+    drawMemberReactionFrame(a, wallBody, dc, f, -1, ReactionDiagramMode::ShearKey);
     const double c = a.coverSlab;
     const double front = a.point(13).x + c, back = a.point(11).x - c;
     const double top = a.point(1).y - c, bottom = a.point(12).y + c;
@@ -168,10 +168,12 @@ void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection
 }  // namespace
 
 void writeKeyReport(const KeyDesign& k, const ToeDesign& toe, const TAntei& a,
-                    const DesignConditions& dc, CalculationBook& book) {
+                    const PolygonResult& wallBody, const DesignConditions& dc,
+                    CalculationBook& book) {
     if (k.hasKey) {
         writeMemberStressTable(stressCells(k, a), book.table(TableId::KeyTable));
-        writeFigure(a, dc, book.table(TableId::KeyTable), book.figure(FigureId::KeyFigure));
+        writeFigure(a, wallBody, dc, book.table(TableId::KeyTable),
+                    book.figure(FigureId::KeyFigure));
     } else {
         book.figure(FigureId::KeyFigure).clearSeries();
     }

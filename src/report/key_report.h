@@ -4,6 +4,7 @@
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
 #include "calc/key_design.h"
+#include "calc/load_polygons.h"
 #include "calc/toe_design.h"
 #include "model/design_conditions.h"
 
@@ -13,6 +14,7 @@ namespace marvoten {
 // a wall with a key (without one the table keeps its cells and the figure is
 // emptied). Without a key the stress lines show the toe slab's stresses.
 void writeKeyReport(const KeyDesign& k, const ToeDesign& toe, const TAntei& a,
-                    const DesignConditions& dc, CalculationBook& book);
+                    const PolygonResult& wallBody, const DesignConditions& dc,
+                    CalculationBook& book);
 
 }  // namespace marvoten

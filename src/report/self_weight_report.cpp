@@ -21,19 +21,19 @@ struct WeightBlock {
     std::string_view key;
     std::string_view title;
     std::string_view areaLabel;
-    std::string_view selector;
     std::string_view weightLabel;
     bool withIx;
 };
 
 // One block of the coordinate method, numbered over the blocks written.
-void writeWeightBlock(const TTeisu& s, const WeightBlock& w, TextSection& text, int& number) {
-    const PolygonWeight weighed = polygonWeight(s, w.key, w.selector);
+void writeWeightBlock(const PolygonWeight& weighed, const WeightBlock& w, TextSection& text,
+                      int& number) {
     const PolygonResult& p = weighed.polygon;
     if (p.area <= 0) return;
     text.addLine(std::to_string(++number) + std::string(w.title));
     text.addLine("  " + padRight(w.areaLabel, 21) + formatValue("=0.00m2", p.area));
-    if (w.selector == "r9") text.addLine("  γw(水の単位重量)    =9.00kN");
+    // The submerged front soil is weighed at the fixed 9 kN/m3, not at γw.
+    if (w.key == "TS_FA") text.addLine("  γw(水の単位重量)    =9.00kN");
     text.addLine("  " + padRight(w.weightLabel, 21) + formatValue("=0.00kN", weighed.W));
     text.addLine(formatValue("  Iy(y軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", weighed.Iy));
     if (w.withIx) text.addLine(formatValue("  Ix(x軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", weighed.Ix));
@@ -57,18 +57,22 @@ void setUpFigure(FigureSection& f, const TTeisu& t, const DesignConditions& dc,
     f.setAxisRanges(t.point(12).y - 1, t.point(23).y + 0.5, -0.5, t.baseWidth + 1.0);
 }
 
-void writeStabilityPage(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void writeStabilityPage(const TAntei& a, const LoadPolygonTable& polygons,
+                        const DesignConditions& dc, CalculationBook& book) {
     FigureSection& figure = book.figure(FigureId::StabilityLoadFigure);
     setUpFigure(figure, a, dc, {{{2, 3}, colours::maroon}, {{4}, colours::aqua}}, colours::maroon);
     TableSection& table = book.table(TableId::StabilityPointTable);
     PointTableCursor cursor;
-    writePolygonPoints(a, "W_A", "躯体重量", table, cursor, &figure.series(1));
+    const auto polygon = [&](std::string_view key) -> const PolygonResult& {
+        return polygons.of(key).polygon;
+    };
+    writePolygonPoints(polygon("W_A"), "躯体重量", table, cursor, &figure.series(1));
     if (a.hasWater) {
-        writePolygonPoints(a, "W_FA", "躯体浮力", table, cursor);
+        writePolygonPoints(polygon("W_FA"), "躯体浮力", table, cursor);
         drawWaterMark(a, figure.series(4), dc.outputColour);
     }
-    writePolygonPoints(a, "TS_A", "前面土重量", table, cursor, &figure.series(3));
-    if (a.hasWater) writePolygonPoints(a, "TS_FA", "前面土浮力", table, cursor);
+    writePolygonPoints(polygon("TS_A"), "前面土重量", table, cursor, &figure.series(3));
+    if (a.hasWater) writePolygonPoints(polygon("TS_FA"), "前面土浮力", table, cursor);
 
     TextSection& text = book.text(TextId::SelfWeightText);
     text.clear();
@@ -81,15 +85,15 @@ void writeStabilityPage(const TAntei& a, const DesignConditions& dc, Calculation
          "  Ix= 1/2･Σ(xi1-xi){yi^2+1/3･(yi1-yi)(yi1+2･yi)}", "  ここに", "    xi1=x[i+1] , xi=x[i]",
          "    yi1=y[i+1] , yi=y[i]", "  座標法による計算結果を下記に示す。", ""});
     const WeightBlock blocks[] = {
-        {"W_A", ".躯体重量の計算", "A (擁壁躯体面積)", "rc", "W (擁壁重量)=γc･A", true},
-        {"W_FA", ".躯体浮力の計算", "A (擁壁躯体面積)", "rw", "W (擁壁浮力)=γw･A", true},
-        {"TS_A", ".前面土重量の計算", "A (前面土面積)", "rs", "W (前面土重量)=γ･A", true},
-        {"TS_FA", ".前面土浮力の計算", "A (前面土面積)", "r9", "W (前面土浮力)=γw･A", false},
+        {"W_A", ".躯体重量の計算", "A (擁壁躯体面積)", "W (擁壁重量)=γc･A", true},
+        {"W_FA", ".躯体浮力の計算", "A (擁壁躯体面積)", "W (擁壁浮力)=γw･A", true},
+        {"TS_A", ".前面土重量の計算", "A (前面土面積)", "W (前面土重量)=γ･A", true},
+        {"TS_FA", ".前面土浮力の計算", "A (前面土面積)", "W (前面土浮力)=γw･A", false},
     };
     int number = 0;
     for (const WeightBlock& w : blocks) {
         const bool buoyancy = w.key == "W_FA" || w.key == "TS_FA";
-        if (!buoyancy || a.hasWater) writeWeightBlock(a, w, text, number);
+        if (!buoyancy || a.hasWater) writeWeightBlock(polygons.of(w.key), w, text, number);
     }
     text.addLine("ここに");
     text.addLine(formatValue("  γc(ｺﾝｸﾘｰﾄ単位重量)  =0.00kN", a.concreteUnitWeight));
@@ -102,33 +106,33 @@ struct SlabPolygon {
     std::string_view pointTitle;
     int series;  // 0: table only
     std::string_view rowLabel;
-    std::string_view selector;
     bool buoyancy;
 };
 
 const SlabPolygon slabPolygons[] = {
-    {"T_M", "つま先(M)", 2, ".つま先版(M)　　", "rc", false},
-    {"T_S", "つま先(S)", 3, ".つま先版(S)　　", "rc", false},
-    {"T_FM", "つま先浮力(M)", 0, ".つま先版浮力(M)", "rw", true},
-    {"T_FS", "つま先浮力(S)", 0, ".つま先版浮力(S)", "rw", true},
-    {"TS_M", "前面土(M)", 5, ".前面土(M)　　　", "rs", false},
-    {"TS_S", "前面土(S)", 6, ".前面土(S)　　　", "rs", false},
-    {"TS_FM", "前面土浮力(M)", 0, ".前面土浮力(M)　", "r9", true},
-    {"TS_FS", "前面土浮力(S)", 0, ".前面土浮力(S)　", "r9", true},
+    {"T_M", "つま先(M)", 2, ".つま先版(M)　　", false},
+    {"T_S", "つま先(S)", 3, ".つま先版(S)　　", false},
+    {"T_FM", "つま先浮力(M)", 0, ".つま先版浮力(M)", true},
+    {"T_FS", "つま先浮力(S)", 0, ".つま先版浮力(S)", true},
+    {"TS_M", "前面土(M)", 5, ".前面土(M)　　　", false},
+    {"TS_S", "前面土(S)", 6, ".前面土(S)　　　", false},
+    {"TS_FM", "前面土浮力(M)", 0, ".前面土浮力(M)　", true},
+    {"TS_FS", "前面土浮力(S)", 0, ".前面土浮力(S)　", true},
 };
 
-void writeSlabPage(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void writeSlabPage(const TAntei& a, const LoadPolygonTable& polygons, const DesignConditions& dc,
+                   CalculationBook& book) {
     FigureSection& figure = book.figure(FigureId::SlabLoadFigure);
     setUpFigure(
         figure, a, dc,
         {{{2, 3, 4, 9}, colours::red}, {{5, 6, 7, 10}, colours::maroon}, {{8}, colours::aqua}},
         colours::maroon);
-    drawPolygonOutline(polygonProperties(a, "W_A"), figure.series(1));
+    drawPolygonOutline(polygons.wallBody(), figure.series(1));
     TableSection& points = book.table(TableId::SlabPointTable);
     PointTableCursor cursor;
     for (const SlabPolygon& s : slabPolygons) {
         if (s.buoyancy && !a.hasWater) continue;
-        writePolygonPoints(a, s.key, s.pointTitle, points, cursor,
+        writePolygonPoints(polygons.of(s.key).polygon, s.pointTitle, points, cursor,
                            s.series ? &figure.series(s.series) : nullptr);
         if (s.key == "T_FS") drawWaterMark(a, figure.series(8), dc.outputColour);
     }
@@ -151,7 +155,7 @@ void writeSlabPage(const TAntei& a, const DesignConditions& dc, CalculationBook&
     int row = 0;
     for (const SlabPolygon& s : slabPolygons) {
         if (s.buoyancy && !a.hasWater) continue;
-        const PolygonWeight weighed = polygonWeight(a, s.key, s.selector);
+        const PolygonWeight& weighed = polygons.of(s.key);
         const PolygonResult& p = weighed.polygon;
         if (p.area <= 0) continue;
         ++row;
@@ -174,9 +178,8 @@ void drawPolygonOutline(const PolygonResult& p, FigureSeries& series) {
     series.addPoint(p.xs[p.q], p.ys[p.q], " ");
 }
 
-void writePolygonPoints(const TTeisu& s, std::string_view key, std::string_view title,
-                        TableSection& table, PointTableCursor& cursor, FigureSeries* series) {
-    const PolygonResult p = polygonProperties(s, key);
+void writePolygonPoints(const PolygonResult& p, std::string_view title, TableSection& table,
+                        PointTableCursor& cursor, FigureSeries* series) {
     if (p.q == 0) return;
     ++cursor.blockNumber;
     const int header = cursor.lastRow + 1;
@@ -212,9 +215,10 @@ void drawWaterMark(const TTeisu& t, FigureSeries& series, int outputColour) {
     series.addPoint(B + double(fourFifths), H1, " ");
 }
 
-void writeSelfWeightPages(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
-    writeStabilityPage(a, dc, book);
-    writeSlabPage(a, dc, book);
+void writeSelfWeightPages(const TAntei& a, const LoadPolygonTable& polygons,
+                          const DesignConditions& dc, CalculationBook& book) {
+    writeStabilityPage(a, polygons, dc, book);
+    writeSlabPage(a, polygons, dc, book);
 }
 
 }  // namespace marvoten

@@ -19,9 +19,8 @@ struct PointTableCursor {
 
 // The polygon's distinct corners as a block of the point table and, with a series,
 // as an outline with numbered corners. An empty polygon writes nothing.
-void writePolygonPoints(const TTeisu& s, std::string_view key, std::string_view title,
-                        TableSection& table, PointTableCursor& cursor,
-                        FigureSeries* series = nullptr);
+void writePolygonPoints(const PolygonResult& polygon, std::string_view title, TableSection& table,
+                        PointTableCursor& cursor, FigureSeries* series = nullptr);
 
 // The outline with numbered corners; the closing point carries no label.
 void drawPolygonOutline(const PolygonResult& polygon, FigureSeries& series);
@@ -30,7 +29,8 @@ void drawPolygonOutline(const PolygonResult& polygon, FigureSeries& series);
 // with an inverted triangle standing on it.
 void drawWaterMark(const TTeisu& t, FigureSeries& series, int outputColour);
 
-// "Ⅱ-1．安定計算用" and "Ⅱ-2．底版構造計算用".
-void writeSelfWeightPages(const TAntei& a, const DesignConditions& dc, CalculationBook& book);
+// "Ⅱ-1．安定計算用" and "Ⅱ-2．底版構造計算用", from the polygons the run weighed.
+void writeSelfWeightPages(const TAntei& a, const LoadPolygonTable& polygons,
+                          const DesignConditions& dc, CalculationBook& book);
 
 }  // namespace marvoten

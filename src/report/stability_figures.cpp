@@ -5,7 +5,6 @@
 
 #include "book/line_format.h"
 #include "calc/angles.h"
-#include "calc/load_polygons.h"
 
 namespace marvoten {
 namespace {
@@ -104,8 +103,7 @@ void drawReactionDiagram(FigureSeries& s, const TAntei& a, ReactionDiagramMode m
     }
 }
 
-void addWallOutline(FigureSeries& series, const TTeisu& t) {
-    const PolygonResult p = polygonProperties(t, "W_A");
+void addWallOutline(FigureSeries& series, const PolygonResult& p) {
     for (int k = 0; k <= p.q; ++k)
         series.addPoint(p.xs[static_cast<std::size_t>(k)], p.ys[static_cast<std::size_t>(k)], "");
 }
@@ -155,19 +153,21 @@ SurfaceLine surfaceLine(const TTeisu& t, const DesignConditions& dc, SurfaceKind
     return line;
 }
 
-void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f,
-                             double left, ReactionDiagramMode mode) {
+void drawMemberReactionFrame(const TAntei& a, const PolygonResult& wallBody,
+                             const DesignConditions& dc, FigureSection& f, double left,
+                             ReactionDiagramMode mode) {
     f.series(1).setColour(colours::black);
     f.series(3).setColour(colours::black);
     f.series(2).setColour(colourOutput(dc) ? colours::purple : colours::black);
     f.clearSeries();
     f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, left, a.baseWidth + 0.5);
     f.series(1).keepInsertionOrder();
-    addWallOutline(f.series(1), a);
+    addWallOutline(f.series(1), wallBody);
     drawReactionDiagram(f.series(2), a, mode);
 }
 
-void writeGroundReactionFigure(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void writeGroundReactionFigure(const TAntei& a, const PolygonResult& wallBody,
+                               const DesignConditions& dc, CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::GroundReactionFigure);
     f.series(1).setColour(colours::black);
     f.series(2).setColour(colourOutput(dc) ? colours::purple : colours::black);
@@ -175,7 +175,7 @@ void writeGroundReactionFigure(const TAntei& a, const DesignConditions& dc, Calc
     if (a.reactionCase == Case::Incalculable) return;
     f.setAxisRanges(-a.q1 / 100 - 0.5, a.point(3).y + 0.5, -1, a.baseWidth + 0.5);
     f.series(1).keepInsertionOrder();
-    addWallOutline(f.series(1), a);
+    addWallOutline(f.series(1), wallBody);
     drawReactionDiagram(
         f.series(2), a,
         a.hasShearKey ? ReactionDiagramMode::ShearKey : ReactionDiagramMode::Stability);
@@ -290,8 +290,8 @@ void drawWater(FigureSeries& s, const TAntei& a) {
 
 }  // namespace
 
-void drawLoadDiagram(const TAntei& a, const DesignConditions& dc, CalculationBook& book, double r2,
-                     double H, double w) {
+void drawLoadDiagram(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                     CalculationBook& book, double r2, double H, double w) {
     FigureSection& f = book.figure(FigureId::LoadDiagramFigure);
     const double gs = a.backfillUnitWeight;
     const double top = a.backfillShape == 2
@@ -303,7 +303,7 @@ void drawLoadDiagram(const TAntei& a, const DesignConditions& dc, CalculationBoo
     setLoadDiagramColours(f, colour);
 
     f.series(1).keepInsertionOrder();
-    addWallOutline(f.series(1), a);
+    addWallOutline(f.series(1), wallBody);
     drawSlipLine(f.series(3), a, r2);
     addSurface(f.series(4), surfaceLine(a, dc, SurfaceKind::Surcharge));
     addSurface(f.series(5), surfaceLine(a, dc, SurfaceKind::Ground));

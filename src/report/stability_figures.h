@@ -9,6 +9,7 @@
 
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "model/design_conditions.h"
 
 namespace marvoten {
@@ -27,12 +28,13 @@ void drawReactionDiagram(FigureSeries& series, const TAntei& a, ReactionDiagramM
 // and the reaction diagram in series 2 (purple, black in monochrome), series 3 in
 // black for the member's bar; the vertical axis from below the largest reaction to
 // above the crest, the horizontal from `left` to beyond the heel.
-void drawMemberReactionFrame(const TAntei& a, const DesignConditions& dc, FigureSection& f,
-                             double left, ReactionDiagramMode mode);
+void drawMemberReactionFrame(const TAntei& a, const PolygonResult& wallBody,
+                             const DesignConditions& dc, FigureSection& f, double left,
+                             ReactionDiagramMode mode);
 
 // Every entry of the distinct vertex list of the wall body "W_A", the closing
 // entry included, with empty labels.
-void addWallOutline(FigureSeries& series, const TTeisu& t);
+void addWallOutline(FigureSeries& series, const PolygonResult& wallBody);
 
 enum class SurfaceKind {
     Ground = 1,     // the backfill surface itself
@@ -56,7 +58,8 @@ struct SurfaceLine {
 SurfaceLine surfaceLine(const TTeisu& t, const DesignConditions& dc, SurfaceKind kind);
 
 // GroundReactionFigure: the wall body and the reaction diagram.
-void writeGroundReactionFigure(const TAntei& a, const DesignConditions& dc, CalculationBook& book);
+void writeGroundReactionFigure(const TAntei& a, const PolygonResult& wallBody,
+                               const DesignConditions& dc, CalculationBook& book);
 
 // LoadSummaryText: angles, earth pressure, reactions and water pressure.
 void writeLoadSummary(const TAntei& a, const DesignConditions& dc, CalculationBook& book);
@@ -64,7 +67,7 @@ void writeLoadSummary(const TAntei& a, const DesignConditions& dc, CalculationBo
 // LoadDiagramFigure, the last output of the stability stage. r2 is the X where
 // the slip line meets the surface, H the wall height and w the reach of the
 // slip line behind the top of the back face.
-void drawLoadDiagram(const TAntei& a, const DesignConditions& dc, CalculationBook& book, double r2,
-                     double H, double w);
+void drawLoadDiagram(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                     CalculationBook& book, double r2, double H, double w);
 
 }  // namespace marvoten

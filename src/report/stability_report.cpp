@@ -5,9 +5,6 @@
 
 #include "book/line_format.h"
 #include "calc/angles.h"
-#include "calc/ground_reaction.h"
-#include "calc/stability_checks.h"
-#include "calc/ultimate_bearing.h"
 #include "report/stability_figures.h"
 
 namespace marvoten {
@@ -56,15 +53,15 @@ constexpr EccentricityLimit seismicLimit{
     "  |e|>B/3      =0.000m",
     "  判定：不可(中央2/3以外)"};
 
-void eccentricityVerdict(const TAntei& a, TextSection& t) {
+void eccentricityVerdict(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     const EccentricityLimit& limit = a.seismicCase == 1 ? seismicLimit : normalLimit;
     t.addLines({"", limit.zoneLine, limit.widthLine, limit.conditionLine, ""});
-    const bool ok = eccentricityWithinLimit(a);
-    t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, allowableEccentricity(a)));
+    const bool ok = v.eccentricityWithinLimit;
+    t.addLine(fv(ok ? limit.withinTemplate : limit.beyondTemplate, v.allowableEccentricity));
     t.addLine(ok ? limit.withinVerdict : limit.beyondVerdict);
 }
 
-void eccentricityMethod(const TAntei& a, TextSection& t) {
+void eccentricityMethod(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.addLines({"2.転倒に対する安定計算",
                 "  擁壁底面つま先から合力Rの作用点までの距離(d)は、次式で求める。", "",
                 "      Mr - Mo",
@@ -78,13 +75,13 @@ void eccentricityMethod(const TAntei& a, TextSection& t) {
         return cannotCompute(t, {"", noVerticalLoadReason, "  合力Rの作用点が求まりません。"});
     t.addLine("  合力Rの作用点の底版中央からの偏心距離(e)は、次式で求める。");
     t.addLine("  e=B/2-d        =" + fv("0.000m;-0.000m", a.e));
-    eccentricityVerdict(a, t);
+    eccentricityVerdict(a, v, t);
 }
 
-void safetyFactorMethod(const TAntei& a, TextSection& t) {
+void safetyFactorMethod(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     const double F = a.FmRequired;
     const bool computable = a.sumMo != 0;
-    const double Fm = overturningSafetyFactor(a);
+    const double Fm = v.overturningSafetyFactor;
     t.addLines({"2.転倒に対する安定計算", "  転倒に対する安全率(Fm)は、次式で求める。", "",
                 "         Mr",
                 computable ? fv("  Fm=-----------                       =0.000", Fm)
@@ -95,7 +92,7 @@ void safetyFactorMethod(const TAntei& a, TextSection& t) {
                 fv("  転倒に対する安定条件として、0.0≦Fmを満足しなければならない。", F), ""});
     if (!computable)
         return cannotCompute(t, {"  転倒ﾓｰﾒﾝﾄ(Mo)が0のため、安全率が計算出来ません。"});
-    if (overturningSafetyFactorMet(a))
+    if (v.overturningSafetyFactorMet)
         t.addLines({fv("  0.0≦Fm", F) + fv("(=0.000)", Fm), "  判定：OK(安全率を満たす)"});
     else
         t.addLines({fv("  0.0>Fm", F) + fv("(=0.000)", Fm), "  判定：不可(安全率不足)"});
@@ -133,27 +130,26 @@ void reactionFormula(const TAntei& a, TextSection& t) {
     }
 }
 
-void allowableReactionCheck(const TAntei& a, TextSection& t) {
+void allowableReactionCheck(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     const double qa = a.allowableReaction;
     t.addLines({"", "  q1,q2は次式を満足しなければならない。",
                 "  q1,q2≦qa0(地盤の許容鉛直支持力度)=" + fv("0kN/m2", qa), ""});
-    t.addLine(bearingPasses(a) ? "  判定：OK(許容鉛直支持力度内)"
-                               : "  判定：不可(許容鉛直支持力度外)");
-    t.addLine((toeReactionWithinAllowable(a) ? "    q1(つま先での地盤反力度)≦qa0(="
-                                             : "    q1(つま先での地盤反力度)＞qa0(=") +
+    t.addLine(v.bearing ? "  判定：OK(許容鉛直支持力度内)" : "  判定：不可(許容鉛直支持力度外)");
+    t.addLine((v.toeReactionWithinAllowable ? "    q1(つま先での地盤反力度)≦qa0(="
+                                            : "    q1(つま先での地盤反力度)＞qa0(=") +
               fv("0kN/m2)", qa));
-    t.addLine((heelReactionWithinAllowable(a) ? "    q2(かかとでの地盤反力度)≦qa0(="
-                                              : "    q2(かかとでの地盤反力度)＞qa0(=") +
+    t.addLine((v.heelReactionWithinAllowable ? "    q2(かかとでの地盤反力度)≦qa0(="
+                                             : "    q2(かかとでの地盤反力度)＞qa0(=") +
               fv("0kN/m2)", qa));
 }
 
-void slidingVerdict(const TAntei& a, TextSection& t) {
+void slidingVerdict(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.addLine(fv("  安全率Fsは0.0を下回ってはならい。", a.FsRequired));
-    t.addLine(slidingPasses(a) ? fv("  判定：OK(Fs≧0.0)", a.FsRequired)
-                               : fv("  判定：不可(安全率不足)<0.0", a.FsRequired));
+    t.addLine(v.sliding ? fv("  判定：OK(Fs≧0.0)", a.FsRequired)
+                        : fv("  判定：不可(安全率不足)<0.0", a.FsRequired));
 }
 
-void slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
+void slidingWithoutKey(const TAntei& a, const StabilityVerdicts& v, TextSection& t, bool withPp) {
     const bool finite = a.sumH > 0;
     t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", ""});
     if (withPp) {
@@ -175,12 +171,12 @@ void slidingWithoutKey(const TAntei& a, TextSection& t, bool withPp) {
                 "       (偏心距離>0なら、有効載荷幅=底版幅(B)-2×偏心距離(e))",
                 "       (偏心距離<0なら、有効載荷幅=底版幅(B)とする"});
     if (withPp)
-        t.addLine(fv("    Pp (受働土圧)                        =0.00kN", passiveInChecks(a)));
+        t.addLine(fv("    Pp (受働土圧)                        =0.00kN", v.passiveInChecks));
     t.addLine("");
-    slidingVerdict(a, t);
+    slidingVerdict(a, v, t);
 }
 
-void slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
+void slidingWithKey(const TAntei& a, const StabilityVerdicts& v, TextSection& t, bool withPp) {
     const bool computable = !a.keySlidingIncalculable;
     t.addLines({"1.滑動に対する安定", "  滑動に対する安全率(Fs)は、次式で求める。", "",
                 !computable ? std::string("  Fs=Hk/Ho                                =計算不能")
@@ -202,11 +198,11 @@ void slidingWithKey(const TAntei& a, TextSection& t, bool withPp) {
                 fv("    φb(擁壁底面と地盤との間の摩擦角)     =0度", degrees(a.baseFrictionAngle)),
                 fv("    c  (基礎地盤の粘着力)                 =0.00kN/m2", a.bearingCohesion)});
     if (withPp)
-        t.addLine(fv("    Pp (受働土圧)                         =0.00kN", passiveInChecks(a)));
+        t.addLine(fv("    Pp (受働土圧)                         =0.00kN", v.passiveInChecks));
     if (!computable)
         return cannotCompute(
             t, {"  剪断抵抗力(Hk)と全水平荷重(Ho)がともに0のため、安全率が計算出来ません。"});
-    slidingVerdict(a, t);
+    slidingVerdict(a, v, t);
 }
 
 void unitWeightLines(const TAntei& a, TextSection& t) {
@@ -267,7 +263,7 @@ void ultimateBearingFormula(const TAntei& a, TextSection& t) {
          ""});
 }
 
-void bearingLines(const TAntei& a, TextSection& t) {
+void bearingLines(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.addLines({"3.支持地盤の支持力に対する安定", "  地盤反力度(q)は、次式で求める。", ""});
     if (a.noVerticalLoad) {
         t.addLines({"  q              =計算不能",
@@ -289,10 +285,10 @@ void bearingLines(const TAntei& a, TextSection& t) {
         return;
     }
     reactionFormula(a, t);
-    allowableReactionCheck(a, t);
+    allowableReactionCheck(a, v, t);
 }
 
-void ultimateBearingLines(const TAntei& a, TextSection& t) {
+void ultimateBearingLines(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.addLines({"4.鉛直支持力の照査", "", "  極限支持力の計算"});
     if (a.ultimateBearingIncalculable) {
         t.addLines({"  極限支持力度(qu)は、次式で求める。", "", "  qu             =計算不能", "",
@@ -313,16 +309,16 @@ void ultimateBearingLines(const TAntei& a, TextSection& t) {
          fv("    Be(荷重の偏心を考慮した擁壁底面の有効載荷幅)=0.000m", a.Be),
          fv("    Vo/Be　　　　　　　　　　　　　　　　　　　 =0.00kN/m2", a.meanBasePressure),
          fv("    qa(荷重の偏心傾斜を考慮した許容鉛直支持力度)=0.00kN/m2",
-            allowableUltimateBearing(a)),
+            v.allowableUltimateBearing),
          fv("    　qu(地盤の極限支持力度)　　　　　　　　　　=#,0.00kN/m2", a.qu),
          a.seismicCase == 1 ? fv("    　n (安全率:地震時)　　　　　　　　　　　　 =0", n)
                             : fv("    　n (安全率:常時)　　　　　　　　　　　　　 =0", n),
          ""});
-    t.addLine(ultimateBearingPasses(a) ? "  判定：OK(許容鉛直支持力度内)"
-                                       : "  判定：不可(許容鉛直支持力度外)");
+    t.addLine(v.ultimateBearing ? "  判定：OK(許容鉛直支持力度内)"
+                                : "  判定：不可(許容鉛直支持力度外)");
 }
 
-void slidingLines(const TAntei& a, TextSection& t) {
+void slidingLines(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     if (a.noVerticalLoad) {
         t.addLines({"1.滑動に対する安定", "", noVerticalLoadReason,
                     "  設計条件を変更して再計算して下さい。", "",
@@ -341,9 +337,9 @@ void slidingLines(const TAntei& a, TextSection& t) {
     // does not resist sliding; a formula showing it would not give the printed Fs.
     const bool withPp = a.hasPassive;
     if (a.hasShearKey)
-        slidingWithKey(a, t, withPp);
+        slidingWithKey(a, v, t, withPp);
     else
-        slidingWithoutKey(a, t, withPp);
+        slidingWithoutKey(a, v, t, withPp);
 }
 
 }  // namespace
@@ -354,42 +350,43 @@ void StabilityHeadings::set(StabilityCheck c, bool ok) {
     headings[i].colour = ok ? colours::blue : colours::red;
 }
 
-bool writeOverturningText(const TAntei& a, TextSection& t) {
+bool writeOverturningText(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.clear();
     if (a.overturningMethod == 1)
-        safetyFactorMethod(a, t);
+        safetyFactorMethod(a, v, t);
     else
-        eccentricityMethod(a, t);
-    return overturningPasses(a);
+        eccentricityMethod(a, v, t);
+    return v.overturning;
 }
 
-bool writeBearingText(const TAntei& a, TextSection& t) {
+bool writeBearingText(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.clear();
-    bearingLines(a, t);
-    return bearingPasses(a);
+    bearingLines(a, v, t);
+    return v.bearing;
 }
 
-bool writeUltimateBearingText(const TAntei& a, TextSection& t) {
+bool writeUltimateBearingText(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.clear();
-    ultimateBearingLines(a, t);
-    return ultimateBearingPasses(a);
+    ultimateBearingLines(a, v, t);
+    return v.ultimateBearing;
 }
 
-bool writeSlidingText(const TAntei& a, TextSection& t) {
+bool writeSlidingText(const TAntei& a, const StabilityVerdicts& v, TextSection& t) {
     t.clear();
-    slidingLines(a, t);
-    return slidingPasses(a);
+    slidingLines(a, v, t);
+    return v.sliding;
 }
 
-void writeStabilityReport(const TAntei& a, const DesignConditions& dc, CalculationBook& book,
-                          StabilityHeadings& headings) {
+void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v,
+                          const PolygonResult& wallBody, const DesignConditions& dc,
+                          CalculationBook& book, StabilityHeadings& headings) {
     headings.set(StabilityCheck::Overturning,
-                 writeOverturningText(a, book.text(TextId::OverturningText)));
-    headings.set(StabilityCheck::Bearing, writeBearingText(a, book.text(TextId::BearingText)));
+                 writeOverturningText(a, v, book.text(TextId::OverturningText)));
+    headings.set(StabilityCheck::Bearing, writeBearingText(a, v, book.text(TextId::BearingText)));
     headings.set(StabilityCheck::UltimateBearing,
-                 writeUltimateBearingText(a, book.text(TextId::UltimateBearingText)));
-    headings.set(StabilityCheck::Sliding, writeSlidingText(a, book.text(TextId::SlidingText)));
-    writeGroundReactionFigure(a, dc, book);
+                 writeUltimateBearingText(a, v, book.text(TextId::UltimateBearingText)));
+    headings.set(StabilityCheck::Sliding, writeSlidingText(a, v, book.text(TextId::SlidingText)));
+    writeGroundReactionFigure(a, wallBody, dc, book);
     writeLoadSummary(a, dc, book);
 }
 

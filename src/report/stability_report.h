@@ -8,6 +8,8 @@
 #include "book/calculation_book.h"
 #include "book/rgb.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
+#include "calc/stability_checks.h"
 #include "model/design_conditions.h"
 
 namespace marvoten {
@@ -34,13 +36,15 @@ struct StabilityHeadings {
 
 // Writes OverturningText, BearingText, UltimateBearingText and SlidingText in
 // that order with their headings, then GroundReactionFigure and LoadSummaryText.
-void writeStabilityReport(const TAntei& a, const DesignConditions& dc, CalculationBook& book,
-                          StabilityHeadings& headings);
+// The verdicts are the stability stage's judgement of the same object.
+void writeStabilityReport(const TAntei& a, const StabilityVerdicts& v,
+                          const PolygonResult& wallBody, const DesignConditions& dc,
+                          CalculationBook& book, StabilityHeadings& headings);
 
 // The sections one by one; each returns its verdict (true: "OK").
-bool writeOverturningText(const TAntei& a, TextSection& text);
-bool writeBearingText(const TAntei& a, TextSection& text);
-bool writeUltimateBearingText(const TAntei& a, TextSection& text);
-bool writeSlidingText(const TAntei& a, TextSection& text);
+bool writeOverturningText(const TAntei& a, const StabilityVerdicts& v, TextSection& text);
+bool writeBearingText(const TAntei& a, const StabilityVerdicts& v, TextSection& text);
+bool writeUltimateBearingText(const TAntei& a, const StabilityVerdicts& v, TextSection& text);
+bool writeSlidingText(const TAntei& a, const StabilityVerdicts& v, TextSection& text);
 
 }  // namespace marvoten

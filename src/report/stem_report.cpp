@@ -5,7 +5,7 @@
 
 #include "book/line_format.h"
 #include "calc/angles.h"
-#include "calc/load_polygons.h"
+#include "calc/bars.h"
 #include "report/anchorage_report.h"
 #include "report/self_weight_report.h"
 
@@ -179,10 +179,6 @@ void writeStressLines(const TAntei& a, const StemDesign& s, TextSection& t) {
               formatValue("=0.000", c.Cpt) + " (0.7≦Cpt≦1.5)");
 }
 
-std::string barsText(std::int32_t diameter, std::int32_t pitch) {
-    return formatValue("D0", diameter) + formatValue("@0", pitch);
-}
-
 }  // namespace
 
 void writeStemForcesText(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
@@ -283,7 +279,7 @@ void writeStemTables(const StemDesign& s, CalculationBook& book) {
             continue;
         }
         stress.setCell(col, 7, formatValue(",0mm2", c.providedArea));
-        stress.setCell(col, 8, barsText(s.bars.diameter, c.pitch));
+        stress.setCell(col, 8, barDesignation(s.bars.diameter, c.pitch));
         stress.setCell(col, 9, formatValue("0.00N/mm2", c.stresses->sigmaC));
         stress.setCell(col, 10, formatValue("0.00N/mm2", c.stresses->sigmaS));
         stress.setCell(col, 12, formatValue("0.00N/mm2", c.tauA));
@@ -291,14 +287,14 @@ void writeStemTables(const StemDesign& s, CalculationBook& book) {
     }
 }
 
-void drawStemStressFigure(const TAntei& a, CalculationBook& book) {
+void drawStemStressFigure(const TAntei& a, const PolygonResult& wallBody, CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::StemStressFigure);
     f.clearSeries();
     f.series(1).setColour(colours::black);
     f.series(2).setColour(colours::black);
     const double H = a.wallHeight;
     f.setAxisRanges(a.point(12).y - 1, H + 1, -0.5, a.baseWidth + 0.5);
-    drawPolygonOutline(polygonProperties(a, "W_A"), f.series(1));
+    drawPolygonOutline(wallBody, f.series(1));
 
     const TableSection& stress = book.table(TableId::StemStressTable);
     const WallPoint& P5 = a.point(5);
@@ -309,13 +305,13 @@ void drawStemStressFigure(const TAntei& a, CalculationBook& book) {
                  a.coverSlab, " ");
 }
 
-void writeStemPages(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
-                    CalculationBook& book) {
+void writeStemPages(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                    const StemDesign& s, CalculationBook& book) {
     writeStemForcesText(a, dc, s, book);
     writeStemStressText(a, s, book);
     writeAnchorageText(a, s, book);
     writeStemTables(s, book);
-    drawAnchorageFigures(a, dc, s, book);
+    drawAnchorageFigures(a, wallBody, dc, s, book);
 }
 
 }  // namespace marvoten

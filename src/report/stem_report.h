@@ -4,6 +4,7 @@
 // member design of a run.
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "calc/stem_design.h"
 #include "model/design_conditions.h"
 
@@ -18,12 +19,12 @@ void writeStemStressText(const TAntei& a, const StemDesign& s, CalculationBook& 
 void writeStemTables(const StemDesign& s, CalculationBook& book);
 // The wall outline with the main bar along the back face, labelled with the
 // fixed-end bars and compression stress of StemStressTable.
-void drawStemStressFigure(const TAntei& a, CalculationBook& book);
+void drawStemStressFigure(const TAntei& a, const PolygonResult& wallBody, CalculationBook& book);
 
 // Every stem page of the member design but the bar figure, which follows the
 // slab designs: the forces, the stresses, the anchorage, the tables and the
 // anchorage figures.
-void writeStemPages(const TAntei& a, const DesignConditions& dc, const StemDesign& s,
-                    CalculationBook& book);
+void writeStemPages(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                    const StemDesign& s, CalculationBook& book);
 
 }  // namespace marvoten

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/line_format.h"
+#include "calc/bars.h"
 #include "report/stability_figures.h"
 
 namespace marvoten {
@@ -241,9 +242,9 @@ MemberStressCells stressCells(const ToeDesign& t, const TAntei& a) {
 
 // The wall, the reaction under the toe and the main bar along the bottom of the
 // base, labelled with the bars and the compression stress.
-void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection& stresses,
-                 FigureSection& f) {
-    drawMemberReactionFrame(a, dc, f, -0.5, ReactionDiagramMode::ToeSlab);
+void writeFigure(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                 const TableSection& stresses, FigureSection& f) {
+    drawMemberReactionFrame(a, wallBody, dc, f, -0.5, ReactionDiagramMode::ToeSlab);
     const double B = a.baseWidth, c = a.coverSlab;
     FigureSeries& bar = f.series(3);
     bar.addPoint(a.coverStem, c, " ");
@@ -253,11 +254,6 @@ void writeFigure(const TAntei& a, const DesignConditions& dc, const TableSection
 
 }  // namespace
 
-std::string memberBarCell(const BarSelection& bars) {
-    if (!bars.found) return "---";
-    return formatValue("D0", bars.diameter) + formatValue("@0", bars.pitch);
-}
-
 void writeMemberStressTable(const MemberStressCells& c, TableSection& table) {
     const std::string none = "---";
     const auto stress = [&](std::optional<double> v) { return v ? fv("0.00N/mm2", *v) : none; };
@@ -265,7 +261,7 @@ void writeMemberStressTable(const MemberStressCells& c, TableSection& table) {
     table.setCell(1, 2, fv("0.00kN", c.S));
     table.setCell(1, 3, fv("0mm2", c.bars.requiredArea));
     table.setCell(1, 4, c.bars.found ? fv("0mm2", c.bars.providedArea) : none);
-    table.setCell(1, 5, memberBarCell(c.bars));
+    table.setCell(1, 5, barDesignation(c.bars));
     table.setCell(1, 6, stress(c.sigmaC));
     table.setCell(1, 7, stress(c.sigmaS));
     table.setCell(1, 8, stress(c.tauM));
@@ -275,14 +271,14 @@ void writeMemberStressTable(const MemberStressCells& c, TableSection& table) {
     table.setCell(1, 9, c.ok ? "OK" : "不可");
 }
 
-void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions& dc,
-                    CalculationBook& book) {
+void writeToeReport(const ToeDesign& t, const TAntei& a, const PolygonResult& wallBody,
+                    const DesignConditions& dc, CalculationBook& book) {
     writeForcesText(t, book.text(TextId::ToeForcesText));
     writeHalfDepthTable(t, book.table(TableId::ToeHalfDepthTable));
     writeRootTable(t, book.table(TableId::ToeRootTable));
     writeMemberStressTable(stressCells(t, a), book.table(TableId::ToeStressTable));
     writeStressText(t, a, book.text(TextId::ToeStressText));
-    writeFigure(a, dc, book.table(TableId::ToeStressTable),
+    writeFigure(a, wallBody, dc, book.table(TableId::ToeStressTable),
                 book.figure(FigureId::ToeReactionFigure));
 }
 

@@ -6,14 +6,11 @@
 
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "calc/toe_design.h"
 #include "model/design_conditions.h"
 
 namespace marvoten {
-
-// The bar cell of a member's stress table, "D16@250", or "---" when no bars
-// were found.
-std::string memberBarCell(const BarSelection& bars);
 
 // The cells of a member's stress table (ToeStressTable, KeyTable): a value not
 // computed shows "---".
@@ -29,7 +26,7 @@ void writeMemberStressTable(const MemberStressCells& cells, TableSection& table)
 
 // ToeForcesText, ToeStressText, ToeHalfDepthTable, ToeRootTable, ToeStressTable
 // and ToeReactionFigure from one toe design.
-void writeToeReport(const ToeDesign& t, const TAntei& a, const DesignConditions& dc,
-                    CalculationBook& book);
+void writeToeReport(const ToeDesign& t, const TAntei& a, const PolygonResult& wallBody,
+                    const DesignConditions& dc, CalculationBook& book);
 
 }  // namespace marvoten

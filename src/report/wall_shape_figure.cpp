@@ -123,7 +123,8 @@ void drawDimensions(const TAntei& a, const DesignConditions& dc, FigureSection& 
 
 }  // namespace
 
-void drawWallShapeFigure(const TAntei& a, const DesignConditions& dc, CalculationBook& book) {
+void drawWallShapeFigure(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                         CalculationBook& book) {
     FigureSection& f = book.figure(FigureId::WallShapeFigure);
     f.series(1).setColour(colours::black);
     f.series(3).setColour(colours::black);
@@ -138,7 +139,7 @@ void drawWallShapeFigure(const TAntei& a, const DesignConditions& dc, Calculatio
     f.setAxisRanges(a.point(12).y - 2, top, -1.8, right);
 
     f.series(1).keepInsertionOrder();
-    addWallOutline(f.series(1), a);
+    addWallOutline(f.series(1), wallBody);
     for (const SurfacePoint& p : surfaceLine(a, dc, SurfaceKind::Ground).points)
         f.series(2).addPoint(p.x, p.y, "");
     if (dc.hasPassive.on) {

@@ -5,6 +5,7 @@
 
 #include "book/calculation_book.h"
 #include "calc/calculation_object.h"
+#include "calc/load_polygons.h"
 #include "model/design_conditions.h"
 
 namespace marvoten {
@@ -19,6 +20,7 @@ void drawDimensionChain(FigureSeries& series, ChainOrientation orientation,
                         const std::vector<double>& lengths, double y0, double x0, double k);
 
 // WallShapeFigure: outline, backfill surface, front ground and the dimensions.
-void drawWallShapeFigure(const TAntei& a, const DesignConditions& dc, CalculationBook& book);
+void drawWallShapeFigure(const TAntei& a, const PolygonResult& wallBody, const DesignConditions& dc,
+                         CalculationBook& book);
 
 }  // namespace marvoten

@@ -5,14 +5,11 @@
 #include <cmath>
 #include <thread>
 
+#include "calc/bars.h"
 #include "calc/design_run.h"
-#include "calc/load_polygons.h"
 #include "calc/search_limit.h"
-#include "calc/stability_checks.h"
-#include "calc/ultimate_bearing.h"
 #include "model/validation.h"
 #include "platform/number_text.h"
-#include "report/toe_report.h"
 #include "session/session.h"
 
 namespace marvoten {
@@ -55,26 +52,26 @@ std::optional<double> valueIf(bool computed, double v) {
     return computed ? std::optional<double>(v) : std::nullopt;
 }
 
-void addStabilityChecks(const TAntei& a, DesignEvaluation& ev) {
+void addStabilityChecks(const TAntei& a, const StabilityVerdicts& v, DesignEvaluation& ev) {
     const bool reaction = !a.noVerticalLoad && a.reactionCase != GroundReactionCase::Incalculable;
     if (a.overturningMethod == 1)
         ev.checks.push_back(atLeast("overturning", "転倒 Fm",
-                                    valueIf(a.sumMo != 0, overturningSafetyFactor(a)), a.FmRequired,
-                                    overturningPasses(a)));
+                                    valueIf(a.sumMo != 0, v.overturningSafetyFactor), a.FmRequired,
+                                    v.overturning));
     else
         ev.checks.push_back(atMost("overturning", "転倒 |e|",
                                    valueIf(!a.noVerticalLoad, std::abs(a.e)),
-                                   allowableEccentricity(a), overturningPasses(a)));
+                                   v.allowableEccentricity, v.overturning));
     const bool slidingComputable = reaction && !(a.hasShearKey && a.keySlidingIncalculable);
-    ev.checks.push_back(atLeast("sliding", "滑動 Fs", valueIf(slidingComputable, a.Fs),
-                                a.FsRequired, slidingPasses(a)));
-    ev.checks.push_back(atMost("bearingToe", "支持力 q1", valueIf(reaction, a.q1),
-                               a.allowableReaction, bearingPasses(a)));
+    ev.checks.push_back(
+        atLeast("sliding", "滑動 Fs", valueIf(slidingComputable, a.Fs), a.FsRequired, v.sliding));
+    ev.checks.push_back(
+        atMost("bearingToe", "支持力 q1", valueIf(reaction, a.q1), a.allowableReaction, v.bearing));
     ev.checks.push_back(atMost("bearingHeel", "支持力 q2", valueIf(reaction, a.q2),
-                               a.allowableReaction, bearingPasses(a)));
+                               a.allowableReaction, v.bearing));
     ev.checks.push_back(atMost("ultimateBearing", "極限支持力 Vo/Be",
                                valueIf(!a.ultimateBearingIncalculable, a.meanBasePressure),
-                               allowableUltimateBearing(a), ultimateBearingPasses(a)));
+                               v.allowableUltimateBearing, v.ultimateBearing));
 }
 
 // σc, σs and τ of a member section; without stresses (no bars) each check fails.
@@ -118,7 +115,7 @@ void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& e
                         ev);
     }
     addBarCheck("stem", "たて壁", stem.bars, stem.barsSufficient(), ev);
-    ev.stemBars = memberBarCell(stem.bars);
+    ev.stemBars = barDesignation(stem.bars);
     if (stem.anchorage) ev.anchorageLength = stem.anchorage->Lo;
 
     const ToeDesign& toe = m.toe;
@@ -127,7 +124,7 @@ void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& e
          toe.shear ? toe.shear->tauCa : 0},
         a, ev);
     addBarCheck("toe", "つま先版", toe.bars, toe.barsSufficient(), ev);
-    ev.toeBars = memberBarCell(toe.bars);
+    ev.toeBars = barDesignation(toe.bars);
 
     const KeyDesign& key = m.key;
     if (!key.hasKey) return;
@@ -136,7 +133,7 @@ void addMemberDesign(const TAntei& a, const MemberDesign& m, DesignEvaluation& e
                      key.shear ? key.shear->tauCa : 0},
                     a, ev);
     addBarCheck("key", "突起", key.bars, key.barsSufficient(), ev);
-    ev.keyBars = memberBarCell(key.bars);
+    ev.keyBars = barDesignation(key.bars);
 }
 
 DesignEvaluation refused(EvaluationOutcome outcome, std::string message) {
@@ -168,8 +165,8 @@ const CheckResult* DesignEvaluation::governing() const {
 DesignEvaluation evaluateRun(const DesignRun& run) {
     DesignEvaluation ev;
     const TAntei& a = run.a;
-    ev.concreteArea = polygonProperties(a, "W_A").bodyArea();
-    addStabilityChecks(a, ev);
+    ev.concreteArea = run.polygons.wallBody().bodyArea();
+    addStabilityChecks(a, run.verdicts, ev);
     if (!run.members) {
         ev.outcome = EvaluationOutcome::Incalculable;
         return ev;

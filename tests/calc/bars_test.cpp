@@ -230,5 +230,22 @@ TEST(SectionStresses, NoStressesWithoutBarsOrDepth) {
     EXPECT_FALSE(sectionStresses(1986, 80, 100, -20).has_value());
 }
 
+// The designation of the tables: the diameter and pitch in mm as whole numbers, and
+// no fallback size 9999 when nothing was found.
+TEST(BarDesignation, DiameterAtPitchOrNoneFound) {
+    const struct {
+        BarSelection bars;
+        const char* text;
+    } rows[] = {
+        {{.pitch = 250, .diameter = 16, .found = true}, "D16@250"},
+        {{.pitch = 50, .diameter = 6, .found = true}, "D6@50"},
+        {{.pitch = 300, .diameter = 51, .found = true}, "D51@300"},
+        {{.pitch = kNoBarSize, .diameter = kNoBarSize, .found = false}, "---"},
+        {{.pitch = 125, .diameter = 0, .found = false}, "---"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(barDesignation(r.bars), r.text);
+    EXPECT_EQ(barDesignation(29, 125), "D29@125") << "a section's own pitch";
+}
+
 }  // namespace
 }  // namespace marvoten

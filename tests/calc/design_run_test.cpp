@@ -47,6 +47,12 @@ TEST_P(Stages, MemberDesignAndCurveLeaveTheWholeWallAsTheStabilityStageLeftIt) {
     EXPECT_TRUE(run.a == stabilityAlone(dc));
 }
 
+// The verdicts are judged before the member design and the curve run their wedges.
+TEST_P(Stages, VerdictsAreThoseOfTheStabilityStage) {
+    const DesignRun run = runStages(dc);
+    EXPECT_TRUE(run.verdicts == judgeStability(stabilityAlone(dc)));
+}
+
 // The curve is the stability wedge's: its critical angle is the run's slip angle,
 // not that of a stem section.
 TEST_P(Stages, SlipAngleCurveIsTheStabilityWedges) {

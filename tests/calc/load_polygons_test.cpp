@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "calc/input_gathering.h"
 #include "calc/self_weight.h"
@@ -188,6 +189,41 @@ TEST(LoadPolygons, SlabLoadOfTheToeIsMeasuredFromTheStemFace) {
     // The heel side of a toe polygon lies in front of the back face: no lever.
     EXPECT_EQ(slabLoadByKey(a, "T_M", "K", "rc").lever, 0.0);
     EXPECT_TRUE(near(slabLoadByKey(a, "TS_A", "T", "r9").weight, 5.9656 * 9, 1e-9));
+}
+
+// The run's table weighs each polygon with the unit weight of its body; water up to
+// 1.0 m with γw = 10, γc = 24.5, γs = 20, the hand areas of the cases above.
+TEST(LoadPolygonTable, EachPolygonWeighedWithTheUnitWeightOfItsBody) {
+    const TAntei a = wall([](DesignConditions& d) {
+        water(d, "1.0");
+        d.waterUnitWeight.text = "10.0";
+    });
+    const LoadPolygonTable table = weighLoadPolygons(a);
+    const double soilUnderWater = 3.5 * 0.3 - 0.36 + 0.002 * 0.1 / 2;
+    const double toeShear = 3.05 * (0.7 + 0.7 + 0.2 * 3.05 / 3.4) / 2;
+    const struct {
+        const char* key;
+        double area, unitWeight;
+    } rows[] = {
+        {"W_A", 6.6419, 24.5},
+        {"W_FA", 4.042 * 1.0 - soilUnderWater, 10.0},
+        {"TS_A", 5.9656, 20.0},
+        {"TS_FA", soilUnderWater, 9.0},  // soil buoyancy at the fixed 9 kN/m3
+        {"T_M", 3.5 * 0.7 + 0.34 + 0.02, 24.5},
+        {"T_S", toeShear, 24.5},
+        {"T_FS", toeShear, 10.0},
+    };
+    for (const auto& r : rows) {
+        const PolygonWeight& w = table.of(r.key);
+        EXPECT_TRUE(near(w.polygon.area, r.area, 1e-9)) << r.key;
+        EXPECT_TRUE(near(w.W, r.area * r.unitWeight, 1e-9)) << r.key;
+        EXPECT_TRUE(near(w.Iy, r.area * w.polygon.centroidX, 1e-9)) << r.key;
+        EXPECT_TRUE(near(w.Ix, r.area * w.polygon.centroidY, 1e-9)) << r.key;
+    }
+    EXPECT_EQ(table.wallBody().q, 8) << "the outline's eight distinct corners";
+    for (const char* key : {"T_FM", "TS_M", "TS_S", "TS_FM", "TS_FS"})
+        EXPECT_NO_THROW(table.of(key)) << key;
+    EXPECT_THROW(table.of("K_M"), std::out_of_range) << "no heel on this wall type";
 }
 
 TEST(SelfWeight, BodyAndFrontSoilOfTheStartValues) {

@@ -42,6 +42,10 @@ TEST_P(StabilityChecks, EachVerdictAtItsBoundary) {
     EXPECT_EQ(slidingPasses(a), GetParam().sliding) << "sliding";
     EXPECT_EQ(overturningPasses(a), GetParam().overturning) << "overturning";
     EXPECT_EQ(bearingPasses(a), GetParam().bearing) << "bearing";
+    const StabilityVerdicts v = judgeStability(a);
+    EXPECT_EQ(v.sliding, GetParam().sliding) << "judged sliding";
+    EXPECT_EQ(v.overturning, GetParam().overturning) << "judged overturning";
+    EXPECT_EQ(v.bearing, GetParam().bearing) << "judged bearing";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,6 +121,38 @@ TEST(StabilityChecks, LimitsTheVerdictsCompareAgainst) {
     EXPECT_DOUBLE_EQ(overturningSafetyFactor(a), 2.5);
     a.sumMo = 0;
     EXPECT_EQ(overturningSafetyFactor(a), 0.0) << "not computable without an overturning moment";
+}
+
+// The judgement carries the limits the book prints: B/6 = 0.5 m, Fm = 250/100,
+// qa = qu/n = 600/3 = 200 kN/m2 against Vo/Be = 200 exactly (passes), and Pp only
+// while passive pressure is switched on.
+TEST(StabilityChecks, JudgementCarriesTheLimitsItComparedAgainst) {
+    TAntei a = passingWall();
+    a.qu = 600;
+    a.bearingSafetyFactor = 3;
+    a.meanBasePressure = 200;
+    a.passivePressure = 12;
+    StabilityVerdicts v = judgeStability(a);
+    EXPECT_DOUBLE_EQ(v.allowableEccentricity, 0.5);
+    EXPECT_TRUE(v.eccentricityWithinLimit);
+    EXPECT_DOUBLE_EQ(v.overturningSafetyFactor, 2.5);
+    EXPECT_TRUE(v.toeReactionWithinAllowable);
+    EXPECT_TRUE(v.heelReactionWithinAllowable);
+    EXPECT_DOUBLE_EQ(v.allowableUltimateBearing, 200);
+    EXPECT_TRUE(v.ultimateBearing) << "Vo/Be exactly qa";
+    EXPECT_EQ(v.passiveInChecks, 0.0) << "passive pressure switched off";
+
+    a.meanBasePressure = std::nextafter(200.0, 300.0);
+    a.q2 = 301;
+    a.hasPassive = 1;
+    v = judgeStability(a);
+    EXPECT_FALSE(v.ultimateBearing) << "Vo/Be just beyond qa";
+    EXPECT_TRUE(v.toeReactionWithinAllowable);
+    EXPECT_FALSE(v.heelReactionWithinAllowable);
+    EXPECT_EQ(v.passiveInChecks, 12.0);
+    a.ultimateBearingIncalculable = 1;
+    a.meanBasePressure = 100;
+    EXPECT_FALSE(judgeStability(a).ultimateBearing) << "capacity not computable";
 }
 
 }  // namespace

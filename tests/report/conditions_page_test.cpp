@@ -272,7 +272,8 @@ TEST_P(ConditionsPage, EveryLine) {
     const PageCase& c = GetParam();
     CalculationBook book;
     PrintedPageLabels labels;
-    writeConditionsPage(gathered(c.dc), c.dc, c.subject, book, labels);
+    const TAntei a = gathered(c.dc);
+    writeConditionsPage(a, weighLoadPolygons(a).wallBody(), c.dc, c.subject, book, labels);
     expectLines(book.text(TextId::ContentsText).upper().lines(), c.contents);
     expectLines(book.text(TextId::ConditionsText).upper().lines(), c.upper);
     expectLines(book.text(TextId::ConditionsText).lower().lines(), lowerBlock);
@@ -339,7 +340,8 @@ TEST_P(ConditionsLine, ChangedLine) {
     c.change(dc);
     CalculationBook book;
     PrintedPageLabels labels;
-    writeConditionsPage(gathered(dc), dc, "", book, labels);
+    const TAntei a = gathered(dc);
+    writeConditionsPage(a, weighLoadPolygons(a).wallBody(), dc, "", book, labels);
     const Lines& l = book.text(TextId::ConditionsText).upper().lines();
     ASSERT_GE(l.size(), c.line);
     EXPECT_EQ(l[c.line - 1], c.expected);

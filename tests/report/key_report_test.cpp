@@ -40,8 +40,8 @@ struct KeyRun {
     // The slab designs in the order of a run: toe slab, then key.
     void design() {
         const ToeDesign toe = designToe(a, 1e9);
-        writeToeReport(toe, a, dc, book);
-        writeKeyReport(designKey(a), toe, a, dc, book);
+        writeToeReport(toe, a, weighLoadPolygons(a).wallBody(), dc, book);
+        writeKeyReport(designKey(a), toe, a, weighLoadPolygons(a).wallBody(), dc, book);
     }
     const Lines& forces() const { return book.text(TextId::KeyForcesText).upper().lines(); }
     const Lines& stresses() const { return book.text(TextId::KeyStressText).upper().lines(); }

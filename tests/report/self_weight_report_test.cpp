@@ -21,7 +21,7 @@ std::unique_ptr<Written> write(const std::function<void(DesignConditions&)>& cha
     DesignConditions dc;
     if (change) change(dc);
     computeStabilityLoads(w->a, dc);
-    writeSelfWeightPages(w->a, dc, w->book);
+    writeSelfWeightPages(w->a, weighLoadPolygons(w->a), dc, w->book);
     return w;
 }
 

@@ -136,7 +136,8 @@ TEST_P(ReactionDiagram, Points) {
 TEST(GroundReactionFigure, AxesAndColoursFollowTheReaction) {
     DesignConditions dc = sixMetreWall();
     CalculationBook book;
-    writeGroundReactionFigure(stable(dc, 2.0, 0), dc, book);
+    const TAntei a = stable(dc, 2.0, 0);
+    writeGroundReactionFigure(a, weighLoadPolygons(a).wallBody(), dc, book);
     const FigureSection& f = book.figure(FigureId::GroundReactionFigure);
     EXPECT_TRUE(near(f.verticalAxis().minimum, -0.9, 1e-12));  // −q1/100 − 0.5
     EXPECT_TRUE(near(f.verticalAxis().maximum, 1.4, 1e-12));   // Y(P3) + 0.5
@@ -146,7 +147,7 @@ TEST(GroundReactionFigure, AxesAndColoursFollowTheReaction) {
     EXPECT_EQ(f.series(2).pointCount(), 4u);
     EXPECT_TRUE(f.series(1).keepsInsertionOrder());
     dc.outputColour = 1;
-    writeGroundReactionFigure(stable(dc, 2.0, 0), dc, book);
+    writeGroundReactionFigure(a, weighLoadPolygons(a).wallBody(), dc, book);
     EXPECT_EQ(f.series(2).colour(), colours::black);
 }
 
@@ -218,7 +219,8 @@ struct StartRun {
         dc.outputColour = outputColour;
         reach = computeStabilityLoads(a, dc);
         computeStability(a);
-        drawLoadDiagram(a, dc, book, reach.r2, a.point(4).y, reach.r1);
+        drawLoadDiagram(a, weighLoadPolygons(a).wallBody(), dc, book, reach.r2, a.point(4).y,
+                        reach.r1);
     }
     const FigureSeries& series(int n) const {
         return book.figure(FigureId::LoadDiagramFigure).series(n);
@@ -331,7 +333,7 @@ TEST(LoadDiagram, IncalculableReactionDrawsEverythingButTheReaction) {
     computeStability(a);
     ASSERT_EQ(a.reactionCase, GroundReactionCase::Incalculable);
     CalculationBook book;
-    drawLoadDiagram(a, dc, book, reach.r2, a.point(4).y, reach.r1);
+    drawLoadDiagram(a, weighLoadPolygons(a).wallBody(), dc, book, reach.r2, a.point(4).y, reach.r1);
     const FigureSection& f = book.figure(FigureId::LoadDiagramFigure);
     EXPECT_EQ(f.series(2).pointCount(), 0u);
     EXPECT_EQ(f.series(1).pointCount(), startOutline.size());

@@ -57,7 +57,8 @@ struct Report {
     CalculationBook book;
     StabilityHeadings headings;
     Report(const TAntei& a, const DesignConditions& dc) {
-        writeStabilityReport(a, dc, book, headings);
+        writeStabilityReport(a, judgeStability(a), weighLoadPolygons(a).wallBody(), dc, book,
+                             headings);
     }
     const Lines& operator[](TextId id) const { return lines(book, id); }
     const VerdictHeading& heading(StabilityCheck c) const { return headings.of(c); }
@@ -495,8 +496,11 @@ TEST(StabilityReport, SectionsWrittenInOrderReplaceThePreviousRun) {
     const DesignConditions dc = sixMetreWall();
     CalculationBook book;
     StabilityHeadings headings;
-    writeStabilityReport(stable(dc, 0.9), dc, book, headings);
-    writeStabilityReport(stable(dc, 2.0), dc, book, headings);
+    const TAntei failing = stable(dc, 0.9), passing = stable(dc, 2.0);
+    writeStabilityReport(failing, judgeStability(failing), weighLoadPolygons(failing).wallBody(),
+                         dc, book, headings);
+    writeStabilityReport(passing, judgeStability(passing), weighLoadPolygons(passing).wallBody(),
+                         dc, book, headings);
     EXPECT_EQ(lines(book, TextId::SlidingText).size(), 18u);
     EXPECT_EQ(headings.of(StabilityCheck::Sliding).text, "1.滑動に対する安定( OK )");
     EXPECT_EQ(lines(book, TextId::LoadSummaryText).back(), "④地下水          :なし");

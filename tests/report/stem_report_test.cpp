@@ -36,8 +36,9 @@ std::unique_ptr<Written> write(const std::function<void(DesignConditions&)>& cha
     computeStability(w->a);
     w->book.resetResultTables();
     const StemDesign s = designStem(w->a);
-    writeStemPages(w->a, w->dc, s, w->book);
-    drawStemStressFigure(w->a, w->book);
+    const LoadPolygonTable polygons = weighLoadPolygons(w->a);
+    writeStemPages(w->a, polygons.wallBody(), w->dc, s, w->book);
+    drawStemStressFigure(w->a, polygons.wallBody(), w->book);
     return w;
 }
 

@@ -28,7 +28,9 @@ struct ToeRun {
         computeStability(a);
         book.resetResultTables();
     }
-    void design() { writeToeReport(designToe(a, M0), a, dc, book); }
+    void design() {
+        writeToeReport(designToe(a, M0), a, weighLoadPolygons(a).wallBody(), dc, book);
+    }
     const Lines& forces() const { return book.text(TextId::ToeForcesText).upper().lines(); }
     const Lines& stresses() const { return book.text(TextId::ToeStressText).upper().lines(); }
     const TableSection& table(TableId id) const { return book.table(id); }

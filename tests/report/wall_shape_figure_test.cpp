@@ -55,7 +55,7 @@ struct WallFigure {
     CalculationBook book;
     explicit WallFigure(DesignConditions d = {}) : dc(std::move(d)) {
         gatherInputs(a, dc);
-        drawWallShapeFigure(a, dc, book);
+        drawWallShapeFigure(a, weighLoadPolygons(a).wallBody(), dc, book);
     }
     const FigureSection& figure() const { return book.figure(FigureId::WallShapeFigure); }
     const FigureSeries& series(int n) const { return figure().series(n); }
@@ -190,7 +190,7 @@ TEST(WallShapeFigure, DrawnWithTheConditionsPage) {
     gatherInputs(a, dc);
     CalculationBook book;
     PrintedPageLabels labels;
-    writeConditionsPage(a, dc, "", book, labels);
+    writeConditionsPage(a, weighLoadPolygons(a).wallBody(), dc, "", book, labels);
     EXPECT_EQ(book.figure(FigureId::WallShapeFigure).series(1).pointCount(), 9u);
 }
 
