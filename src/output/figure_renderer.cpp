@@ -478,7 +478,7 @@ private:
         // Lines and marks are cut to the plot before they reach a canvas: a metafile
         // reader sizes the picture by what it draws, not by the clip, and squeezed a
         // figure whose lines ran far beyond it. The clip stays for the screen.
-        const CanvasRect guard{plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2};
+        const CanvasRect guard = seriesGuard();
         canvas_.setClip(guard);
         const auto& all = *figure_.series;
         for (std::size_t i = 0; i < all.size(); ++i) {
@@ -500,20 +500,26 @@ private:
             if (fast) continue;
             for (const auto& p : s.points()) {
                 const auto at = pixel(p);
-                if (!at || !guard.contains(*at)) continue;
-                canvas_.fillRectangle(intersection({at->x - markerHalf, at->y - markerHalf,
-                                                    2 * markerHalf, 2 * markerHalf},
-                                                   guard),
-                                      s.pointColour(p));
+                if (at && guard.contains(*at)) canvas_.fillRectangle(markAt(*at), s.pointColour(p));
             }
         }
         canvas_.resetClip();
     }
 
+    // The plot and a pixel around it: what the series may draw on.
+    CanvasRect seriesGuard() const {
+        return {plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2};
+    }
+    // The square mark of a point, cut to the guard.
+    CanvasRect markAt(CanvasPoint p) const {
+        return intersection({p.x - markerHalf, p.y - markerHalf, 2 * markerHalf, 2 * markerHalf},
+                            seriesGuard());
+    }
+
     // Every line and point mark the series draw, where labels must not stand.
     LabelObstacles drawnStrokes() const {
         LabelObstacles drawn;
-        const CanvasRect guard{plot_.left - 1, plot_.top - 1, plot_.width + 2, plot_.height + 2};
+        const CanvasRect guard = seriesGuard();
         const auto& all = *figure_.series;
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (labelOnly(i)) continue;
@@ -522,10 +528,7 @@ private:
             drawn.addLine(at);
             if (all[i].kind() == SeriesKind::FastPolyline) continue;
             for (const auto& p : at)
-                if (p && guard.contains(*p))
-                    drawn.marks.push_back(intersection(
-                        {p->x - markerHalf, p->y - markerHalf, 2 * markerHalf, 2 * markerHalf},
-                        guard));
+                if (p && guard.contains(*p)) drawn.marks.push_back(markAt(*p));
         }
         return drawn;
     }
