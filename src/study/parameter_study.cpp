@@ -330,8 +330,8 @@ std::map<std::string, double> peakUtilisations(const std::vector<StudyRow>& rows
 }
 
 // The governing check and the checks within reach of it, highest first.
-std::vector<std::pair<std::string, std::string>> plottedChecks(const std::vector<StudyRow>& rows) {
-    const auto peaks = peakUtilisations(rows);
+std::vector<std::pair<std::string, std::string>> plottedChecks(
+    const std::vector<StudyRow>& rows, const std::map<std::string, double>& peaks) {
     auto checks = checkColumns(rows);
     const auto peak = [&](const auto& check) {
         const auto it = peaks.find(check.first);
@@ -368,7 +368,8 @@ StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<St
     const std::size_t perX = rows.size() / std::max<std::size_t>(first.values().size(), 1);
     // The lines: the governing check and those within reach of it, or with two
     // fields the governing utilisation for each value of the second.
-    const auto checks = plottedChecks(rows);
+    const auto peaks = peakUtilisations(rows);
+    const auto checks = plottedChecks(rows, peaks);
     std::vector<std::string> lineNames;
     if (fields.size() == 1) {
         for (const auto& [key, label] : checks) lineNames.push_back(label);
@@ -382,7 +383,7 @@ StudyPlot studyPlot(const std::vector<VariedField>& fields, const std::vector<St
     f.series(1).addPoint(first.from, 1.0, " ");
     f.series(1).addPoint(first.to, 1.0, " ");
     double highest = 0;  // the governing check's highest utilisation
-    for (const auto& [key, peak] : peakUtilisations(rows)) highest = std::max(highest, peak);
+    for (const auto& [key, peak] : peaks) highest = std::max(highest, peak);
     const double top = std::max(1.2, std::min(highest, plotCeiling) * 1.05);
     std::map<double, bool> passingAt;
     for (std::size_t i = 0; i < rows.size(); ++i) {
